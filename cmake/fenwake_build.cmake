@@ -1,0 +1,21 @@
+# Compiler settings shared by every target of the tree.
+
+# The arithmetic must match its documented steps bit for bit: one rounding per operation,
+# never a fused multiply-add, never value-changing optimisation.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+
+if(FENWAKE_NATIVE)
+    add_compile_options(-march=native)
+endif()
+
+set(FENWAKE_SANITIZE "" CACHE STRING "Sanitizers to build with, e.g. address,undefined")
+if(FENWAKE_SANITIZE)
+    add_compile_options(-fsanitize=${FENWAKE_SANITIZE} -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=${FENWAKE_SANITIZE})
+endif()
+
+# Our own code builds warning-free; third-party headers come in as system includes.
+function(fenwake_strict_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
