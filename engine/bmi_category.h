@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace fenwake {
+
+enum class BmiCategory { Underweight, Normal, Overweight, Obese };
+
+// Thresholds 18.5, 24.9 and 29.9 as the nearest doubles; a value on a threshold belongs to
+// the lower category, and NaN to the last.
+BmiCategory categoriseBodyMassIndex(double bodyMassIndex);
+
+std::string_view bmiCategoryLabel(BmiCategory category);
+
+} // namespace fenwake
