@@ -1,0 +1,219 @@
+#include "engine/composition.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace fenwake {
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+
+// Bit-for-bit comparison; every NaN counts as the same value, since its payload means nothing.
+testing::AssertionResult sameDouble(const char* actualText, const char*, double actual,
+                                    double expected) {
+    const bool bothNan = std::isnan(actual) && std::isnan(expected);
+    if (bothNan || std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected)) {
+        return testing::AssertionSuccess();
+    }
+    char text[128];
+    std::snprintf(text, sizeof text, "%a (%.17g), expected %a (%.17g)", actual, actual, expected,
+                  expected);
+    return testing::AssertionFailure() << actualText << " is " << text;
+}
+
+void expectSameResult(const CompositionResult& actual, const CompositionResult& expected) {
+    EXPECT_PRED_FORMAT2(sameDouble, actual.fatPercentage, expected.fatPercentage);
+    EXPECT_PRED_FORMAT2(sameDouble, actual.fatMass, expected.fatMass);
+    EXPECT_PRED_FORMAT2(sameDouble, actual.leanMass, expected.leanMass);
+    EXPECT_PRED_FORMAT2(sameDouble, actual.restMetabolicRate, expected.restMetabolicRate);
+    EXPECT_PRED_FORMAT2(sameDouble, actual.bodyMassIndex, expected.bodyMassIndex);
+}
+
+std::string twoDecimals(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+struct Example {
+    const char* name;
+    Measurements entry;
+    CompositionResult exact;
+    const char* shown[5];
+};
+
+void PrintTo(const Example& example, std::ostream* out) {
+    *out << example.name;
+}
+
+class WorkedExample : public testing::TestWithParam<Example> {};
+
+// The documented examples, and the figures the window shows for them. The exact doubles
+// come from a separate evaluation that rounds once per step; a fused multiply-add changes
+// the metric figures, a division by 2.2 instead of the multiplication the woman's fat mass.
+INSTANTIATE_TEST_SUITE_P(
+    Composition, WorkedExample,
+    testing::Values(Example{"man_imperial",
+                            {34.0, 180.0, 70.0, false, false},
+                            {0x1.f05b05b05b060p+3, 0x1.beb851eb851f0p+4, 0x1.3028f5c28f5c2p+7,
+                             0x1.06e886594af4fp+11, 0x1.9d311c3655ae9p+4},
+                            {"15.51", "27.92", "152.08", "2103.27", "25.82"}},
+                    Example{"woman_metric",
+                            {80.0, 65.0, 170.0, true, true},
+                            {0x1.ccfeed061632cp+4, 18.727954545454544, 0x1.722d262ad262bp+5,
+                             0x1.5ff7e368f0846p+10, 0x1.6cbf9934f73a2p+4},
+                            {"28.81", "18.73", "46.27", "1407.87", "22.80"}},
+                    Example{"man_metric",
+                            {80.0, 65.0, 170.0, false, true},
+                            {0x1.b54ad4ad4ad4bp+3, 0x1.1c3d70a3d70a3p+3, 0x1.c0f0a3d70a3d7p+5,
+                             0x1.aadb9667b5f1cp+10, 0x1.6cbf9934f73a2p+4},
+                            {"13.67", "8.88", "56.12", "1707.43", "22.80"}},
+                    Example{"large_waist_small_weight",
+                            {60.0, 100.0, 70.0, false, false},
+                            {0x1.1cc28f5c28f5cp+7, 0x1.1cc28f5c28f5cp+7, -0x1.530a3d70a3d72p+5,
+                             -0x1.250ec56d5cfacp+9, 0x1.cb1a1f58d0facp+3},
+                            {"142.38", "142.38", "-42.38", "-586.12", "14.35"}},
+                    Example{"zero_weight",
+                            {34.0, 0.0, 70.0, false, false},
+                            {inf, 0x1.5570a3d70a3dap+5, -0x1.5570a3d70a3dap+5,
+                             -0x1.2721d7dbf4882p+9, 0.0},
+                            {"inf", "42.68", "-42.68", "-590.26", "0.00"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(WorkedExample, GivesTheExactDoubles) {
+    expectSameResult(computeComposition(GetParam().entry), GetParam().exact);
+}
+
+TEST_P(WorkedExample, ShowsTheDocumentedFigures) {
+    const CompositionResult result = computeComposition(GetParam().entry);
+    const double figures[] = {result.fatPercentage, result.fatMass, result.leanMass,
+                              result.restMetabolicRate, result.bodyMassIndex};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(twoDecimals(figures[row]), GetParam().shown[row]) << "row " << row;
+    }
+}
+
+struct DivisionCase {
+    const char* name;
+    Measurements entry;
+    double fatPercentage;
+    double bodyMassIndex;
+};
+
+void PrintTo(const DivisionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DivisionByZero : public testing::TestWithParam<DivisionCase> {};
+
+// Zero weights and heights are not guarded: the results are what IEEE 754 division gives.
+INSTANTIATE_TEST_SUITE_P(
+    Composition, DivisionByZero,
+    testing::Values(
+        DivisionCase{"zero_weight_positive_fat", {34.0, 0.0, 70.0, false, false}, inf, 0.0},
+        DivisionCase{"zero_weight_negative_fat", {0.0, 0.0, 70.0, false, false}, -inf, 0.0},
+        // These waists make the lean mass of a zero weight exactly zero, so fat is 0 too.
+        DivisionCase{
+            "zero_weight_zero_fat_man", {23.715662650602408, 0.0, 70.0, false, false}, nan, 0.0},
+        DivisionCase{
+            "zero_weight_zero_fat_woman", {18.496385542168674, 0.0, 70.0, true, false}, nan, 0.0},
+        DivisionCase{"zero_height", {34.0, 180.0, 0.0, false, false}, 0x1.f05b05b05b060p+3, inf},
+        DivisionCase{"zero_height_negative_weight",
+                     {34.0, -180.0, 0.0, false, false},
+                     -0x1.fe93e93e93e94p+4,
+                     -inf},
+        DivisionCase{"zero_weight_and_height", {34.0, 0.0, 0.0, false, false}, inf, nan},
+        DivisionCase{
+            "negative_zero_height", {34.0, 180.0, -0.0, false, false}, 0x1.f05b05b05b060p+3, inf}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(DivisionByZero, FollowsIeeeArithmetic) {
+    const CompositionResult result = computeComposition(GetParam().entry);
+    EXPECT_PRED_FORMAT2(sameDouble, result.fatPercentage, GetParam().fatPercentage);
+    EXPECT_PRED_FORMAT2(sameDouble, result.bodyMassIndex, GetParam().bodyMassIndex);
+    EXPECT_TRUE(std::isfinite(result.fatMass));
+    EXPECT_TRUE(std::isfinite(result.leanMass));
+    EXPECT_TRUE(std::isfinite(result.restMetabolicRate));
+}
+
+TEST(Composition, HeightChangesOnlyTheIndex) {
+    const CompositionResult tall = computeComposition({34.0, 180.0, 70.0, false, false});
+    const CompositionResult none = computeComposition({34.0, 180.0, 0.0, false, false});
+    EXPECT_EQ(none.fatPercentage, tall.fatPercentage);
+    EXPECT_EQ(none.fatMass, tall.fatMass);
+    EXPECT_EQ(none.leanMass, tall.leanMass);
+    EXPECT_EQ(none.restMetabolicRate, tall.restMetabolicRate);
+    EXPECT_NE(none.bodyMassIndex, tall.bodyMassIndex);
+}
+
+// The engine reads a metric entry as centimetres and kilograms; converting the numbers when
+// the user switches units is the window's work, so the same numbers give other figures.
+TEST(Composition, ReadsMetricNumbersAsCentimetresAndKilograms) {
+    const Measurements asMetric{34.0, 180.0, 70.0, false, true};
+    const Measurements asImperial{34.0 * 0.390625, 180.0 * 2.2, 70.0 * 0.390625, false, false};
+    const CompositionResult metric = computeComposition(asMetric);
+    const CompositionResult imperial = computeComposition(asImperial);
+    EXPECT_EQ(metric.fatPercentage, imperial.fatPercentage);
+    EXPECT_EQ(metric.restMetabolicRate, imperial.restMetabolicRate);
+    EXPECT_EQ(metric.bodyMassIndex, imperial.bodyMassIndex);
+    EXPECT_EQ(metric.fatMass, imperial.fatMass * 0.45454545454545453);
+    EXPECT_EQ(metric.leanMass, imperial.leanMass * 0.45454545454545453);
+
+    const CompositionResult typedAsImperial = computeComposition({34.0, 180.0, 70.0, false, false});
+    EXPECT_NE(metric.fatPercentage, typedAsImperial.fatPercentage);
+    EXPECT_NE(metric.bodyMassIndex, typedAsImperial.bodyMassIndex);
+}
+
+TEST(Composition, WomanHasLessLeanMassThanManBySexConstant) {
+    const CompositionResult woman = computeComposition({80.0, 65.0, 170.0, true, true});
+    const CompositionResult man = computeComposition({80.0, 65.0, 170.0, false, true});
+    const double difference = (98.42 - 76.76) * 0.45454545454545453;
+    EXPECT_NEAR(man.leanMass - woman.leanMass, difference, 1e-12);
+    EXPECT_NEAR(woman.fatMass - man.fatMass, difference, 1e-12);
+    EXPECT_EQ(twoDecimals(difference), "9.85");
+    EXPECT_EQ(man.bodyMassIndex, woman.bodyMassIndex);
+}
+
+TEST(Composition, ImperialMassesAddUpToTheWeight) {
+    for (double waist = 20.0; waist <= 60.0; waist += 3.5) {
+        for (double weight = 80.0; weight <= 400.0; weight += 17.25) {
+            for (const bool female : {false, true}) {
+                const CompositionResult r =
+                    computeComposition({waist, weight, 68.0, female, false});
+                EXPECT_NEAR(r.fatMass + r.leanMass, weight, weight * 1e-14)
+                    << "waist " << waist << " weight " << weight;
+            }
+        }
+    }
+}
+
+struct ReferenceVector {
+    Measurements entry;
+    CompositionResult expected;
+};
+
+// Five hundred entries, ordinary and extreme, evaluated independently of this code.
+const ReferenceVector referenceVectors[] = {
+#include "reference_vectors.inc"
+};
+
+TEST(Composition, AgreesBitForBitWithTheReferenceEvaluation) {
+    for (const ReferenceVector& vector : referenceVectors) {
+        const Measurements& e = vector.entry;
+        char entry[200];
+        std::snprintf(entry, sizeof entry, "waist %a weight %a height %a female %d metric %d",
+                      e.waist, e.weight, e.height, e.female, e.metric);
+        SCOPED_TRACE(entry);
+        expectSameResult(computeComposition(e), vector.expected);
+    }
+}
+
+} // namespace
+} // namespace fenwake
