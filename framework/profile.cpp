@@ -1,0 +1,191 @@
+#include "framework/profile.h"
+
+#include "framework/profile_file_format.h"
+
+#include <QIODevice>
+#include <QSettings>
+#include <QString>
+
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+namespace fenwake {
+
+namespace {
+
+bool readProfileFile(QIODevice& device, QSettings::SettingsMap& map) {
+    const QByteArray bytes = device.readAll();
+    for (const auto& [key, value] :
+         ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()))) {
+        map.insert(QString::fromStdString(key), QString::fromStdString(value));
+    }
+    return true;
+}
+
+bool writeProfileFile(QIODevice& device, const QSettings::SettingsMap& map) {
+    ProfileFileFormat::Entries entries;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        entries[it.key().toStdString()] = it.value().toString().toStdString();
+    }
+    const std::string text = ProfileFileFormat::render(entries);
+    return device.write(text.data(), static_cast<qint64>(text.size())) ==
+           static_cast<qint64>(text.size());
+}
+
+// Our own reader and writer on the ".conf" path that the native format would use: the same
+// file, but values come back as the raw text that was stored.
+QSettings::Format profileFormat() {
+    static const QSettings::Format format =
+        QSettings::registerFormat("conf", readProfileFile, writeProfileFile);
+    return format;
+}
+
+QString keyPath(std::string_view section, std::string_view key) {
+    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
+           QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+std::optional<int> parseInteger(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    if (error == std::errc::result_out_of_range) {
+        return text.front() == '-' ? std::numeric_limits<int>::min()
+                                   : std::numeric_limits<int>::max();
+    }
+    if (value > std::numeric_limits<int>::max()) {
+        return std::numeric_limits<int>::max();
+    }
+    if (value < std::numeric_limits<int>::min()) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+struct Profile::Store {
+    QString company;
+    QString application;
+    // Created for a run of writes and dropped once they are on disk, so that the status it
+    // reports belongs to those writes alone.
+    std::unique_ptr<QSettings> pending;
+
+    std::unique_ptr<QSettings> open() const {
+        auto settings = std::make_unique<QSettings>(profileFormat(), QSettings::UserScope, company,
+                                                    application);
+        settings->setAtomicSyncRequired(true);
+        return settings;
+    }
+};
+
+Profile::Profile(std::string_view company, std::string_view application)
+    : store(std::make_unique<Store>()) {
+    store->company = QString::fromUtf8(company.data(), static_cast<qsizetype>(company.size()));
+    store->application =
+        QString::fromUtf8(application.data(), static_cast<qsizetype>(application.size()));
+}
+
+Profile::~Profile() {
+    // Nothing may be left unwritten, even when a batch was never closed.
+    if (store->pending) {
+        commit();
+    }
+}
+
+std::string Profile::readText(std::string_view section, std::string_view key,
+                              std::string_view defaultText) const {
+    if (store->company.isEmpty()) {
+        return std::string(defaultText);
+    }
+    const QVariant value =
+        (store->pending ? *store->pending : *store->open()).value(keyPath(section, key));
+    if (!value.isValid()) {
+        return std::string(defaultText);
+    }
+    return value.toString().toStdString();
+}
+
+int Profile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::string text = readText(section, key, {});
+    return parseInteger(text).value_or(defaultValue);
+}
+
+void Profile::writeText(std::string_view section, std::string_view key, std::string_view text) {
+    write(section, key, std::string(text));
+}
+
+void Profile::writeInteger(std::string_view section, std::string_view key, int value) {
+    write(section, key, std::to_string(value));
+}
+
+void Profile::write(std::string_view section, std::string_view key, const std::string& text) {
+    if (store->company.isEmpty()) {
+        reportFailure("no company key was named for the profile");
+        return;
+    }
+    if (!store->pending) {
+        store->pending = store->open();
+    }
+    store->pending->setValue(keyPath(section, key), QString::fromStdString(text));
+    if (batchDepth == 0) {
+        commit();
+    }
+}
+
+void Profile::beginBatch() {
+    ++batchDepth;
+}
+
+void Profile::endBatch() {
+    if (batchDepth > 0) {
+        --batchDepth;
+    }
+    if (store->pending) {
+        commit();
+    }
+}
+
+void Profile::commit() {
+    std::unique_ptr<QSettings> settings = std::move(store->pending);
+    settings->sync();
+    writeSucceeded = settings->status() == QSettings::NoError;
+    if (!writeSucceeded) {
+        reportFailure("cannot write " + settings->fileName().toStdString());
+    }
+}
+
+void Profile::reportFailure(const std::string& reason) {
+    writeSucceeded = false;
+    if (!failureReported) {
+        failureReported = true;
+        std::fprintf(stderr, "fenwake: settings not saved (%s); the window goes on working\n",
+                     reason.c_str());
+    }
+}
+
+std::string Profile::filePath() const {
+    return store->company.isEmpty() ? std::string() : store->open()->fileName().toStdString();
+}
+
+bool Profile::lastWriteSucceeded() const {
+    return writeSucceeded;
+}
+
+} // namespace fenwake
