@@ -1,0 +1,195 @@
+#include "framework/control_factory.h"
+
+#include "framework/dialog.h"
+#include "framework/dialog_units.h"
+#include "framework/dialog_window.h"
+#include "framework/icon.h"
+#include "framework/window_style.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace fenwake {
+
+namespace {
+
+namespace style = windowstyle;
+
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool has(std::uint32_t styleWord, std::uint32_t bits) {
+    return (styleWord & bits) == bits;
+}
+
+// A caption's text as a name: "Waist:" names the field "Waist".
+QString nameFromCaption(QString caption) {
+    caption.remove('&');
+    caption = caption.trimmed();
+    if (caption.endsWith(':')) {
+        caption.chop(1);
+    }
+    return caption;
+}
+
+void reportClicks(QAbstractButton& button, Dialog& dialog, int id) {
+    QObject::connect(&button, &QAbstractButton::clicked, &button, [&dialog, id] {
+        dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
+    });
+}
+
+} // namespace
+
+ControlFactory::ControlFactory(Dialog& ownerDialog, DialogWindow& dialogWindow, QWidget& client,
+                               const DialogUnits& dialogUnits)
+    : dialog(ownerDialog), window(dialogWindow), clientArea(client), units(dialogUnits) {}
+
+std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dialogTemplate) {
+    std::map<int, QWidget*> controls;
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        QWidget* widget = createControl(control);
+        place(*widget, control);
+        joinTabOrder(*widget, control);
+        widget->setEnabled(!has(control.style, style::disabled));
+        widget->setVisible(has(control.style, style::visible));
+        // A caption names the edit that follows it directly in the template.
+        auto* label = qobject_cast<QLabel*>(widget);
+        previousLabel = (label != nullptr && label->pixmap().isNull()) ? widget : nullptr;
+        if (control.id != 0xFFFF && control.id != -1) {
+            widget->setProperty("controlId", control.id);
+            controls.emplace(control.id, widget);
+        }
+    }
+    return controls;
+}
+
+QWidget* ControlFactory::createControl(const ControlTemplate& control) {
+    if (control.className == "SysListView32") {
+        return createListView(control);
+    }
+    QWidget* widget = nullptr;
+    if (!control.className.empty()) {
+        widget = new QWidget(&clientArea); // a class we do not know shows as empty space
+    } else if (control.classAtom == ControlClassAtom::Button) {
+        widget = createButton(control);
+    } else if (control.classAtom == ControlClassAtom::Edit) {
+        widget = createEdit(control);
+    } else {
+        widget = createStatic(control);
+    }
+    return widget;
+}
+
+QWidget* ControlFactory::createButton(const ControlTemplate& control) {
+    const std::uint32_t kind = control.style & style::buttonKindMask;
+    QAbstractButton* button = nullptr;
+    if (kind == style::autoCheckBox || kind == style::checkBox) {
+        button = new QCheckBox(qtText(control.text), &clientArea);
+    } else {
+        auto* push = new QPushButton(qtText(control.text), &clientArea);
+        push->setDefault(kind == style::defaultPushButton);
+        push->setAutoDefault(false);
+        button = push;
+    }
+    button->setAccessibleName(nameFromCaption(qtText(control.text)));
+    reportClicks(*button, dialog, control.id);
+    return button;
+}
+
+QWidget* ControlFactory::createEdit(const ControlTemplate& control) {
+    auto* edit = new QLineEdit(&clientArea);
+    edit->setFrame(has(control.style, style::border));
+    edit->setReadOnly(has(control.style, style::editReadOnly));
+    if (has(control.style, style::editRight)) {
+        edit->setAlignment(Qt::AlignRight);
+    } else if (has(control.style, style::editCentre)) {
+        edit->setAlignment(Qt::AlignHCenter);
+    }
+    edit->setText(qtText(control.text));
+    if (auto* caption = qobject_cast<QLabel*>(previousLabel)) {
+        caption->setBuddy(edit);
+        edit->setAccessibleName(nameFromCaption(caption->text()));
+    }
+    Dialog& owner = dialog;
+    const int id = control.id;
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [&owner, id] {
+        owner.notify(Message{MessageKind::Command, Notification::EditChanged, id, 0, {}});
+    });
+    edit->installEventFilter(&window);
+    editsCreated = true;
+    return edit;
+}
+
+QWidget* ControlFactory::createStatic(const ControlTemplate& control) {
+    auto* label = new QLabel(&clientArea);
+    const std::uint32_t kind = control.style & style::staticKindMask;
+    if (kind == style::staticIcon) {
+        const Icon icon = Icon::load(control.textResource);
+        label->setPixmap(icon.image().pixmap(32, 32));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    label->setTextFormat(Qt::PlainText);
+    label->setText(qtText(control.text));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop | (kind == style::staticRight    ? Qt::AlignRight
+                                        : kind == style::staticCentre ? Qt::AlignHCenter
+                                                                      : Qt::AlignLeft));
+    return label;
+}
+
+QWidget* ControlFactory::createListView(const ControlTemplate& control) {
+    auto* list = new QTreeWidget(&clientArea);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setColumnCount(0);
+    list->setHeaderLabels({});
+    list->setSortingEnabled(false);
+    list->header()->setSectionsClickable(!has(control.style, style::listNoSortHeader));
+    list->header()->setStretchLastSection(false);
+    list->setSelectionMode(has(control.style, style::listSingleSelection)
+                               ? QAbstractItemView::SingleSelection
+                               : QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectItems);
+    list->setFrameShape(has(control.style, style::border) ? QFrame::StyledPanel : QFrame::NoFrame);
+    list->setAccessibleName(qtText(control.text));
+    return list;
+}
+
+void ControlFactory::place(QWidget& widget, const ControlTemplate& control) const {
+    const TemplateRect& r = control.rect;
+    const int x = units.toPixelsX(r.x);
+    const int y = units.toPixelsY(r.y);
+    const int right = units.toPixelsX(r.x + r.width);
+    const int bottom = units.toPixelsY(r.y + r.height);
+    if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->pixmap().isNull()) {
+        // An icon control takes the size of its icon, whatever the template says.
+        widget.setGeometry(x, y, label->pixmap().width(), label->pixmap().height());
+        return;
+    }
+    widget.setGeometry(x, y, right - x, bottom - y);
+}
+
+void ControlFactory::joinTabOrder(QWidget& widget, const ControlTemplate& control) {
+    if (!has(control.style, style::tabStop)) {
+        if (widget.focusPolicy() != Qt::NoFocus) {
+            widget.setFocusPolicy(Qt::ClickFocus);
+        }
+        return;
+    }
+    widget.setFocusPolicy(Qt::StrongFocus);
+    if (lastStop != nullptr) {
+        QWidget::setTabOrder(lastStop, &widget);
+    } else {
+        firstStop = &widget;
+    }
+    lastStop = &widget;
+}
+
+} // namespace fenwake

@@ -1,0 +1,274 @@
+#include "framework/dialog.h"
+
+#include "framework/application.h"
+#include "framework/control_factory.h"
+#include "framework/data_exchange.h"
+#include "framework/dialog_units.h"
+#include "framework/dialog_window.h"
+#include "framework/icon.h"
+#include "framework/profile_batch.h"
+#include "framework/resources.h"
+#include "framework/window_style.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace fenwake {
+
+namespace {
+
+Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    const bool closable = (dialogTemplate.style & windowstyle::systemMenu) != 0 ||
+                          (dialogTemplate.extendedStyle & windowstyle::extendedCaptionOkButton);
+    if (closable) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    return flags;
+}
+
+} // namespace
+
+const MessageEntry Dialog::messageEntries[] = {
+    commandEntry<&Dialog::onOk>(Notification::Clicked, IDOK),
+    commandEntry<&Dialog::onCancel>(Notification::Clicked, IDCANCEL),
+};
+
+const MessageMap Dialog::messages{nullptr, messageEntries};
+
+struct Dialog::Window {
+    QPointer<DialogWindow> dialog;
+    QPointer<QWidget> clientArea;
+    std::map<int, QPointer<QWidget>> controls;
+    QPixmap largeIcon;
+    QPixmap smallIcon;
+};
+
+Dialog::Dialog(int dialogTemplateId, Dialog* parentDialog)
+    : templateId(dialogTemplateId), parent(parentDialog) {}
+
+Dialog::~Dialog() {
+    destroyWindow();
+    if (Application* application = Application::current();
+        application != nullptr && application->mainWindow() == this) {
+        application->setMainWindow(nullptr);
+    }
+}
+
+const MessageMap* Dialog::messageMap() const {
+    return &messages;
+}
+
+Dialog* Dialog::owner() const {
+    if (parent != nullptr) {
+        return parent;
+    }
+    // Like any modal box, a dialog without a parent belongs to the main window, if there is
+    // one and it is not this dialog.
+    Application* application = Application::current();
+    Dialog* main = application != nullptr ? application->mainWindow() : nullptr;
+    return (main != this && main != nullptr && main->hasWindow()) ? main : nullptr;
+}
+
+bool Dialog::createWindow() {
+    const DialogTemplate* dialogTemplate = Resources::dialog(templateId);
+    if (dialogTemplate == nullptr || hasWindow()) {
+        return false;
+    }
+    Dialog* ownerDialog = owner();
+    auto* dialog = new DialogWindow(*this, ownerDialog ? ownerDialog->window() : nullptr);
+    windowState = std::make_unique<Window>();
+    windowState->dialog = dialog;
+    dialog->setWindowFlags(windowFlags(*dialogTemplate));
+    dialog->setWindowTitle(QString::fromStdString(dialogTemplate->caption));
+    if (dialogTemplate->fontName != "System") {
+        dialog->setFont(
+            QFont(QString::fromStdString(dialogTemplate->fontName), dialogTemplate->fontPointSize));
+    }
+
+    const DialogUnits units(dialog->font());
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* clientArea = new QWidget(dialog);
+    clientArea->setFixedSize(units.toPixelsX(dialogTemplate->rect.width),
+                             units.toPixelsY(dialogTemplate->rect.height));
+    layout->addWidget(clientArea);
+    windowState->clientArea = clientArea;
+
+    ControlFactory factory(*this, *dialog, *clientArea, units);
+    for (const auto& [id, widget] : factory.createControls(*dialogTemplate)) {
+        windowState->controls.emplace(id, widget);
+    }
+    dialog->setHasEdits(factory.createdEdits());
+
+    // The template's position counts from the owner's client area, or from the screen.
+    const QPoint origin = ownerDialog != nullptr
+                              ? ownerDialog->windowState->clientArea->mapToGlobal(QPoint(0, 0))
+                              : dialog->screen()->availableGeometry().topLeft();
+    dialog->adjustSize();
+    dialog->move(origin + QPoint(units.toPixelsX(dialogTemplate->rect.x),
+                                 units.toPixelsY(dialogTemplate->rect.y)));
+
+    if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
+        factory.firstTabStop()->setFocus(Qt::TabFocusReason);
+    }
+    return hasWindow();
+}
+
+int Dialog::runModal() {
+    lastEndCode = -1;
+    if (!createWindow()) {
+        return -1;
+    }
+    const int code = windowState->dialog->exec();
+    destroyWindow();
+    return code;
+}
+
+bool Dialog::create() {
+    lastEndCode = -1;
+    if (!createWindow()) {
+        return false;
+    }
+    windowState->dialog->show();
+    return true;
+}
+
+void Dialog::destroyWindow() {
+    if (!windowState) {
+        return;
+    }
+    if (windowState->dialog) {
+        windowState->dialog->detach();
+        delete windowState->dialog.data();
+    }
+    windowState.reset();
+}
+
+bool Dialog::hasWindow() const {
+    return windowState && windowState->dialog;
+}
+
+void Dialog::endDialog(int code) {
+    lastEndCode = code;
+    if (hasWindow()) {
+        windowState->dialog->done(code);
+    }
+}
+
+void Dialog::onOk() {
+    endDialog(IDOK);
+}
+
+void Dialog::onCancel() {
+    endDialog(IDCANCEL);
+}
+
+void Dialog::onLeftButtonDown(unsigned, Point) {
+    passToDefault();
+}
+
+bool Dialog::initialiseWindow() {
+    updateFormData(FormDirection::Write);
+    return true;
+}
+
+void Dialog::exchangeFormData(DataExchange&) {}
+
+bool Dialog::updateFormData(FormDirection direction) {
+    if (!hasWindow()) {
+        return false;
+    }
+    ++formUpdateDepth;
+    DataExchange exchange(*this, direction);
+    exchangeFormData(exchange);
+    --formUpdateDepth;
+    return exchange.allFieldsSucceeded();
+}
+
+bool Dialog::notify(const Message& message) {
+    if (formUpdateDepth > 0 || !hasWindow()) {
+        return true;
+    }
+    const ProfileBatch batch;
+    const bool handled = dispatch(message);
+    return !handled || passedToDefault();
+}
+
+void Dialog::setControlText(int id, std::string_view text) {
+    QWidget* widget = control(id);
+    const QString qtText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(qtText);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(qtText);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(qtText);
+    }
+}
+
+std::string Dialog::controlText(int id) const {
+    QWidget* widget = control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text().toStdString();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text().toStdString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text().toStdString();
+    }
+    return {};
+}
+
+void Dialog::setIcon(const Icon& icon, IconSize size) {
+    if (!hasWindow()) {
+        return;
+    }
+    const int pixels = size == IconSize::Large ? 32 : 16;
+    (size == IconSize::Large ? windowState->largeIcon : windowState->smallIcon) =
+        icon.image().pixmap(pixels, pixels);
+    QIcon windowIcon;
+    for (const QPixmap& pixmap : {windowState->largeIcon, windowState->smallIcon}) {
+        if (!pixmap.isNull()) {
+            windowIcon.addPixmap(pixmap);
+        }
+    }
+    windowState->dialog->setWindowIcon(windowIcon);
+}
+
+void Dialog::centreWindow() {
+    if (!hasWindow()) {
+        return;
+    }
+    DialogWindow& dialog = *windowState->dialog;
+    dialog.adjustSize();
+    // The window's own area is centred: before it is shown its frame is not yet known.
+    QRect area(QPoint(0, 0), dialog.size());
+    area.moveCenter(dialog.screen()->availableGeometry().center());
+    dialog.setGeometry(area);
+}
+
+QWidget* Dialog::window() const {
+    return hasWindow() ? windowState->dialog.data() : nullptr;
+}
+
+QWidget* Dialog::control(int id) const {
+    if (!hasWindow()) {
+        return nullptr;
+    }
+    const auto found = windowState->controls.find(id);
+    return found == windowState->controls.end() ? nullptr : found->second.data();
+}
+
+} // namespace fenwake

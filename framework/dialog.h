@@ -1,0 +1,98 @@
+#pragma once
+
+#include "framework/message_target.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace fenwake {
+
+class DataExchange;
+class Icon;
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+enum class FormDirection {
+    Read,  // controls to members
+    Write, // members to controls
+};
+
+enum class IconSize { Large, Small };
+
+// A dialog built from a template of the program's resources. The object exists before its
+// window: runModal() creates the window and its controls, calls initialiseWindow(), runs a
+// nested event loop until endDialog(), destroys the window and returns the end code.
+//
+// Controls report to the dialog as notifications, which its class's message table maps to
+// member handlers. While a form update runs no notification reaches a handler, so writing
+// the form never runs one; and every handler's profile writes reach disk together when it
+// returns.
+class Dialog : public MessageTarget {
+public:
+    explicit Dialog(int templateId, Dialog* parent = nullptr);
+    ~Dialog() override;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // The end code, or -1 at once when the window cannot be created.
+    int runModal();
+
+    // Creates and shows the window without a loop of its own, for tests and for windows that
+    // live beside others. False when the window cannot be created.
+    bool create();
+    void destroyWindow();
+    bool hasWindow() const;
+
+    void endDialog(int code);
+    // The code of the last endDialog, -1 before any.
+    int endCode() const { return lastEndCode; }
+
+    // Runs exchangeFormData in one direction with notifications held back. True when every
+    // field could be read or written.
+    bool updateFormData(FormDirection direction);
+
+    void setControlText(int id, std::string_view text);
+    std::string controlText(int id) const;
+    void setIcon(const Icon& icon, IconSize size);
+    void centreWindow();
+
+    QWidget* window() const;
+    QWidget* control(int id) const;
+
+    // Where controls, menus and the window itself report. Returns true when the default
+    // handling should still see the event (nothing handled it, or the handler passed it on).
+    bool notify(const Message& message);
+
+protected:
+    // Called once the window and its controls exist, before the window is first shown. The
+    // base writes the form; returning true gives the focus to the first tab stop.
+    virtual bool initialiseWindow();
+    virtual void exchangeFormData(DataExchange& exchange);
+
+    // The default handling of OK, Cancel and the left button, for derived tables to reach.
+    void onOk();
+    void onCancel();
+    void onLeftButtonDown(unsigned keyFlags, Point point);
+
+    const MessageMap* messageMap() const override;
+    static const MessageMap messages;
+
+private:
+    static const MessageEntry messageEntries[];
+
+    bool createWindow();
+    Dialog* owner() const;
+
+    struct Window;
+    int templateId;
+    Dialog* parent;
+    std::unique_ptr<Window> windowState;
+    int formUpdateDepth = 0;
+    int lastEndCode = -1;
+};
+
+} // namespace fenwake

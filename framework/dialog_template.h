@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fenwake {
+
+// A dialog as its resource describes it, in dialog units: the window's style words, caption
+// and font, and its controls in template order (which is also the tab order).
+struct TemplateRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The predefined control classes a template names by number.
+enum class ControlClassAtom : std::uint16_t {
+    Button = 0x0080,
+    Edit = 0x0081,
+    Static = 0x0082,
+};
+
+struct ControlTemplate {
+    // Either a predefined class by number or a class by name (className not empty).
+    ControlClassAtom classAtom = ControlClassAtom::Static;
+    std::string className;
+    // Text, or a resource by number when textResource is not 0 (an icon for an icon static).
+    std::string text;
+    std::uint16_t textResource = 0;
+    int id = 0xFFFF;
+    std::uint32_t style = 0;
+    std::uint32_t extendedStyle = 0;
+    TemplateRect rect;
+};
+
+struct DialogTemplate {
+    std::uint32_t style = 0;
+    std::uint32_t extendedStyle = 0;
+    TemplateRect rect;
+    std::string caption;
+    // "System" stands for the desktop's default interface font.
+    std::string fontName = "System";
+    int fontPointSize = 8;
+    std::vector<ControlTemplate> controls;
+};
+
+} // namespace fenwake

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "framework/dialog_template.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fenwake {
+
+// An icon resource: one image per size, each as the text lines of an XPM image.
+struct IconImage {
+    int size = 0;
+    std::vector<const char*> xpm;
+};
+
+struct IconResource {
+    std::vector<IconImage> images;
+};
+
+// The program's resources, looked up by number. The program fills the registry once, before
+// anything asks for a resource; a lookup of a number nobody registered finds nothing.
+class Resources {
+public:
+    static void addDialog(int id, DialogTemplate dialog);
+    static void addMenu(int id, std::vector<std::uint8_t> menuTemplate);
+    static void addMenuBar(int id, std::vector<std::uint8_t> record);
+    static void addString(int id, std::string text);
+    static void addIcon(int id, IconResource icon);
+    static void clear();
+
+    static const DialogTemplate* dialog(int id);
+    static const std::vector<std::uint8_t>* menu(int id);
+    static const std::vector<std::uint8_t>* menuBar(int id);
+    static const std::string* string(int id);
+    static const IconResource* icon(int id);
+};
+
+} // namespace fenwake

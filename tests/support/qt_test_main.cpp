@@ -1,0 +1,28 @@
+// Entry of the test programs that need Qt. Every process gets its own empty configuration
+// folder (QSettings fixes its file path once per process, and a test must never touch the
+// real user's settings) and draws its windows offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+
+    QTemporaryDir home(QDir::tempPath() + "/fenwake-test-XXXXXX");
+    if (!home.isValid() || !QDir(home.path()).mkpath("config") ||
+        !QDir(home.path()).mkpath("run")) {
+        return 2;
+    }
+    QFile::setPermissions(home.path() + "/run",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    setenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config").constData(), 1);
+    setenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path() + "/run").constData(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,35 @@
+#include "tests/support/settings_file.h"
+
+#include "framework/application.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+namespace fenwake::test {
+
+std::string settingsPath() {
+    return std::string(std::getenv("XDG_CONFIG_HOME")) + "/Kestrova/" +
+           Application::applicationName() + ".conf";
+}
+
+std::string readSettingsFile() {
+    QFile file(QString::fromStdString(settingsPath()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return "<missing>";
+    }
+    return file.readAll().toStdString();
+}
+
+void writeSettingsFile(const std::string& text) {
+    const QString path = QString::fromStdString(settingsPath());
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    }
+}
+
+} // namespace fenwake::test
