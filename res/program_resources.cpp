@@ -1,0 +1,94 @@
+#include "res/program_resources.h"
+
+#include "framework/resources.h"
+#include "res/resource_ids.h"
+
+#include <iterator>
+
+#include "res/icons/fenwake_16.xpm"
+#include "res/icons/fenwake_32.xpm"
+
+namespace fenwake {
+
+namespace {
+
+constexpr int noId = 0xFFFF;
+
+// Style words as the templates give them.
+constexpr std::uint32_t checkBoxStyle = 0x50010003; // child, visible, tab stop, auto check box
+constexpr std::uint32_t labelStyle = 0x50020000;    // child, visible, group, left text
+constexpr std::uint32_t editStyle = 0x50810080;     // child, visible, border, tab stop, scroll
+constexpr std::uint32_t listStyle = 0x50818009;     // report, selection always, no sort header
+constexpr std::uint32_t iconStyle = 0x50000003;     // child, visible, icon
+
+ControlTemplate button(int id, const char* text, std::uint32_t style, TemplateRect rect) {
+    return {ControlClassAtom::Button, {}, text, 0, id, style, 0, rect};
+}
+
+ControlTemplate edit(int id, TemplateRect rect) {
+    return {ControlClassAtom::Edit, {}, {}, 0, id, editStyle, 0, rect};
+}
+
+ControlTemplate label(int id, const char* text, TemplateRect rect) {
+    return {ControlClassAtom::Static, {}, text, 0, id, labelStyle, 0, rect};
+}
+
+DialogTemplate mainDialog() {
+    DialogTemplate dialog;
+    dialog.style = 0x90C00040;         // pop-up, visible, caption, own font
+    dialog.extendedStyle = 0x80040000; // application window, OK in the caption
+    dialog.rect = {0, 0, 150, 134};
+    dialog.caption = "Fenwake";
+    dialog.controls = {
+        button(IDC_FEMALE, "Female", checkBoxStyle, {7, 50, 39, 10}),
+        label(noId, "Waist:", {7, 9, 22, 8}),
+        edit(IDC_WAIST, {37, 7, 65, 12}),
+        label(IDC_WAIST_UNIT, "Inches", {106, 9, 22, 8}),
+        label(noId, "Weight:", {7, 23, 26, 8}),
+        edit(IDC_WEIGHT, {37, 21, 65, 12}),
+        label(IDC_WEIGHT_UNIT, "Lbs", {106, 24, 12, 8}),
+        button(IDC_METRIC, "Metric", checkBoxStyle, {93, 50, 35, 10}),
+        {ControlClassAtom::Static,
+         "SysListView32",
+         "List1",
+         0,
+         IDC_RESULTS,
+         listStyle,
+         0,
+         {7, 62, 123, 66}},
+        label(noId, "Height:", {7, 38, 24, 8}),
+        edit(IDC_HEIGHT, {37, 35, 65, 12}),
+        label(IDC_HEIGHT_UNIT, "Inches", {106, 38, 22, 8}),
+    };
+    return dialog;
+}
+
+DialogTemplate aboutDialog() {
+    DialogTemplate dialog;
+    dialog.style = 0x80C800C0; // pop-up, caption, system menu, modal frame, own font
+    dialog.rect = {0, 0, 140, 130};
+    dialog.caption = "About";
+    dialog.controls = {
+        {ControlClassAtom::Static, {}, {}, IDI_MAIN, noId, iconStyle, 0, {7, 7, 21, 20}},
+        label(noId, "Fenwake 1.1", {38, 11, 92, 8}),
+        label(noId, "Copyright (C) 2026 the Fenwake developers\nfenwake@kestrova.example",
+              {7, 92, 126, 29}),
+    };
+    return dialog;
+}
+
+template <std::size_t size>
+std::vector<const char*> xpmLines(const char* const (&image)[size]) {
+    return {std::begin(image), std::end(image)};
+}
+
+} // namespace
+
+void registerProgramResources() {
+    Resources::addDialog(IDD_MAIN, mainDialog());
+    Resources::addDialog(IDD_ABOUT, aboutDialog());
+    Resources::addIcon(IDI_MAIN, {{{32, xpmLines(fenwakeIcon32)}, {16, xpmLines(fenwakeIcon16)}}});
+    Resources::addString(IDS_TOOLS, "Tools");
+}
+
+} // namespace fenwake

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace fenwake {
+
+// Dialog templates.
+constexpr int IDD_MAIN = 102;
+constexpr int IDD_ABOUT = 133;
+
+// Controls of the main window.
+constexpr int IDC_FEMALE = 1001;
+constexpr int IDC_WAIST = 1002;
+constexpr int IDC_WEIGHT = 1003;
+constexpr int IDC_METRIC = 1004;
+constexpr int IDC_RESULTS = 1005;
+constexpr int IDC_WEIGHT_UNIT = 1006;
+constexpr int IDC_WAIST_UNIT = 1007;
+constexpr int IDC_HEIGHT = 1008;
+constexpr int IDC_HEIGHT_UNIT = 1009;
+
+// Icons.
+constexpr int IDI_MAIN = 128;
+
+// The menu and, under the same number, its menu-bar record.
+constexpr int IDR_MAINMENU = 130;
+
+// Commands and strings.
+constexpr int IDM_TOOLS = 32774;
+constexpr int IDS_TOOLS = 32776;
+constexpr int IDM_ABOUT = 32777;
+
+} // namespace fenwake

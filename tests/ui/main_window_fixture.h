@@ -1,0 +1,54 @@
+#pragma once
+
+#include "framework/input_panel.h"
+#include "tests/support/test_application.h"
+#include "ui/main_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+#include <string>
+
+namespace fenwake::test {
+
+// The main window, opened offscreen on the settings file the test wrote first, and active so
+// that keys and focus behave as for a person at the keyboard.
+class MainWindowTest : public testing::Test {
+protected:
+    void openWindow() {
+        dialog = std::make_unique<MainDialog>();
+        ASSERT_TRUE(dialog->create());
+        dialog->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog->window()));
+    }
+
+    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(dialog->control(id)); }
+    QCheckBox* checkBox(int id) const { return qobject_cast<QCheckBox*>(dialog->control(id)); }
+    QLabel* label(int id) const { return qobject_cast<QLabel*>(dialog->control(id)); }
+    QTreeWidget* list(int id) const { return qobject_cast<QTreeWidget*>(dialog->control(id)); }
+
+    std::string text(int id) const { return dialog->controlText(id); }
+
+    // Keys go where the keyboard focus is, as they would for a person.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static void type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+
+    void focusField(int id) {
+        QTest::mouseClick(edit(id), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), edit(id));
+    }
+
+    TestApplication application;
+    std::unique_ptr<MainDialog> dialog;
+};
+
+} // namespace fenwake::test
