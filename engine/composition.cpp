@@ -1,11 +1,11 @@
 #include "engine/composition.h"
 
+#include "engine/unit_factors.h"
+
 namespace fenwake {
 
 namespace {
 
-constexpr double poundsPerKilogram = 2.2;
-constexpr double inchesPerCentimetre = 0.390625; // exactly 1 / 2.56, the program's own inch
 constexpr double weightCoefficient = 1.082;
 constexpr double waistCoefficient = 4.15;
 constexpr double maleConstant = 98.42;
@@ -13,8 +13,6 @@ constexpr double femaleConstant = 76.76;
 constexpr double percentFactor = 100.0;
 constexpr double caloriesPerLeanPound = 13.83;
 constexpr double indexFactor = 703.0;
-// Multiplied, never divided by 2.2: the two differ in the last bit for many masses.
-constexpr double kilogramsPerPound = 0.45454545454545453;
 
 struct ImperialEntry {
     double waist;
