@@ -49,6 +49,7 @@ void DataExchange::edit(int id, double& value) {
     if (exchangeDirection == FormDirection::Write) {
         const std::string text = NumberText::editText(value);
         field->setText(QString::fromStdString(text));
+        field->setCursorPosition(0); // a long number shows from its first digit
         markField(*field, !NumberText::readEditNumber(text).has_value());
         return;
     }

@@ -83,6 +83,7 @@ bool Dialog::createWindow() {
     if (dialogTemplate == nullptr || hasWindow()) {
         return false;
     }
+    centred = false;
     Dialog* ownerDialog = owner();
     auto* dialog = new DialogWindow(*this, ownerDialog ? ownerDialog->window() : nullptr);
     windowState = std::make_unique<Window>();
@@ -130,6 +131,9 @@ int Dialog::runModal() {
     if (!createWindow()) {
         return -1;
     }
+    if (centred) {
+        placeInCentre();
+    }
     const int code = windowState->dialog->exec();
     destroyWindow();
     return code;
@@ -139,6 +143,9 @@ bool Dialog::create() {
     lastEndCode = -1;
     if (!createWindow()) {
         return false;
+    }
+    if (centred) {
+        placeInCentre();
     }
     windowState->dialog->show();
     return true;
@@ -248,6 +255,11 @@ void Dialog::setIcon(const Icon& icon, IconSize size) {
 }
 
 void Dialog::centreWindow() {
+    centred = true;
+    placeInCentre();
+}
+
+void Dialog::placeInCentre() {
     if (!hasWindow()) {
         return;
     }

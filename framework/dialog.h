@@ -58,6 +58,8 @@ public:
     void setControlText(int id, std::string_view text);
     std::string controlText(int id) const;
     void setIcon(const Icon& icon, IconSize size);
+    // Centres the window on its screen, now and again as it is shown, should it have grown
+    // in between (a menu bar added after centring, for one).
     void centreWindow();
 
     QWidget* window() const;
@@ -85,6 +87,7 @@ private:
     static const MessageEntry messageEntries[];
 
     bool createWindow();
+    void placeInCentre();
     Dialog* owner() const;
 
     struct Window;
@@ -93,6 +96,7 @@ private:
     std::unique_ptr<Window> windowState;
     int formUpdateDepth = 0;
     int lastEndCode = -1;
+    bool centred = false;
 };
 
 } // namespace fenwake

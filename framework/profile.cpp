@@ -136,6 +136,9 @@ void Profile::writeInteger(std::string_view section, std::string_view key, int v
 }
 
 void Profile::write(std::string_view section, std::string_view key, const std::string& text) {
+    if (writeListener) {
+        writeListener(section, key, text);
+    }
     if (store->company.isEmpty()) {
         reportFailure("no company key was named for the profile");
         return;
@@ -147,6 +150,10 @@ void Profile::write(std::string_view section, std::string_view key, const std::s
     if (batchDepth == 0) {
         commit();
     }
+}
+
+void Profile::setWriteListener(WriteListener listener) {
+    writeListener = std::move(listener);
 }
 
 void Profile::beginBatch() {

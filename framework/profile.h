@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,6 +34,12 @@ public:
     void beginBatch();
     void endBatch();
 
+    // Told of every write as it is made, in order, before any batching: the file shows only
+    // the outcome of a batch, this shows the sequence.
+    using WriteListener =
+        std::function<void(std::string_view section, std::string_view key, std::string_view text)>;
+    void setWriteListener(WriteListener listener);
+
     // The file's absolute path; empty while no company is named.
     std::string filePath() const;
     // False once a write failed to reach disk during this run.
@@ -45,6 +52,7 @@ private:
 
     struct Store;
     std::unique_ptr<Store> store;
+    WriteListener writeListener;
     int batchDepth = 0;
     bool writeSucceeded = true;
     bool failureReported = false;

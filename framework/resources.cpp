@@ -1,6 +1,10 @@
 #include "framework/resources.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace fenwake {
@@ -13,6 +17,7 @@ struct Registry {
     std::map<int, std::vector<std::uint8_t>> menuBars;
     std::map<int, std::string> strings;
     std::map<int, IconResource> icons;
+    std::optional<VersionRecord> version;
 };
 
 Registry& registry() {
@@ -48,6 +53,18 @@ void Resources::addIcon(int id, IconResource icon) {
     registry().icons[id] = std::move(icon);
 }
 
+void Resources::setVersion(VersionRecord version) {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::setApplicationVersion(
+            QString::fromStdString(VersionRecord::dotted(version.productVersion)));
+        const auto product = version.strings.find("ProductName");
+        if (product != version.strings.end()) {
+            QCoreApplication::setApplicationName(QString::fromStdString(product->second));
+        }
+    }
+    registry().version = std::move(version);
+}
+
 void Resources::clear() {
     registry() = Registry{};
 }
@@ -70,6 +87,10 @@ const std::string* Resources::string(int id) {
 
 const IconResource* Resources::icon(int id) {
     return find(registry().icons, id);
+}
+
+const VersionRecord* Resources::version() {
+    return registry().version ? &*registry().version : nullptr;
 }
 
 } // namespace fenwake

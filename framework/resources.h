@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/dialog_template.h"
+#include "framework/version_record.h"
 
 #include <cstdint>
 #include <string>
@@ -28,6 +29,8 @@ public:
     static void addMenuBar(int id, std::vector<std::uint8_t> record);
     static void addString(int id, std::string text);
     static void addIcon(int id, IconResource icon);
+    // Also makes the product name and version the application's own, as Qt reports them.
+    static void setVersion(VersionRecord version);
     static void clear();
 
     static const DialogTemplate* dialog(int id);
@@ -35,6 +38,7 @@ public:
     static const std::vector<std::uint8_t>* menuBar(int id);
     static const std::string* string(int id);
     static const IconResource* icon(int id);
+    static const VersionRecord* version();
 };
 
 } // namespace fenwake
