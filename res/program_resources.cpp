@@ -71,10 +71,44 @@ DialogTemplate aboutDialog() {
     dialog.controls = {
         {ControlClassAtom::Static, {}, {}, IDI_MAIN, noId, iconStyle, 0, {7, 7, 21, 20}},
         label(noId, "Fenwake 1.1", {38, 11, 92, 8}),
-        label(noId, "Copyright (C) 2026 the Fenwake developers\nfenwake@kestrova.example",
-              {7, 92, 126, 29}),
+        label(noId, "Copyright (C) 2026 Kestrova\nfenwake@kestrova.example", {7, 92, 126, 29}),
     };
     return dialog;
+}
+
+// The menu template: a "Tools" pop-up whose one item "About" sends IDM_ABOUT.
+const std::vector<std::uint8_t> mainMenu{
+    0x00, 0x00, 0x00, 0x00,                               // version 0, no extra header
+    0x90, 0x00,                                           // pop-up, last top-level item
+    'T',  0,    'o',  0,    'o', 0, 'l', 0, 's', 0, 0, 0, // "Tools"
+    0x80, 0x00, 0x09, 0x80,                               // last item, IDM_ABOUT
+    'A',  0,    'b',  0,    'o', 0, 'u', 0, 't', 0, 0, 0, // "About"
+};
+
+// The menu-bar record: menu 130, one button with no image sending IDM_TOOLS, enabled,
+// drop-down and sized to its text, labelled by IDS_TOOLS, opening pop-up 0.
+const std::vector<std::uint8_t> mainMenuBar{
+    0x82, 0x00, 0x01, 0x00, 0xfe, 0xff, 0x06, 0x80, 0x04,
+    0x00, 0x18, 0x00, 0x08, 0x80, 0x00, 0x00, 0x00, 0x00,
+};
+
+VersionRecord versionRecord() {
+    VersionRecord version;
+    version.fileVersion = {1, 1, 0, 0};
+    version.productVersion = {1, 1, 0, 0};
+    version.language = 0x0409; // English (United States)
+    version.codePage = 0x04b0; // Unicode
+    version.strings = {
+        {"CompanyName", "Kestrova"},
+        {"FileDescription", "Fenwake body-composition calculator"},
+        {"FileVersion", "1, 1, 0, 0"},
+        {"InternalName", "fenwake"},
+        {"LegalCopyright", "Copyright (C) 2026 Kestrova"},
+        {"OriginalFilename", "fenwake"},
+        {"ProductName", "Fenwake"},
+        {"ProductVersion", "1, 1, 0, 0"},
+    };
+    return version;
 }
 
 template <std::size_t size>
@@ -89,6 +123,9 @@ void registerProgramResources() {
     Resources::addDialog(IDD_ABOUT, aboutDialog());
     Resources::addIcon(IDI_MAIN, {{{32, xpmLines(fenwakeIcon32)}, {16, xpmLines(fenwakeIcon16)}}});
     Resources::addString(IDS_TOOLS, "Tools");
+    Resources::addMenu(IDR_MAINMENU, mainMenu);
+    Resources::addMenuBar(IDR_MAINMENU, mainMenuBar);
+    Resources::setVersion(versionRecord());
 }
 
 } // namespace fenwake

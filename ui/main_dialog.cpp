@@ -1,13 +1,42 @@
 #include "ui/main_dialog.h"
 
+#include "engine/bmi_category.h"
+#include "engine/composition.h"
+#include "engine/fat_rating.h"
+#include "engine/unit_factors.h"
 #include "framework/data_exchange.h"
 #include "framework/input_panel.h"
+#include "framework/number_text.h"
+#include "framework/window_style.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
+#include "ui/about_dialog.h"
+
+#include <string>
 
 namespace fenwake {
 
+namespace {
+
+enum Row { fatPercentageRow, fatMassRow, leanMassRow, restMetabolicRateRow, bodyMassIndexRow };
+enum Column { quantityColumn, resultColumn, unitColumn, descriptionColumn };
+
+constexpr const char* columnHeadings[] = {"Qty", "Result", "Unit", "Description"};
+constexpr int columnWidths[] = {116, 60, 40, 100};
+constexpr const char* rowNames[] = {"Fat Percentage", "Fat Body Mass", "Lean Body Mass",
+                                    "Rest Metabolic Rate", "Body Mass Index"};
+
+constexpr std::uint32_t flatToolBarStyle = 0x0800;
+constexpr std::uint32_t commandBarWindowStyle = 0x50002000; // child, visible, along the top
+
+} // namespace
+
 const MessageEntry MainDialog::messageEntries[] = {
+    commandEntry<&MainDialog::onMetricClicked>(Notification::Clicked, IDC_METRIC),
+    commandEntry<&MainDialog::onWaistChanged>(Notification::EditChanged, IDC_WAIST),
+    commandEntry<&MainDialog::onWeightChanged>(Notification::EditChanged, IDC_WEIGHT),
+    commandEntry<&MainDialog::onFemaleClicked>(Notification::Clicked, IDC_FEMALE),
+    commandEntry<&MainDialog::onAboutCommand>(Notification::Clicked, IDM_ABOUT),
     leftButtonDownEntry<&MainDialog::onLeftButtonDown>(),
     commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_WAIST),
     commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_WAIST),
@@ -15,6 +44,7 @@ const MessageEntry MainDialog::messageEntries[] = {
     commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_WEIGHT),
     commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_HEIGHT),
     commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_HEIGHT),
+    commandEntry<&MainDialog::onHeightChanged>(Notification::EditChanged, IDC_HEIGHT),
 };
 
 const MessageMap MainDialog::messages{&Dialog::messages, messageEntries};
@@ -48,8 +78,34 @@ bool MainDialog::initialiseWindow() {
     setIcon(icon, IconSize::Large);
     setIcon(icon, IconSize::Small);
     centreWindow();
+    createMenuBar();
+    initResultsList();
     showUnitLabels();
+    recalculate();
     return true;
+}
+
+void MainDialog::createMenuBar() {
+    commandBar.create(*this, flatToolBarStyle, commandBarWindowStyle, CommandBar::standardId);
+    commandBar.insertMenuBar(IDR_MAINMENU, CommandBar::noBitmap);
+}
+
+void MainDialog::initResultsList() {
+    resultsList.setExtendedStyle(windowstyle::listExtendedFullRowSelect);
+    for (int column = quantityColumn; column <= descriptionColumn; ++column) {
+        resultsList.insertColumn(column, columnHeadings[column]);
+    }
+    for (int row = fatPercentageRow; row <= bodyMassIndexRow; ++row) {
+        resultsList.insertItem(row, rowNames[row]);
+    }
+    showFatPercentage(0.0);
+    showFatMass(0.0);
+    showLeanMass(0.0);
+    showRestMetabolicRate(0.0);
+    showBodyMassIndex(0.0);
+    for (int column = quantityColumn; column <= descriptionColumn; ++column) {
+        resultsList.setColumnWidth(column, columnWidths[column]);
+    }
 }
 
 void MainDialog::showUnitLabels() {
@@ -57,6 +113,86 @@ void MainDialog::showUnitLabels() {
     setControlText(IDC_WAIST_UNIT, metricUnits ? "cm" : "Inches");
     setControlText(IDC_WEIGHT_UNIT, metricUnits ? "Kg" : "Lbs");
     setControlText(IDC_HEIGHT_UNIT, metricUnits ? "cm" : "Inches");
+}
+
+void MainDialog::recalculate() {
+    updateFormData(FormDirection::Read);
+    const Measurements entry{waist, weight, height, female != 0, metric != 0};
+    const CompositionResult result = computeComposition(entry);
+    showFatPercentage(result.fatPercentage);
+    showFatMass(result.fatMass);
+    showLeanMass(result.leanMass);
+    showRestMetabolicRate(result.restMetabolicRate);
+    showBodyMassIndex(result.bodyMassIndex);
+}
+
+void MainDialog::showFatPercentage(double fatPercentage) {
+    resultsList.setItemText(fatPercentageRow, resultColumn, NumberText::twoDecimals(fatPercentage));
+    resultsList.setItemText(fatPercentageRow, unitColumn, "%");
+    const FatRating rating = rateFatPercentage(fatPercentage, female != 0);
+    resultsList.setItemText(fatPercentageRow, descriptionColumn, fatRatingLabel(rating));
+}
+
+void MainDialog::showFatMass(double fatMass) {
+    resultsList.setItemText(fatMassRow, resultColumn, NumberText::twoDecimals(fatMass));
+    resultsList.setItemText(fatMassRow, unitColumn, metric != 0 ? "Kg" : "Lbs");
+}
+
+void MainDialog::showLeanMass(double leanMass) {
+    resultsList.setItemText(leanMassRow, resultColumn, NumberText::twoDecimals(leanMass));
+    resultsList.setItemText(leanMassRow, unitColumn, metric != 0 ? "Kg" : "Lbs");
+}
+
+void MainDialog::showRestMetabolicRate(double restMetabolicRate) {
+    resultsList.setItemText(restMetabolicRateRow, resultColumn,
+                            NumberText::twoDecimals(restMetabolicRate));
+    resultsList.setItemText(restMetabolicRateRow, unitColumn, "Cals");
+}
+
+void MainDialog::showBodyMassIndex(double bodyMassIndex) {
+    resultsList.setItemText(bodyMassIndexRow, resultColumn, NumberText::twoDecimals(bodyMassIndex));
+    const BmiCategory category = categoriseBodyMassIndex(bodyMassIndex);
+    resultsList.setItemText(bodyMassIndexRow, descriptionColumn, bmiCategoryLabel(category));
+}
+
+void MainDialog::onWaistChanged() {
+    recalculate();
+    SettingsStore::saveWaist(waist);
+}
+
+void MainDialog::onWeightChanged() {
+    recalculate();
+    SettingsStore::saveWeight(weight);
+}
+
+void MainDialog::onHeightChanged() {
+    recalculate();
+    SettingsStore::saveHeight(height);
+}
+
+void MainDialog::onFemaleClicked() {
+    recalculate();
+    SettingsStore::saveFemale(female != 0);
+}
+
+void MainDialog::onMetricClicked() {
+    updateFormData(FormDirection::Read);
+    showUnitLabels();
+    const bool toMetric = metric == 1;
+    waist = waist * (toMetric ? centimetresPerInch : inchesPerCentimetre);
+    weight = weight * (toMetric ? kilogramsPerPound : poundsPerKilogram);
+    height = height * (toMetric ? centimetresPerInch : inchesPerCentimetre);
+    SettingsStore::saveMetric(metric != 0);
+    SettingsStore::saveWaist(waist);
+    SettingsStore::saveWeight(weight);
+    SettingsStore::saveHeight(height);
+    updateFormData(FormDirection::Write);
+    recalculate();
+}
+
+void MainDialog::onAboutCommand() {
+    AboutDialog about;
+    about.runModal();
 }
 
 void MainDialog::onEditFocusGained() {

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "framework/command_bar.h"
 #include "framework/dialog.h"
 #include "framework/icon.h"
-#include "framework/list_control.h"
+#include "ui/results_list.h"
 
 #include <cstdint>
 
 namespace fenwake {
 
 // The calculator's one working window: three measurements, the Female and Metric boxes and
-// the results list. It reads the stored inputs when it is constructed, before it has a window.
+// the results list. It reads the stored inputs when it is constructed, before it has a
+// window. Every change recomputes the list and stores the changed value at once; switching
+// Metric converts the measurements already entered.
 class MainDialog : public Dialog {
 public:
     explicit MainDialog(Dialog* parentWindow = nullptr);
@@ -21,22 +24,38 @@ protected:
     bool initialiseWindow() override;
 
 private:
+    void createMenuBar();
+    void initResultsList();
     void showUnitLabels();
+    void recalculate();
 
-    void onEditFocusGained();
-    void onEditFocusLost();
+    void showFatPercentage(double fatPercentage);
+    void showFatMass(double fatMass);
+    void showLeanMass(double leanMass);
+    void showRestMetabolicRate(double restMetabolicRate);
+    void showBodyMassIndex(double bodyMassIndex);
+
+    void onMetricClicked();
+    void onWaistChanged();
+    void onWeightChanged();
+    void onFemaleClicked();
+    void onAboutCommand();
     void onLeftButtonDown(unsigned keyFlags, Point point);
+    void onEditFocusLost();
+    void onEditFocusGained();
+    void onHeightChanged();
 
     static const MessageEntry messageEntries[];
     static const MessageMap messages;
 
-    ListControl resultsList;
+    ResultsList resultsList;
     std::int32_t female = 0;
     std::int32_t metric = 0;
     double waist = 0.0;
     double weight = 0.0;
     double height = 0.0;
     Icon icon;
+    CommandBar commandBar;
 };
 
 } // namespace fenwake

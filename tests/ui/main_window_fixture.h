@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/input_panel.h"
+#include "framework/profile.h"
 #include "tests/support/test_application.h"
 #include "ui/main_dialog.h"
 
@@ -15,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fenwake::test {
 
@@ -22,6 +24,13 @@ namespace fenwake::test {
 // that keys and focus behave as for a person at the keyboard.
 class MainWindowTest : public testing::Test {
 protected:
+    MainWindowTest() {
+        application.profile().setWriteListener(
+            [this](std::string_view, std::string_view key, std::string_view text) {
+                writes.push_back(std::string(key) + "=" + std::string(text));
+            });
+    }
+
     void openWindow() {
         dialog = std::make_unique<MainDialog>();
         ASSERT_TRUE(dialog->create());
@@ -36,6 +45,21 @@ protected:
 
     std::string text(int id) const { return dialog->controlText(id); }
 
+    QTreeWidget* results() const { return list(1005); }
+    std::string cell(int row, int column) const {
+        return results()->topLevelItem(row)->text(column).toStdString();
+    }
+    // The value column, top to bottom.
+    std::vector<std::string> figures() const {
+        std::vector<std::string> values;
+        for (int row = 0; row < 5; ++row) {
+            values.push_back(cell(row, 1));
+        }
+        return values;
+    }
+    // What the fields show: waist, weight, height.
+    std::vector<std::string> fields() const { return {text(1002), text(1003), text(1008)}; }
+
     // Keys go where the keyboard focus is, as they would for a person.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -49,6 +73,7 @@ protected:
 
     TestApplication application;
     std::unique_ptr<MainDialog> dialog;
+    std::vector<std::string> writes; // every profile write, in order, as "Key=text"
 };
 
 } // namespace fenwake::test

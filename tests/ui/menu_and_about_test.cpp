@@ -1,0 +1,145 @@
+#include "framework/resources.h"
+#include "res/resource_ids.h"
+#include "tests/support/settings_file.h"
+#include "tests/ui/main_window_fixture.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <functional>
+
+namespace fenwake {
+namespace {
+
+using test::MainWindowTest;
+using test::readSettingsFile;
+using test::writeSettingsFile;
+
+const char* const manImperial =
+    "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";
+
+class MenuTest : public MainWindowTest {
+protected:
+    QMenuBar* menuBar() const { return dialog->window()->findChild<QMenuBar*>(); }
+
+    // Opens Tools with the mouse and returns its pop-up, as a person would see it.
+    QMenu* openTools() {
+        QAction* tools = menuBar()->actions().value(0);
+        QTest::mouseClick(menuBar(), Qt::LeftButton, {}, menuBar()->actionGeometry(tools).center());
+        QMenu* popup = tools->menu();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(popup));
+        return popup;
+    }
+
+    // Chooses About; once the box is up, looks at it and ends it with the key given.
+    void chooseAbout(const std::function<void(QWidget&)>& inspect, Qt::Key closingKey) {
+        QMenu* popup = openTools();
+        QAction* about = popup->actions().value(0);
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            ASSERT_NE(box, dialog->window());
+            inspect(*box);
+            QTest::keyClick(box, closingKey);
+        });
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(about).center());
+    }
+
+    static int visibleAboutBoxes() {
+        int boxes = 0;
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            boxes += widget->windowTitle() == "About" ? 1 : 0;
+        }
+        return boxes;
+    }
+};
+
+TEST_F(MenuTest, MenuBarHoldsToolsWithAboutAlone) {
+    openWindow();
+    ASSERT_NE(menuBar(), nullptr);
+    EXPECT_TRUE(menuBar()->isVisible());
+    const QList<QAction*> buttons = menuBar()->actions();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]->text(), "Tools");
+    QMenu* popup = openTools();
+    ASSERT_EQ(popup->actions().size(), 1);
+    EXPECT_EQ(popup->actions()[0]->text(), "About");
+    popup->close();
+}
+
+TEST_F(MenuTest, OpeningTheMenuMakesNoKeyboardRequest) {
+    openWindow();
+    focusField(IDC_WAIST);
+    InputPanel::forgetRequests();
+    openTools()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(InputPanel::requests().empty());
+    EXPECT_EQ(QApplication::focusWidget(), edit(IDC_WAIST));
+}
+
+TEST_F(MenuTest, ToolsButtonCommandHasNoHandler) {
+    openWindow();
+    const Message tools{MessageKind::Command, Notification::Clicked, IDM_TOOLS, 0, {}};
+    EXPECT_FALSE(dialog->dispatch(tools));
+}
+
+TEST_F(MenuTest, AboutShowsIconNameAndContactAndChangesNothing) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    const auto figuresBefore = figures();
+    QString caption;
+    QStringList texts;
+    bool hasIcon = false;
+    chooseAbout(
+        [&](QWidget& box) {
+            caption = box.windowTitle();
+            for (const QLabel* label : box.findChildren<QLabel*>()) {
+                hasIcon = hasIcon || !label->pixmap().isNull();
+                if (!label->text().isEmpty()) {
+                    texts << label->text();
+                }
+            }
+        },
+        Qt::Key_Return);
+    EXPECT_EQ(caption, "About");
+    EXPECT_TRUE(hasIcon);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0], "Fenwake 1.1");
+    EXPECT_EQ(texts[1].count('\n'), 1);
+    EXPECT_TRUE(texts[1].contains("Copyright"));
+
+    EXPECT_EQ(visibleAboutBoxes(), 0);
+    EXPECT_EQ(fields(), (std::vector<std::string>{"34", "180", "70"}));
+    EXPECT_EQ(figures(), figuresBefore);
+    EXPECT_TRUE(writes.empty());
+    EXPECT_EQ(readSettingsFile(), manImperial);
+}
+
+TEST_F(MenuTest, AboutOpensFreshEachTimeAndClosesWithReturnOrEscape) {
+    openWindow();
+    int opened = 0;
+    const auto count = [&](QWidget& box) {
+        opened += box.isVisible() ? 1 : 0;
+    };
+    chooseAbout(count, Qt::Key_Return);
+    EXPECT_EQ(visibleAboutBoxes(), 0);
+    chooseAbout(count, Qt::Key_Escape);
+    EXPECT_EQ(visibleAboutBoxes(), 0);
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(dialog->window()->isVisible());
+}
+
+TEST(Version, IsOnePointOneInTheProgramsMetadata) {
+    test::TestApplication application;
+    const VersionRecord* version = Resources::version();
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(VersionRecord::dotted(version->fileVersion), "1.1.0.0");
+    EXPECT_EQ(version->strings.at("ProductVersion"), "1, 1, 0, 0");
+    EXPECT_EQ(version->strings.at("ProductName"), "Fenwake");
+    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.1.0.0");
+}
+
+} // namespace
+} // namespace fenwake

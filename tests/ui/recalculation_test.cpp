@@ -1,0 +1,161 @@
+#include "res/resource_ids.h"
+#include "tests/support/settings_file.h"
+#include "tests/ui/main_window_fixture.h"
+
+namespace fenwake {
+namespace {
+
+using test::MainWindowTest;
+using test::readSettingsFile;
+using test::writeSettingsFile;
+using Texts = std::vector<std::string>;
+
+const char* const manImperial =
+    "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";
+
+class RecalculationTest : public MainWindowTest {
+protected:
+    void replaceField(int id, const char* keys) {
+        focusField(id);
+        edit(id)->selectAll();
+        type(keys);
+    }
+    void clickMetric() { QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton); }
+};
+
+TEST_F(RecalculationTest, EveryKeystrokeRecomputesAndStores) {
+    openWindow();
+    focusField(IDC_WEIGHT);
+    edit(IDC_WEIGHT)->selectAll();
+    type("1");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWeight=1.00\n");
+    type("8");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWeight=18.00\n");
+    type("0");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWeight=180.00\n");
+    EXPECT_EQ(writes, (Texts{"Weight=1.00", "Weight=18.00", "Weight=180.00"}));
+    EXPECT_EQ(cell(1, 1), "-113.18"); // 180 - (1.082 * 180 + 98.42)
+}
+
+TEST_F(RecalculationTest, TypedEntryShowsTheFiguresAndRatings) {
+    openWindow();
+    replaceField(IDC_WAIST, "34");
+    replaceField(IDC_WEIGHT, "180");
+    replaceField(IDC_HEIGHT, "70");
+    EXPECT_EQ(figures(), (Texts{"15.51", "27.92", "152.08", "2103.27", "25.82"}));
+    EXPECT_EQ(cell(0, 3), "Average");
+    EXPECT_EQ(cell(4, 3), "Overweight");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nHeight=70.00\nWaist=34.00\nWeight=180.00\n");
+}
+
+TEST_F(RecalculationTest, TickingMetricConvertsStoresOnceAndRecomputes) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    clickMetric();
+    EXPECT_EQ(writes, (Texts{"Metric=1", "Waist=87.04", "Weight=81.82", "Height=179.20"}));
+    EXPECT_EQ(readSettingsFile(),
+              "[Settings]\nFemale=0\nHeight=179.20\nMetric=1\nWaist=87.04\nWeight=81.82\n");
+    EXPECT_EQ(fields(), (Texts{"87.04", "81.8181818181818", "179.2"}));
+    EXPECT_EQ(text(IDC_WAIST_UNIT), "cm");
+    EXPECT_EQ(text(IDC_WEIGHT_UNIT), "Kg");
+    EXPECT_EQ(text(IDC_HEIGHT_UNIT), "cm");
+    EXPECT_EQ(figures(), (Texts{"15.51", "12.69", "69.13", "2103.27", "25.82"}));
+    EXPECT_EQ(cell(1, 2), "Kg");
+    EXPECT_EQ(cell(2, 2), "Kg");
+    EXPECT_EQ(cell(0, 2), "%");
+    EXPECT_EQ(cell(3, 2), "Cals");
+}
+
+TEST_F(RecalculationTest, ClearingMetricConvertsBack) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    clickMetric();
+    writes.clear();
+    clickMetric();
+    EXPECT_EQ(writes, (Texts{"Metric=0", "Waist=34.00", "Weight=180.00", "Height=70.00"}));
+    EXPECT_EQ(fields(), (Texts{"34", "180", "70"}));
+    EXPECT_EQ(text(IDC_WAIST_UNIT), "Inches");
+    EXPECT_EQ(text(IDC_WEIGHT_UNIT), "Lbs");
+    EXPECT_EQ(figures(), (Texts{"15.51", "27.92", "152.08", "2103.27", "25.82"}));
+    EXPECT_EQ(cell(1, 2), "Lbs");
+}
+
+TEST_F(RecalculationTest, SwitchingBackAndForthDoesNotDrift) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    for (int round = 0; round < 25; ++round) {
+        clickMetric();
+        clickMetric();
+    }
+    EXPECT_EQ(fields(), (Texts{"34", "180", "70"}));
+    EXPECT_EQ(readSettingsFile(),
+              "[Settings]\nFemale=0\nHeight=70.00\nMetric=0\nWaist=34.00\nWeight=180.00\n");
+}
+
+TEST_F(RecalculationTest, AnInchIsTwoPointFiveSixCentimetres) {
+    writeSettingsFile("[Settings]\nWaist=30.00\n");
+    openWindow();
+    clickMetric();
+    EXPECT_EQ(text(IDC_WAIST), "76.8");
+    EXPECT_EQ(writes[1], "Waist=76.80");
+}
+
+TEST_F(RecalculationTest, SwitchingWithNothingEnteredStoresZeros) {
+    openWindow();
+    clickMetric();
+    EXPECT_EQ(writes, (Texts{"Metric=1", "Waist=0.00", "Weight=0.00", "Height=0.00"}));
+    EXPECT_EQ(fields(), (Texts{"0", "0", "0"}));
+}
+
+TEST_F(RecalculationTest, ARestartShowsTheStoredTwoDecimalValues) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    clickMetric();
+    EXPECT_EQ(text(IDC_WEIGHT), "81.8181818181818");
+    dialog.reset();
+    openWindow();
+    EXPECT_EQ(fields(), (Texts{"87.04", "81.82", "179.2"}));
+    EXPECT_TRUE(checkBox(IDC_METRIC)->isChecked());
+    EXPECT_EQ(figures(), (Texts{"15.51", "12.69", "69.13", "2103.33", "25.83"}));
+}
+
+TEST_F(RecalculationTest, FemaleStoresOnlyItselfAndRerates) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    const std::string index = cell(4, 1);
+    QTest::mouseClick(checkBox(IDC_FEMALE), Qt::LeftButton);
+    EXPECT_EQ(writes, (Texts{"Female=1"}));
+    EXPECT_EQ(figures(), (Texts{"27.54", "49.58", "130.42", "1803.71", index}));
+    EXPECT_EQ(cell(0, 3), "High"); // a woman's band above 27 and up to 31
+    EXPECT_EQ(cell(4, 3), "Overweight");
+    QTest::mouseClick(checkBox(IDC_FEMALE), Qt::LeftButton);
+    EXPECT_EQ(writes, (Texts{"Female=1", "Female=0"}));
+    EXPECT_EQ(cell(0, 1), "15.51");
+}
+
+TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStore) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    focusField(IDC_WEIGHT);
+    edit(IDC_WEIGHT)->selectAll();
+    press(Qt::Key_Delete);
+    type("-");
+    type("x");
+    EXPECT_EQ(writes, (Texts{"Weight=180.00", "Weight=180.00", "Weight=180.00"}));
+    EXPECT_EQ(edit(IDC_WEIGHT)->toolTip(), "Enter a number.");
+    EXPECT_EQ(figures()[0], "15.51");
+}
+
+TEST_F(RecalculationTest, SwitchingUnitsReplacesBadTextWithTheConvertedLastValue) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    replaceField(IDC_WAIST, "abc");
+    writes.clear();
+    clickMetric();
+    EXPECT_EQ(writes[1], "Waist=87.04");
+    EXPECT_EQ(text(IDC_WAIST), "87.04");
+    EXPECT_TRUE(edit(IDC_WAIST)->toolTip().isEmpty());
+}
+
+} // namespace
+} // namespace fenwake

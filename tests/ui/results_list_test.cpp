@@ -1,0 +1,93 @@
+#include "res/resource_ids.h"
+#include "tests/support/settings_file.h"
+#include "tests/ui/main_window_fixture.h"
+
+#include <QHeaderView>
+
+namespace fenwake {
+namespace {
+
+using test::MainWindowTest;
+using test::readSettingsFile;
+using test::writeSettingsFile;
+using Figures = std::vector<std::string>;
+
+const char* const manImperial =
+    "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";
+
+TEST_F(MainWindowTest, ListHasFourColumnsAndFiveNamedRows) {
+    openWindow();
+    QTreeWidget* list = results();
+    ASSERT_EQ(list->columnCount(), 4);
+    const std::vector<std::pair<const char*, int>> columns{
+        {"Qty", 116}, {"Result", 60}, {"Unit", 40}, {"Description", 100}};
+    for (int column = 0; column < 4; ++column) {
+        EXPECT_EQ(list->headerItem()->text(column).toStdString(), columns[column].first);
+        EXPECT_EQ(list->columnWidth(column), columns[column].second);
+    }
+    ASSERT_EQ(list->topLevelItemCount(), 5);
+    const Figures names{"Fat Percentage", "Fat Body Mass", "Lean Body Mass", "Rest Metabolic Rate",
+                        "Body Mass Index"};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(cell(row, 0), names[row]);
+    }
+}
+
+TEST_F(MainWindowTest, ListIsAReportWithoutSortingThatSelectsWholeRows) {
+    openWindow();
+    QTreeWidget* list = results();
+    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_FALSE(list->isSortingEnabled());
+    EXPECT_FALSE(list->header()->sectionsClickable());
+}
+
+TEST_F(MainWindowTest, StoredEntryShowsItsResultsBeforeAnythingIsTouched) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    EXPECT_EQ(figures(), (Figures{"15.51", "27.92", "152.08", "2103.27", "25.82"}));
+    EXPECT_EQ(cell(0, 2), "%");
+    EXPECT_EQ(cell(0, 3), "Average");
+    EXPECT_EQ(cell(1, 2), "Lbs");
+    EXPECT_EQ(cell(2, 2), "Lbs");
+    EXPECT_EQ(cell(3, 2), "Cals");
+    EXPECT_EQ(cell(4, 3), "Overweight");
+    EXPECT_TRUE(writes.empty());
+}
+
+TEST_F(MainWindowTest, AllZeroEntryShowsWhatTheDivisionsGive) {
+    openWindow();
+    EXPECT_EQ(figures(), (Figures{"-inf", "-98.42", "98.42", "1361.15", "nan"}));
+    EXPECT_EQ(cell(0, 3), "Very Low");
+    EXPECT_EQ(cell(4, 3), "Obese");
+}
+
+TEST_F(MainWindowTest, CellsWithoutContentStayEmpty) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton);
+    QTest::mouseClick(checkBox(IDC_FEMALE), Qt::LeftButton);
+    for (int row : {1, 2, 3}) {
+        EXPECT_EQ(cell(row, 3), "") << "row " << row;
+    }
+    EXPECT_EQ(cell(4, 2), "");
+}
+
+TEST_F(MainWindowTest, TappingARowSelectsItWholeAndChangesNothingElse) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    const Figures before = figures();
+    QTreeWidget* list = results();
+    const QRect row = list->visualItemRect(list->topLevelItem(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    EXPECT_EQ(selected.size(), 4);
+    for (const QModelIndex& index : selected) {
+        EXPECT_EQ(index.row(), 2);
+    }
+    EXPECT_EQ(figures(), before);
+    EXPECT_EQ(readSettingsFile(), manImperial);
+}
+
+} // namespace
+} // namespace fenwake
