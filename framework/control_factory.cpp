@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableWidget>
 
 namespace fenwake {
 
@@ -144,15 +144,23 @@ QWidget* ControlFactory::createStatic(const ControlTemplate& control) {
 }
 
 QWidget* ControlFactory::createListView(const ControlTemplate& control) {
-    auto* list = new QTreeWidget(&clientArea);
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
+    // A report-view list is a table without grid or row headers: one line per item, one
+    // column per sub-item. A changed cell repaints alone, nothing is measured again.
+    auto* list = new QTableWidget(&clientArea);
     list->setColumnCount(0);
-    list->setHeaderLabels({});
+    list->setShowGrid(false);
+    list->setWordWrap(false);
+    list->setTabKeyNavigation(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSortingEnabled(false);
-    list->header()->setSectionsClickable(!has(control.style, style::listNoSortHeader));
-    list->header()->setStretchLastSection(false);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 2);
+    QHeaderView* header = list->horizontalHeader();
+    header->setSectionsClickable(!has(control.style, style::listNoSortHeader));
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->setSelectionMode(has(control.style, style::listSingleSelection)
                                ? QAbstractItemView::SingleSelection
                                : QAbstractItemView::ExtendedSelection);

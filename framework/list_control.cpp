@@ -6,7 +6,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTreeWidget>
+#include <QTableWidget>
 
 namespace fenwake {
 
@@ -29,7 +29,7 @@ struct ListControl::Binding : QObject {
     }
 
     ListControl& list;
-    QPointer<QTreeWidget> view;
+    QPointer<QTableWidget> view;
 };
 
 const MessageMap ListControl::messages{nullptr, {}};
@@ -47,7 +47,7 @@ void ListControl::onLeftButtonDown(unsigned, Point) {
 }
 
 bool ListControl::attach(QWidget* listView) {
-    auto* view = qobject_cast<QTreeWidget*>(listView);
+    auto* view = qobject_cast<QTableWidget*>(listView);
     if (view == nullptr) {
         return false;
     }
@@ -63,66 +63,63 @@ bool ListControl::isAttached() const {
 }
 
 void ListControl::setExtendedStyle(std::uint32_t style) {
-    if (QTreeWidget* view = binding->view) {
+    if (QTableWidget* view = binding->view) {
         const bool fullRow = (style & windowstyle::listExtendedFullRowSelect) != 0;
         view->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows
                                            : QAbstractItemView::SelectItems);
     }
 }
 
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
 int ListControl::insertColumn(int index, std::string_view heading) {
-    QTreeWidget* view = binding->view;
+    QTableWidget* view = binding->view;
     if (view == nullptr || index < 0) {
         return -1;
     }
-    QTreeWidgetItem* header = view->headerItem();
-    const int count = columnCount();
-    const int at = std::min(index, count);
-    QStringList headings;
-    for (int column = 0; column < count; ++column) {
-        headings << header->text(column);
-    }
-    headings.insert(at, QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size())));
-    view->setColumnCount(count + 1);
-    view->setHeaderLabels(headings);
-    // Cells right of the new column move one column to the right with it.
-    for (int row = 0; row < view->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = view->topLevelItem(row);
-        for (int column = count; column > at; --column) {
-            item->setText(column, item->text(column - 1));
-        }
-        item->setText(at, QString());
-    }
-    for (int column = 0; column <= count; ++column) {
-        header->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    const int at = std::min(index, view->columnCount());
+    view->insertColumn(at);
+    auto* header = new QTableWidgetItem(qtText(heading));
+    header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view->setHorizontalHeaderItem(at, header);
     return at;
 }
 
 int ListControl::insertItem(int row, std::string_view text) {
-    QTreeWidget* view = binding->view;
+    QTableWidget* view = binding->view;
     if (view == nullptr || row < 0) {
         return -1;
     }
-    const int at = std::min(row, view->topLevelItemCount());
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    view->insertTopLevelItem(at, item);
+    const int at = std::min(row, view->rowCount());
+    view->insertRow(at);
+    if (view->columnCount() > 0) {
+        view->setItem(at, 0, new QTableWidgetItem(qtText(text)));
+    }
     return at;
 }
 
 bool ListControl::setItemText(int row, int column, std::string_view text) {
-    QTreeWidget* view = binding->view;
-    QTreeWidgetItem* item = view != nullptr ? view->topLevelItem(row) : nullptr;
-    if (item == nullptr || column < 0 || column >= view->columnCount()) {
+    QTableWidget* view = binding->view;
+    if (view == nullptr || row < 0 || row >= view->rowCount() || column < 0 ||
+        column >= view->columnCount()) {
         return false;
     }
-    item->setText(column, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (QTableWidgetItem* cell = view->item(row, column)) {
+        cell->setText(qtText(text));
+    } else {
+        view->setItem(row, column, new QTableWidgetItem(qtText(text)));
+    }
     return true;
 }
 
 bool ListControl::setColumnWidth(int column, int width) {
-    QTreeWidget* view = binding->view;
+    QTableWidget* view = binding->view;
     if (view == nullptr || column < 0 || column >= view->columnCount()) {
         return false;
     }
@@ -131,29 +128,30 @@ bool ListControl::setColumnWidth(int column, int width) {
 }
 
 std::string ListControl::itemText(int row, int column) const {
-    QTreeWidget* view = binding->view;
-    QTreeWidgetItem* item = view != nullptr ? view->topLevelItem(row) : nullptr;
-    return item != nullptr ? item->text(column).toStdString() : std::string();
+    QTableWidget* view = binding->view;
+    const QTableWidgetItem* cell = view != nullptr ? view->item(row, column) : nullptr;
+    return cell != nullptr ? cell->text().toStdString() : std::string();
 }
 
 std::string ListControl::columnHeading(int column) const {
-    QTreeWidget* view = binding->view;
-    return view != nullptr ? view->headerItem()->text(column).toStdString() : std::string();
+    QTableWidget* view = binding->view;
+    const QTableWidgetItem* header = view != nullptr ? view->horizontalHeaderItem(column) : nullptr;
+    return header != nullptr ? header->text().toStdString() : std::string();
 }
 
 int ListControl::columnWidth(int column) const {
-    QTreeWidget* view = binding->view;
+    QTableWidget* view = binding->view;
     return view != nullptr ? view->columnWidth(column) : 0;
 }
 
 int ListControl::columnCount() const {
-    QTreeWidget* view = binding->view;
+    QTableWidget* view = binding->view;
     return view != nullptr ? view->columnCount() : 0;
 }
 
 int ListControl::itemCount() const {
-    QTreeWidget* view = binding->view;
-    return view != nullptr ? view->topLevelItemCount() : 0;
+    QTableWidget* view = binding->view;
+    return view != nullptr ? view->rowCount() : 0;
 }
 
 } // namespace fenwake

@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
         {IDC_WEIGHT, "QLineEdit", "", 37, 21, 65, 12},
         {IDC_WEIGHT_UNIT, "QLabel", "Lbs", 106, 24, 12, 8},
         {IDC_METRIC, "QCheckBox", "Metric", 93, 50, 35, 10},
-        {IDC_RESULTS, "QTreeWidget", "", 7, 62, 123, 66},
+        {IDC_RESULTS, "QTableWidget", "", 7, 62, 123, 66},
         {IDC_HEIGHT, "QLineEdit", "", 37, 35, 65, 12},
         {IDC_HEIGHT_UNIT, "QLabel", "Inches", 106, 38, 22, 8},
     };

@@ -11,8 +11,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
-#include <QTreeWidget>
 
 #include <memory>
 #include <string>
@@ -41,13 +41,14 @@ protected:
     QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(dialog->control(id)); }
     QCheckBox* checkBox(int id) const { return qobject_cast<QCheckBox*>(dialog->control(id)); }
     QLabel* label(int id) const { return qobject_cast<QLabel*>(dialog->control(id)); }
-    QTreeWidget* list(int id) const { return qobject_cast<QTreeWidget*>(dialog->control(id)); }
+    QTableWidget* list(int id) const { return qobject_cast<QTableWidget*>(dialog->control(id)); }
 
     std::string text(int id) const { return dialog->controlText(id); }
 
-    QTreeWidget* results() const { return list(1005); }
+    QTableWidget* results() const { return list(1005); }
     std::string cell(int row, int column) const {
-        return results()->topLevelItem(row)->text(column).toStdString();
+        const QTableWidgetItem* item = results()->item(row, column);
+        return item != nullptr ? item->text().toStdString() : std::string();
     }
     // The value column, top to bottom.
     std::vector<std::string> figures() const {

@@ -17,15 +17,15 @@ const char* const manImperial =
 
 TEST_F(MainWindowTest, ListHasFourColumnsAndFiveNamedRows) {
     openWindow();
-    QTreeWidget* list = results();
+    QTableWidget* list = results();
     ASSERT_EQ(list->columnCount(), 4);
     const std::vector<std::pair<const char*, int>> columns{
         {"Qty", 116}, {"Result", 60}, {"Unit", 40}, {"Description", 100}};
     for (int column = 0; column < 4; ++column) {
-        EXPECT_EQ(list->headerItem()->text(column).toStdString(), columns[column].first);
+        EXPECT_EQ(list->horizontalHeaderItem(column)->text().toStdString(), columns[column].first);
         EXPECT_EQ(list->columnWidth(column), columns[column].second);
     }
-    ASSERT_EQ(list->topLevelItemCount(), 5);
+    ASSERT_EQ(list->rowCount(), 5);
     const Figures names{"Fat Percentage", "Fat Body Mass", "Lean Body Mass", "Rest Metabolic Rate",
                         "Body Mass Index"};
     for (int row = 0; row < 5; ++row) {
@@ -35,11 +35,12 @@ TEST_F(MainWindowTest, ListHasFourColumnsAndFiveNamedRows) {
 
 TEST_F(MainWindowTest, ListIsAReportWithoutSortingThatSelectsWholeRows) {
     openWindow();
-    QTreeWidget* list = results();
+    QTableWidget* list = results();
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_FALSE(list->isSortingEnabled());
-    EXPECT_FALSE(list->header()->sectionsClickable());
+    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(list->horizontalHeader()->sectionsClickable());
 }
 
 TEST_F(MainWindowTest, StoredEntryShowsItsResultsBeforeAnythingIsTouched) {
@@ -77,8 +78,8 @@ TEST_F(MainWindowTest, TappingARowSelectsItWholeAndChangesNothingElse) {
     writeSettingsFile(manImperial);
     openWindow();
     const Figures before = figures();
-    QTreeWidget* list = results();
-    const QRect row = list->visualItemRect(list->topLevelItem(2));
+    QTableWidget* list = results();
+    const QRect row = list->visualRect(list->model()->index(2, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     EXPECT_EQ(selected.size(), 4);
