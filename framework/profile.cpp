@@ -2,9 +2,12 @@
 
 #include "framework/profile_file_format.h"
 
+#include <QFile>
 #include <QIODevice>
+#include <QLockFile>
 #include <QSettings>
 #include <QString>
+#include <QThread>
 
 #include <charconv>
 #include <cstdio>
@@ -76,6 +79,27 @@ std::optional<int> parseInteger(std::string_view text) {
         return std::numeric_limits<int>::min();
     }
     return static_cast<int>(value);
+}
+
+// QSettings locks the file while it replaces it. A writer killed between creating the lock
+// file and writing its process id into it leaves a lock that nobody can judge, and the next
+// write would wait half a minute for it to go stale. A live writer fills its lock at once,
+// so a lock still unreadable a moment later was abandoned and can go.
+void clearAbandonedLock(const QString& settingsPath) {
+    const QString lockPath = settingsPath + ".lock";
+    const auto unreadable = [&lockPath] {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        return QFile::exists(lockPath) &&
+               !QLockFile(lockPath).getLockInfo(&pid, &host, &application);
+    };
+    if (unreadable()) {
+        QThread::msleep(50);
+        if (unreadable()) {
+            QFile::remove(lockPath);
+        }
+    }
 }
 
 } // namespace
@@ -171,6 +195,7 @@ void Profile::endBatch() {
 
 void Profile::commit() {
     std::unique_ptr<QSettings> settings = std::move(store->pending);
+    clearAbandonedLock(settings->fileName());
     settings->sync();
     writeSucceeded = settings->status() == QSettings::NoError;
     if (!writeSucceeded) {
