@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# A person's session on a real X server (Xvfb), driven with real X input through xdotool:
+# type the measurements, tick the boxes, open and close About through the Tools menu, close
+# the window, start again. The settings file is checked after every step, and screenshots
+# of the main window (imperial and metric) and of the About box are left for people to see.
+#
+# usage: real_display_test.sh <fenwake executable> <screenshot folder>
+set -euo pipefail
+
+if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
+    exec env FENWAKE_UNDER_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+program=$1
+screenshots=$2
+mkdir -p "$screenshots"
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+settings=$XDG_CONFIG_HOME/Kestrova/fenwake.conf
+
+fail() {
+    echo "FAILED: $*" >&2
+    echo "settings file:" >&2
+    cat "$settings" >&2 2>/dev/null || echo "(none)" >&2
+    exit 1
+}
+
+# Waits up to five seconds for the settings file to hold exactly these lines.
+expect_settings() {
+    local expected
+    expected=$(printf '%s\n' "[Settings]" "$@")
+    for _ in $(seq 50); do
+        [ "$(cat "$settings" 2>/dev/null)" = "$expected" ] && return 0
+        sleep 0.1
+    done
+    fail "expected settings: $*"
+}
+
+expect_no_settings() {
+    [ ! -e "$settings" ] || fail "the settings file was written"
+}
+
+start() {
+    "$program" &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fenwake$' | head -1)
+    [ -n "$window" ] || fail "no main window"
+    xdotool windowfocus --sync "$window"
+    sleep 0.3
+}
+
+stop_with_escape() {
+    xdotool windowfocus --sync "$window" key Escape
+    local status=0
+    wait "$pid" || status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "fenwake ended with status $status"
+}
+
+keys() { xdotool key --delay 60 "$@"; }
+type_text() { xdotool type --delay 80 "$1"; }
+
+# First run: nothing stored, and opening stores nothing.
+start
+expect_no_settings
+
+# The focus starts on Female; Tab leads to the waist, the weight, and on to the height.
+keys Tab
+type_text 3
+expect_settings "Waist=3.00"
+type_text 4
+expect_settings "Waist=34.00"
+keys Tab
+type_text 180
+expect_settings "Waist=34.00" "Weight=180.00"
+keys Tab Tab Tab
+type_text 70
+expect_settings "Height=70.00" "Waist=34.00" "Weight=180.00"
+import -window "$window" "$screenshots/main-imperial.png"
+
+# Back to Metric (height, list, Metric) and tick it: all four values change together.
+keys shift+Tab shift+Tab space
+expect_settings "Height=179.20" "Metric=1" "Waist=87.04" "Weight=81.82"
+sleep 0.2
+import -window "$window" "$screenshots/main-metric.png"
+
+# Female, three stops back, ticked and cleared: only Female is written.
+keys shift+Tab shift+Tab shift+Tab space
+expect_settings "Female=1" "Height=179.20" "Metric=1" "Waist=87.04" "Weight=81.82"
+keys space
+expect_settings "Female=0" "Height=179.20" "Metric=1" "Waist=87.04" "Weight=81.82"
+
+# Metric cleared again: the first figures come back.
+keys Tab Tab Tab space
+expect_settings "Female=0" "Height=70.00" "Metric=0" "Waist=34.00" "Weight=180.00"
+stored=$(cat "$settings")
+
+# Tools > About, with the mouse on the menu bar, then the keyboard in the pop-up.
+xdotool mousemove --window "$window" 15 8 click 1
+sleep 0.3
+keys Down Return
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About$' | head -1)
+[ -n "$about" ] || fail "no About box"
+sleep 0.2
+import -window "$about" "$screenshots/about.png"
+xdotool windowfocus --sync "$about" key Escape
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^About$' >/dev/null || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^About$' >/dev/null && fail "the About box stayed open"
+[ "$(cat "$settings")" = "$stored" ] || fail "About changed the settings"
+
+stop_with_escape
+[ "$(cat "$settings")" = "$stored" ] || fail "closing changed the settings"
+
+# Second run: opens on the stored values without writing; ticking Metric converts exactly
+# those values, which shows the fields held 34, 180 and 70.
+start
+sleep 0.3
+[ "$(cat "$settings")" = "$stored" ] || fail "opening changed the settings"
+keys Tab Tab Tab space
+expect_settings "Female=0" "Height=179.20" "Metric=1" "Waist=87.04" "Weight=81.82"
+stop_with_escape
+
+echo "real-display session passed; screenshots in $screenshots"
