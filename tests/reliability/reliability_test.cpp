@@ -1,0 +1,91 @@
+#include "framework/profile_file_format.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <random>
+#include <string>
+
+namespace fenwake {
+namespace {
+
+std::string writerSettingsPath() {
+    return std::string(std::getenv("XDG_CONFIG_HOME")) + "/Kestrova/settings_writer.conf";
+}
+
+ProfileFileFormat::Entries readWriterSettings() {
+    QFile file(QString::fromStdString(writerSettingsPath()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    return ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()));
+}
+
+// Killed at any moment, a writer leaves either the file as it was or the file with one
+// whole round more: never a torn, empty or mixed file, and never an older round.
+TEST(CrashSafety, KilledWritersNeverLeaveATornOrMixedFile) {
+    std::mt19937 random(20261207);
+    long long lastRound = 0;
+    for (int kill = 0; kill < 200; ++kill) {
+        QProcess writer;
+        writer.start(SETTINGS_WRITER, {"forever"});
+        ASSERT_TRUE(writer.waitForReadyRead(30000)) << "kill " << kill;
+        QThread::usleep(random() % 8000);
+        writer.kill();
+        writer.waitForFinished();
+
+        const ProfileFileFormat::Entries entries = readWriterSettings();
+        SCOPED_TRACE("after kill " + std::to_string(kill));
+        ASSERT_EQ(entries.size(), 4u);
+        const std::string waist = entries.at("Settings/Waist");
+        ASSERT_EQ(entries.at("Settings/Weight"), waist);
+        ASSERT_EQ(entries.at("Settings/Height"), waist);
+        ASSERT_EQ(waist.substr(waist.size() - 3), ".00");
+        const long long round = std::stoll(waist);
+        ASSERT_EQ(entries.at("Settings/Metric"), round % 2 == 1 ? "1" : "0");
+        ASSERT_GE(round, lastRound);
+        lastRound = round;
+    }
+    EXPECT_GT(lastRound, 200);
+}
+
+class SharedFileWriter {
+public:
+    SharedFileWriter() { process.start(SETTINGS_WRITER, {"serve"}); }
+    ~SharedFileWriter() {
+        process.closeWriteChannel();
+        process.waitForFinished();
+    }
+
+    void store(const std::string& key, const std::string& text) {
+        process.write((key + " " + text + "\n").c_str());
+        ASSERT_TRUE(process.waitForReadyRead(30000));
+        ASSERT_EQ(process.readLine().trimmed().toStdString(), "ok");
+    }
+
+private:
+    QProcess process;
+};
+
+// Two programs open on the same settings, writing in turn: each keeps what the other wrote.
+TEST(SharedSettings, TwoWritersKeepEachOthersKeys) {
+    SharedFileWriter first;
+    SharedFileWriter second;
+    first.store("Waist", "34.00");
+    second.store("Weight", "180.00");
+    first.store("Height", "70.00");
+    second.store("Female", "1");
+    first.store("Waist", "35.00");
+    EXPECT_EQ(readWriterSettings(), (ProfileFileFormat::Entries{{"Settings/Female", "1"},
+                                                                {"Settings/Height", "70.00"},
+                                                                {"Settings/Waist", "35.00"},
+                                                                {"Settings/Weight", "180.00"}}));
+}
+
+} // namespace
+} // namespace fenwake
