@@ -9,6 +9,11 @@ if(FENWAKE_NATIVE)
 endif()
 
 set(FENWAKE_SANITIZE "" CACHE STRING "Sanitizers to build with, e.g. address,undefined")
+if(FENWAKE_FUZZ)
+    # Coverage for the fuzzer in every library the targets link.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(FENWAKE_SANITIZE)
     add_compile_options(-fsanitize=${FENWAKE_SANITIZE} -fno-sanitize-recover=all
                         -fno-omit-frame-pointer)
