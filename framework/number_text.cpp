@@ -1,5 +1,7 @@
 #include "framework/number_text.h"
 
+#include "framework/blanks.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,11 +15,6 @@ namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// The blanks that scanf skips in the C locale.
-bool isBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t at) {
@@ -104,16 +101,6 @@ double convertDecimal(std::string_view number) {
             magnitudeAtLeastOne(unsignedPart) ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -magnitude : magnitude;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 std::string nonFiniteText(double value) {

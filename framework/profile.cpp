@@ -1,5 +1,6 @@
 #include "framework/profile.h"
 
+#include "framework/blanks.h"
 #include "framework/profile_file_format.h"
 
 #include <QFile>
@@ -49,17 +50,8 @@ QString keyPath(std::string_view section, std::string_view key) {
            QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
-bool isBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 std::optional<int> parseInteger(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = trimBlanks(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }

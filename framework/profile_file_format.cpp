@@ -1,24 +1,12 @@
 #include "framework/profile_file_format.h"
 
+#include "framework/blanks.h"
+
 #include <algorithm>
 
 namespace fenwake {
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::string oneLine(std::string_view text) {
     std::string line(text);
@@ -44,12 +32,12 @@ std::string fullKey(const std::string& section, std::string_view key) {
     if (slash == std::string::npos) {
         return combined;
     }
-    const std::string_view rest = trim(std::string_view(combined).substr(slash + 1));
+    const std::string_view rest = trimBlanks(std::string_view(combined).substr(slash + 1));
     if (rest.empty() || rest.front() == ';' || rest.front() == '#' || rest.front() == '[' ||
         rest.find('=') != std::string_view::npos) {
         return {};
     }
-    return std::string(trim(std::string_view(combined).substr(0, slash))) + '/' += rest;
+    return std::string(trimBlanks(std::string_view(combined).substr(0, slash))) + '/' += rest;
 }
 
 } // namespace
@@ -59,20 +47,20 @@ ProfileFileFormat::Entries ProfileFileFormat::parse(std::string_view fileText) {
     std::string section;
     while (!fileText.empty()) {
         const std::size_t end = std::min(fileText.find_first_of("\r\n"), fileText.size());
-        const std::string_view line = trim(fileText.substr(0, end));
+        const std::string_view line = trimBlanks(fileText.substr(0, end));
         fileText.remove_prefix(std::min(end + 1, fileText.size()));
 
         if (isSectionHeader(line)) {
-            section = trim(line.substr(1, line.size() - 2));
+            section = trimBlanks(line.substr(1, line.size() - 2));
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos || line.front() == ';' || line.front() == '#') {
             continue;
         }
-        const std::string key = fullKey(section, trim(line.substr(0, equals)));
+        const std::string key = fullKey(section, trimBlanks(line.substr(0, equals)));
         if (!key.empty()) {
-            entries[key] = std::string(trim(line.substr(equals + 1)));
+            entries[key] = std::string(trimBlanks(line.substr(equals + 1)));
         }
     }
     return entries;

@@ -1,8 +1,8 @@
 #include "framework/application.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
-#include "framework/dialog_units.h"
 #include "framework/resources.h"
+#include "tests/support/expected_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -259,22 +259,10 @@ TEST(Dialog, WithoutItsTemplateRunModalReturnsAtOnce) {
 }
 
 TEST_F(DialogTest, ControlsArePlacedInDialogUnitsOfTheWindowFont) {
-    const QFontMetrics metrics(dialog.window()->font());
-    const int width =
-        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 +
-         1) /
-        2;
-    const int height = metrics.height();
-    auto px = [](int units, int base, int divisor) {
-        return (units * base + divisor / 2) / divisor;
-    };
-    const QRect amount = control<QLineEdit>(IDC_AMOUNT)->geometry();
-    EXPECT_EQ(amount.left(), px(40, width, 4));
-    EXPECT_EQ(amount.top(), px(5, height, 8));
-    EXPECT_EQ(amount.width(), px(100, width, 4) - px(40, width, 4));
-    EXPECT_EQ(amount.height(), px(17, height, 8) - px(5, height, 8));
+    const test::ExpectedPixels pixels(dialog.window()->font());
+    EXPECT_EQ(control<QLineEdit>(IDC_AMOUNT)->geometry(), pixels.rect(40, 5, 60, 12));
     EXPECT_EQ(control<QLineEdit>(IDC_AMOUNT)->parentWidget()->size(),
-              QSize(px(120, width, 4), px(80, height, 8)));
+              QSize(pixels.x(120), pixels.y(80)));
 }
 
 TEST_F(DialogTest, TabVisitsTheTabStopsInTemplateOrder) {

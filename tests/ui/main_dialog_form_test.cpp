@@ -1,4 +1,5 @@
 #include "res/resource_ids.h"
+#include "tests/support/expected_pixels.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
 
@@ -109,15 +110,7 @@ struct Expected {
 
 TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
     openWindow();
-    const QFontMetrics metrics(dialog->window()->font());
-    const int unitWidth =
-        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 +
-         1) /
-        2;
-    const int unitHeight = metrics.height();
-    auto px = [](int units, int base, int divisor) {
-        return (units * base + divisor / 2) / divisor;
-    };
+    const test::ExpectedPixels pixels(dialog->window()->font());
     const std::vector<Expected> controls{
         {IDC_FEMALE, "QCheckBox", "Female", 7, 50, 39, 10},
         {IDC_WAIST, "QLineEdit", "", 37, 7, 65, 12},
@@ -134,14 +127,11 @@ TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
         QWidget* widget = dialog->control(c.id);
         ASSERT_NE(widget, nullptr);
         EXPECT_STREQ(widget->metaObject()->className(), c.className);
-        const int left = px(c.x, unitWidth, 4);
-        const int top = px(c.y, unitHeight, 8);
-        EXPECT_EQ(widget->geometry(), QRect(left, top, px(c.x + c.width, unitWidth, 4) - left,
-                                            px(c.y + c.height, unitHeight, 8) - top));
+        EXPECT_EQ(widget->geometry(), pixels.rect(c.x, c.y, c.width, c.height));
         EXPECT_TRUE(widget->isVisible());
     }
     const QWidget* client = dialog->control(IDC_WAIST)->parentWidget();
-    EXPECT_EQ(client->size(), QSize(px(150, unitWidth, 4), px(134, unitHeight, 8)));
+    EXPECT_EQ(client->size(), QSize(pixels.x(150), pixels.y(134)));
 
     QStringList captions;
     for (const QLabel* caption : client->findChildren<QLabel*>()) {

@@ -20,6 +20,10 @@
 
 namespace fenwake::test {
 
+// The documented entry: a man, imperial, waist 34, weight 180, height 70.
+inline constexpr const char* manImperial =
+    "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";
+
 // The main window, opened offscreen on the settings file the test wrote first, and active so
 // that keys and focus behave as for a person at the keyboard.
 class MainWindowTest : public testing::Test {

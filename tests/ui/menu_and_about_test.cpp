@@ -14,11 +14,9 @@ namespace fenwake {
 namespace {
 
 using test::MainWindowTest;
+using test::manImperial;
 using test::readSettingsFile;
 using test::writeSettingsFile;
-
-const char* const manImperial =
-    "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";
 
 class MenuTest : public MainWindowTest {
 protected:

@@ -6,12 +6,10 @@ namespace fenwake {
 namespace {
 
 using test::MainWindowTest;
+using test::manImperial;
 using test::readSettingsFile;
 using test::writeSettingsFile;
 using Texts = std::vector<std::string>;
-
-const char* const manImperial =
-    "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";
 
 class RecalculationTest : public MainWindowTest {
 protected:
