@@ -104,6 +104,7 @@ CommandBar::CommandBar() : bar(std::make_unique<Bar>()) {}
 
 CommandBar::~CommandBar() = default;
 
+// The control style asks for a flat tool bar, which is how a Qt menu bar looks anyway.
 bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle, int id) {
     QWidget* window = parent.window();
     if (window == nullptr || window->layout() == nullptr) {

@@ -96,34 +96,42 @@ bool Dialog::createWindow() {
     }
 
     const DialogUnits units(dialog->font());
-    auto* layout = new QVBoxLayout(dialog);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto* clientArea = new QWidget(dialog);
-    clientArea->setFixedSize(units.toPixelsX(dialogTemplate->rect.width),
-                             units.toPixelsY(dialogTemplate->rect.height));
-    layout->addWidget(clientArea);
-    windowState->clientArea = clientArea;
-
-    ControlFactory factory(*this, *dialog, *clientArea, units);
+    windowState->clientArea = createClientArea(*dialog, dialogTemplate->rect, units);
+    ControlFactory factory(*this, *dialog, *windowState->clientArea, units);
     for (const auto& [id, widget] : factory.createControls(*dialogTemplate)) {
         windowState->controls.emplace(id, widget);
     }
     dialog->setHasEdits(factory.createdEdits());
-
-    // The template's position counts from the owner's client area, or from the screen.
-    const QPoint origin = ownerDialog != nullptr
-                              ? ownerDialog->windowState->clientArea->mapToGlobal(QPoint(0, 0))
-                              : dialog->screen()->availableGeometry().topLeft();
-    dialog->adjustSize();
-    dialog->move(origin + QPoint(units.toPixelsX(dialogTemplate->rect.x),
-                                 units.toPixelsY(dialogTemplate->rect.y)));
+    placeAtTemplatePosition(ownerDialog, dialogTemplate->rect, units);
 
     if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
         factory.firstTabStop()->setFocus(Qt::TabFocusReason);
     }
     return hasWindow();
+}
+
+// The controls live in a client area of the template's size; a menu bar may go above it.
+QWidget* Dialog::createClientArea(QWidget& dialog, const TemplateRect& rect,
+                                  const DialogUnits& units) {
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* clientArea = new QWidget(&dialog);
+    clientArea->setFixedSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height));
+    layout->addWidget(clientArea);
+    return clientArea;
+}
+
+// The template's position counts from the owner's client area, or from the screen.
+void Dialog::placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
+                                     const DialogUnits& units) {
+    DialogWindow& dialog = *windowState->dialog;
+    const QPoint origin = ownerDialog != nullptr
+                              ? ownerDialog->windowState->clientArea->mapToGlobal(QPoint(0, 0))
+                              : dialog.screen()->availableGeometry().topLeft();
+    dialog.adjustSize();
+    dialog.move(origin + QPoint(units.toPixelsX(rect.x), units.toPixelsY(rect.y)));
 }
 
 int Dialog::runModal() {

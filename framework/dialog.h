@@ -11,7 +11,9 @@ class QWidget;
 namespace fenwake {
 
 class DataExchange;
+class DialogUnits;
 class Icon;
+struct TemplateRect;
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
@@ -87,6 +89,10 @@ private:
     static const MessageEntry messageEntries[];
 
     bool createWindow();
+    static QWidget* createClientArea(QWidget& dialog, const TemplateRect& rect,
+                                     const DialogUnits& units);
+    void placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
+                                 const DialogUnits& units);
     void placeInCentre();
     Dialog* owner() const;
 
