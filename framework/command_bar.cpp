@@ -3,6 +3,7 @@
 #include "framework/dialog.h"
 #include "framework/menu_bar_record.h"
 #include "framework/menu_template.h"
+#include "framework/qt_text.h"
 #include "framework/resources.h"
 #include "framework/window_style.h"
 
@@ -23,10 +24,6 @@ struct CommandBar::Bar {
 };
 
 namespace {
-
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 void sendCommand(Dialog& dialog, int id) {
     dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});

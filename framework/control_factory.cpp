@@ -4,6 +4,7 @@
 #include "framework/dialog_units.h"
 #include "framework/dialog_window.h"
 #include "framework/icon.h"
+#include "framework/qt_text.h"
 #include "framework/window_style.h"
 
 #include <QCheckBox>
@@ -18,10 +19,6 @@ namespace fenwake {
 namespace {
 
 namespace style = windowstyle;
-
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 bool has(std::uint32_t styleWord, std::uint32_t bits) {
     return (styleWord & bits) == bits;
@@ -60,7 +57,7 @@ std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dia
         // A caption names the edit that follows it directly in the template.
         auto* label = qobject_cast<QLabel*>(widget);
         previousLabel = (label != nullptr && label->pixmap().isNull()) ? widget : nullptr;
-        if (control.id != 0xFFFF && control.id != -1) {
+        if (control.id != ControlTemplate::noId && control.id != -1) {
             widget->setProperty("controlId", control.id);
             controls.emplace(control.id, widget);
         }

@@ -7,6 +7,7 @@
 #include "framework/dialog_window.h"
 #include "framework/icon.h"
 #include "framework/profile_batch.h"
+#include "framework/qt_text.h"
 #include "framework/resources.h"
 #include "framework/window_style.h"
 
@@ -222,13 +223,12 @@ bool Dialog::notify(const Message& message) {
 
 void Dialog::setControlText(int id, std::string_view text) {
     QWidget* widget = control(id);
-    const QString qtText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(qtText);
+        label->setText(qtText(text));
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(qtText);
+        edit->setText(qtText(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(qtText);
+        button->setText(qtText(text));
     }
 }
 

@@ -23,13 +23,16 @@ enum class ControlClassAtom : std::uint16_t {
 };
 
 struct ControlTemplate {
+    // The id of a control the program never addresses (-1 as a 16-bit word).
+    static constexpr int noId = 0xFFFF;
+
     // Either a predefined class by number or a class by name (className not empty).
     ControlClassAtom classAtom = ControlClassAtom::Static;
     std::string className;
     // Text, or a resource by number when textResource is not 0 (an icon for an icon static).
     std::string text;
     std::uint16_t textResource = 0;
-    int id = 0xFFFF;
+    int id = noId;
     std::uint32_t style = 0;
     std::uint32_t extendedStyle = 0;
     TemplateRect rect;

@@ -1,6 +1,7 @@
 #include "framework/list_control.h"
 
 #include "framework/mouse_message.h"
+#include "framework/qt_text.h"
 #include "framework/window_style.h"
 
 #include <QHeaderView>
@@ -69,14 +70,6 @@ void ListControl::setExtendedStyle(std::uint32_t style) {
                                            : QAbstractItemView::SelectItems);
     }
 }
-
-namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 int ListControl::insertColumn(int index, std::string_view heading) {
     QTableWidget* view = binding->view;

@@ -2,6 +2,7 @@
 
 #include "framework/blanks.h"
 #include "framework/profile_file_format.h"
+#include "framework/qt_text.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QThread>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <limits>
@@ -46,8 +48,7 @@ QSettings::Format profileFormat() {
 }
 
 QString keyPath(std::string_view section, std::string_view key) {
-    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-           QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return qtText(section) + '/' + qtText(key);
 }
 
 std::optional<int> parseInteger(std::string_view text) {
@@ -60,17 +61,12 @@ std::optional<int> parseInteger(std::string_view text) {
     if (text.empty() || end != text.data() + text.size()) {
         return std::nullopt;
     }
+    constexpr long long lowest = std::numeric_limits<int>::min();
+    constexpr long long highest = std::numeric_limits<int>::max();
     if (error == std::errc::result_out_of_range) {
-        return text.front() == '-' ? std::numeric_limits<int>::min()
-                                   : std::numeric_limits<int>::max();
+        value = text.front() == '-' ? lowest : highest;
     }
-    if (value > std::numeric_limits<int>::max()) {
-        return std::numeric_limits<int>::max();
-    }
-    if (value < std::numeric_limits<int>::min()) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(value);
+    return static_cast<int>(std::clamp(value, lowest, highest));
 }
 
 // QSettings locks the file while it replaces it. A writer killed between creating the lock
@@ -113,9 +109,8 @@ struct Profile::Store {
 
 Profile::Profile(std::string_view company, std::string_view application)
     : store(std::make_unique<Store>()) {
-    store->company = QString::fromUtf8(company.data(), static_cast<qsizetype>(company.size()));
-    store->application =
-        QString::fromUtf8(application.data(), static_cast<qsizetype>(application.size()));
+    store->company = qtText(company);
+    store->application = qtText(application);
 }
 
 Profile::~Profile() {

@@ -12,7 +12,7 @@ namespace fenwake {
 
 namespace {
 
-constexpr int noId = 0xFFFF;
+constexpr int noId = ControlTemplate::noId;
 
 // Style words as the templates give them.
 constexpr std::uint32_t checkBoxStyle = 0x50010003; // child, visible, tab stop, auto check box

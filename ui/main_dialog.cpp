@@ -134,13 +134,16 @@ void MainDialog::showFatPercentage(double fatPercentage) {
 }
 
 void MainDialog::showFatMass(double fatMass) {
-    resultsList.setItemText(fatMassRow, resultColumn, NumberText::twoDecimals(fatMass));
-    resultsList.setItemText(fatMassRow, unitColumn, metric != 0 ? "Kg" : "Lbs");
+    showMass(fatMassRow, fatMass);
 }
 
 void MainDialog::showLeanMass(double leanMass) {
-    resultsList.setItemText(leanMassRow, resultColumn, NumberText::twoDecimals(leanMass));
-    resultsList.setItemText(leanMassRow, unitColumn, metric != 0 ? "Kg" : "Lbs");
+    showMass(leanMassRow, leanMass);
+}
+
+void MainDialog::showMass(int row, double mass) {
+    resultsList.setItemText(row, resultColumn, NumberText::twoDecimals(mass));
+    resultsList.setItemText(row, unitColumn, metric != 0 ? "Kg" : "Lbs");
 }
 
 void MainDialog::showRestMetabolicRate(double restMetabolicRate) {

@@ -32,6 +32,8 @@ private:
     void showFatPercentage(double fatPercentage);
     void showFatMass(double fatMass);
     void showLeanMass(double leanMass);
+    // The two masses' rows: the value, and its unit in the units Metric selects.
+    void showMass(int row, double mass);
     void showRestMetabolicRate(double restMetabolicRate);
     void showBodyMassIndex(double bodyMassIndex);
 
