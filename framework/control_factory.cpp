@@ -152,7 +152,10 @@ QWidget* ControlFactory::createListView(const ControlTemplate& control) {
     list->setSortingEnabled(false);
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 2);
+    // Rows as tight as a list's lines: one line of text each, no cell padding.
+    const int rowHeight = list->fontMetrics().height();
+    list->verticalHeader()->setMinimumSectionSize(rowHeight);
+    list->verticalHeader()->setDefaultSectionSize(rowHeight);
     QHeaderView* header = list->horizontalHeader();
     header->setSectionsClickable(!has(control.style, style::listNoSortHeader));
     header->setHighlightSections(false);
