@@ -1,5 +1,6 @@
 #include "framework/application.h"
 
+#include "framework/dialog.h"
 #include "framework/profile.h"
 
 #include <QCoreApplication>
@@ -50,13 +51,31 @@ std::string Application::applicationName() {
 
 void Application::setRegistryKey(std::string_view company) {
     userProfile = std::make_unique<Profile>(company, applicationName());
+    userProfile->setTroubleListener([this](const std::string&) { showProfileTrouble(); });
 }
 
 Profile& Application::profile() {
     if (!userProfile) {
-        userProfile = std::make_unique<Profile>(std::string_view{}, applicationName());
+        setRegistryKey({});
     }
     return *userProfile;
+}
+
+void Application::setMainWindow(Dialog* window) {
+    mainDialog = window;
+    showProfileTrouble();
+}
+
+void Application::showProfileTrouble() {
+    if (mainDialog == nullptr) {
+        return;
+    }
+    const std::string trouble = userProfile ? userProfile->trouble() : std::string();
+    if (trouble.empty()) {
+        mainDialog->clearNotice();
+    } else {
+        mainDialog->showNotice("Settings are not being saved", trouble);
+    }
 }
 
 std::string Application::profileString(std::string_view section, std::string_view key,

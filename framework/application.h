@@ -41,8 +41,9 @@ public:
     void writeProfileInt(std::string_view section, std::string_view key, int value);
 
     // The window the application regards as its main one; a dialog clears this itself when
-    // it is destroyed, so the designation never outlives the window.
-    void setMainWindow(Dialog* window) { mainDialog = window; }
+    // it is destroyed, so the designation never outlives the window. The main window shows
+    // when the profile cannot keep the values.
+    void setMainWindow(Dialog* window);
     Dialog* mainWindow() const { return mainDialog; }
 
     // The executable's file name without its extension.
@@ -53,6 +54,8 @@ protected:
     static const MessageMap messages;
 
 private:
+    void showProfileTrouble();
+
     std::unique_ptr<Profile> userProfile;
     Dialog* mainDialog = nullptr;
 };

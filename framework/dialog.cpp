@@ -13,11 +13,13 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <map>
@@ -36,6 +38,23 @@ Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate) {
     return flags;
 }
 
+QWidget* createNoticeLine(QWidget& dialog) {
+    auto* line = new QWidget(&dialog);
+    auto* layout = new QHBoxLayout(line);
+    const int margin = dialog.fontMetrics().height() / 4;
+    layout->setContentsMargins(margin * 2, margin, margin * 2, margin);
+    auto* sign = new QLabel(line);
+    const int size = dialog.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    sign->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size));
+    auto* text = new QLabel(line);
+    text->setObjectName("noticeText");
+    text->setTextFormat(Qt::PlainText);
+    layout->addWidget(sign);
+    layout->addWidget(text, 1);
+    dialog.layout()->addWidget(line);
+    return line;
+}
+
 } // namespace
 
 const MessageEntry Dialog::messageEntries[] = {
@@ -48,6 +67,7 @@ const MessageMap Dialog::messages{nullptr, messageEntries};
 struct Dialog::Window {
     QPointer<DialogWindow> dialog;
     QPointer<QWidget> clientArea;
+    QPointer<QWidget> notice;
     std::map<int, QPointer<QWidget>> controls;
     QPixmap largeIcon;
     QPixmap smallIcon;
@@ -103,6 +123,7 @@ bool Dialog::createWindow() {
         windowState->controls.emplace(id, widget);
     }
     dialog->setHasEdits(factory.createdEdits());
+    applyNotice();
     placeAtTemplatePosition(ownerDialog, dialogTemplate->rect, units);
 
     if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
@@ -277,6 +298,36 @@ void Dialog::placeInCentre() {
     QRect area(QPoint(0, 0), dialog.size());
     area.moveCenter(dialog.screen()->availableGeometry().center());
     dialog.setGeometry(area);
+}
+
+void Dialog::showNotice(std::string_view text, std::string_view detail) {
+    noticeText = text;
+    noticeDetail = detail;
+    applyNotice();
+}
+
+void Dialog::clearNotice() {
+    noticeText.clear();
+    noticeDetail.clear();
+    applyNotice();
+}
+
+void Dialog::applyNotice() {
+    if (!hasWindow() || (noticeText.empty() && !windowState->notice)) {
+        return;
+    }
+    if (!windowState->notice) {
+        windowState->notice = createNoticeLine(*windowState->dialog);
+    }
+    QWidget& line = *windowState->notice;
+    auto* text = line.findChild<QLabel*>("noticeText");
+    text->setText(qtText(noticeText));
+    text->setAccessibleDescription(qtText(noticeDetail));
+    line.setToolTip(qtText(noticeDetail));
+    for (QLabel* label : line.findChildren<QLabel*>()) {
+        label->setToolTip(line.toolTip());
+    }
+    line.setVisible(!noticeText.empty());
 }
 
 QWidget* Dialog::window() const {

@@ -64,6 +64,12 @@ public:
     // in between (a menu bar added after centring, for one).
     void centreWindow();
 
+    // A quiet line along the foot of the window: a warning sign and a short text, with the
+    // detail as its tool tip. It takes no focus and blocks nothing; it stays until cleared,
+    // also across the window being created again.
+    void showNotice(std::string_view text, std::string_view detail);
+    void clearNotice();
+
     QWidget* window() const;
     QWidget* control(int id) const;
 
@@ -94,6 +100,7 @@ private:
     void placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
                                  const DialogUnits& units);
     void placeInCentre();
+    void applyNotice();
     Dialog* owner() const;
 
     struct Window;
@@ -103,6 +110,8 @@ private:
     int formUpdateDepth = 0;
     int lastEndCode = -1;
     bool centred = false;
+    std::string noticeText;
+    std::string noticeDetail;
 };
 
 } // namespace fenwake

@@ -1,5 +1,7 @@
 #include "framework/menu_template.h"
 
+#include "framework/utf8.h"
+
 namespace fenwake {
 
 namespace {
@@ -36,7 +38,7 @@ public:
             } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
                 return false;
             }
-            append(utf8, codePoint);
+            appendUtf8(utf8, codePoint);
         }
         return false;
     }
@@ -52,24 +54,6 @@ public:
     bool atEnd() const { return at == bytes.size(); }
 
 private:
-    static void append(std::string& utf8, std::uint32_t c) {
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (c >> 18));
-            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-
     std::span<const std::uint8_t> bytes;
     std::size_t at = 0;
 };

@@ -1,54 +1,27 @@
 #include "framework/profile.h"
 
 #include "framework/blanks.h"
+#include "framework/profile_file.h"
 #include "framework/profile_file_format.h"
-#include "framework/qt_text.h"
+#include "framework/profile_lock.h"
 
-#include <QFile>
-#include <QIODevice>
-#include <QLockFile>
-#include <QSettings>
+#include <QDir>
+#include <QStandardPaths>
 #include <QString>
-#include <QThread>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 namespace fenwake {
 
 namespace {
 
-bool readProfileFile(QIODevice& device, QSettings::SettingsMap& map) {
-    const QByteArray bytes = device.readAll();
-    for (const auto& [key, value] :
-         ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()))) {
-        map.insert(QString::fromStdString(key), QString::fromStdString(value));
-    }
-    return true;
-}
-
-bool writeProfileFile(QIODevice& device, const QSettings::SettingsMap& map) {
-    ProfileFileFormat::Entries entries;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        entries[it.key().toStdString()] = it.value().toString().toStdString();
-    }
-    const std::string text = ProfileFileFormat::render(entries);
-    return device.write(text.data(), static_cast<qint64>(text.size())) ==
-           static_cast<qint64>(text.size());
-}
-
-// Our own reader and writer on the ".conf" path that the native format would use: the same
-// file, but values come back as the raw text that was stored.
-QSettings::Format profileFormat() {
-    static const QSettings::Format format =
-        QSettings::registerFormat("conf", readProfileFile, writeProfileFile);
-    return format;
-}
-
-QString keyPath(std::string_view section, std::string_view key) {
-    return qtText(section) + '/' + qtText(key);
+// How the file's keys are named: "section/key", or the key alone outside any section.
+std::string fullKey(std::string_view section, std::string_view key) {
+    return section.empty() ? std::string(key) : std::string(section) + '/' + std::string(key);
 }
 
 std::optional<int> parseInteger(std::string_view text) {
@@ -69,73 +42,46 @@ std::optional<int> parseInteger(std::string_view text) {
     return static_cast<int>(std::clamp(value, lowest, highest));
 }
 
-// QSettings locks the file while it replaces it. A writer killed between creating the lock
-// file and writing its process id into it leaves a lock that nobody can judge, and the next
-// write would wait half a minute for it to go stale. A live writer fills its lock at once,
-// so a lock still unreadable a moment later was abandoned and can go.
-void clearAbandonedLock(const QString& settingsPath) {
-    const QString lockPath = settingsPath + ".lock";
-    const auto unreadable = [&lockPath] {
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        return QFile::exists(lockPath) &&
-               !QLockFile(lockPath).getLockInfo(&pid, &host, &application);
-    };
-    if (unreadable()) {
-        QThread::msleep(50);
-        if (unreadable()) {
-            QFile::remove(lockPath);
-        }
+std::string profilePath(std::string_view company, std::string_view application) {
+    if (company.empty()) {
+        return {};
     }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return folder.toStdString() + '/' + std::string(company) + '/' + std::string(application) +
+           ".conf";
 }
 
 } // namespace
 
-struct Profile::Store {
-    QString company;
-    QString application;
-    // Created for a run of writes and dropped once they are on disk, so that the status it
-    // reports belongs to those writes alone.
-    std::unique_ptr<QSettings> pending;
-
-    std::unique_ptr<QSettings> open() const {
-        auto settings = std::make_unique<QSettings>(profileFormat(), QSettings::UserScope, company,
-                                                    application);
-        settings->setAtomicSyncRequired(true);
-        return settings;
-    }
-};
-
 Profile::Profile(std::string_view company, std::string_view application)
-    : store(std::make_unique<Store>()) {
-    store->company = qtText(company);
-    store->application = qtText(application);
-}
+    : path(profilePath(company, application)) {}
 
 Profile::~Profile() {
-    // Nothing may be left unwritten, even when a batch was never closed.
-    if (store->pending) {
-        commit();
-    }
+    commitPending();
 }
 
 std::string Profile::readText(std::string_view section, std::string_view key,
-                              std::string_view defaultText) const {
-    if (store->company.isEmpty()) {
+                              std::string_view defaultText) {
+    const std::string name = fullKey(section, key);
+    if (const auto held = pending.find(name); held != pending.end()) {
+        return held->second;
+    }
+    if (path.empty()) {
         return std::string(defaultText);
     }
-    const QVariant value =
-        (store->pending ? *store->pending : *store->open()).value(keyPath(section, key));
-    if (!value.isValid()) {
+    const ProfileFile::Contents contents = ProfileFile(path).read();
+    if (contents.state == ProfileFile::State::Refused) {
+        reportTrouble("settings not read: " + contents.problem +
+                      "; starting from the defaults, and the file is left as it is");
         return std::string(defaultText);
     }
-    return value.toString().toStdString();
+    const ProfileFileFormat::Entries entries = ProfileFileFormat::parse(contents.text);
+    const auto found = entries.find(name);
+    return found == entries.end() ? std::string(defaultText) : found->second.text;
 }
 
-int Profile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    const std::string text = readText(section, key, {});
-    return parseInteger(text).value_or(defaultValue);
+int Profile::readInteger(std::string_view section, std::string_view key, int defaultValue) {
+    return parseInteger(readText(section, key, {})).value_or(defaultValue);
 }
 
 void Profile::writeText(std::string_view section, std::string_view key, std::string_view text) {
@@ -146,25 +92,14 @@ void Profile::writeInteger(std::string_view section, std::string_view key, int v
     write(section, key, std::to_string(value));
 }
 
-void Profile::write(std::string_view section, std::string_view key, const std::string& text) {
+void Profile::write(std::string_view section, std::string_view key, std::string text) {
     if (writeListener) {
         writeListener(section, key, text);
     }
-    if (store->company.isEmpty()) {
-        reportFailure("no company key was named for the profile");
-        return;
-    }
-    if (!store->pending) {
-        store->pending = store->open();
-    }
-    store->pending->setValue(keyPath(section, key), QString::fromStdString(text));
+    pending[fullKey(section, key)] = std::move(text);
     if (batchDepth == 0) {
         commit();
     }
-}
-
-void Profile::setWriteListener(WriteListener listener) {
-    writeListener = std::move(listener);
 }
 
 void Profile::beginBatch() {
@@ -175,36 +110,78 @@ void Profile::endBatch() {
     if (batchDepth > 0) {
         --batchDepth;
     }
-    if (store->pending) {
+    // A batch inside a handler's batch belongs to the handler: only the outermost commits.
+    if (batchDepth == 0) {
         commit();
     }
 }
 
+void Profile::commitPending() {
+    commit();
+}
+
+void Profile::setWriteListener(WriteListener listener) {
+    writeListener = std::move(listener);
+}
+
+void Profile::setTroubleListener(TroubleListener listener) {
+    troubleListener = std::move(listener);
+}
+
 void Profile::commit() {
-    std::unique_ptr<QSettings> settings = std::move(store->pending);
-    clearAbandonedLock(settings->fileName());
-    settings->sync();
-    writeSucceeded = settings->status() == QSettings::NoError;
-    if (!writeSucceeded) {
-        reportFailure("cannot write " + settings->fileName().toStdString());
+    if (pending.empty()) {
+        return;
     }
-}
-
-void Profile::reportFailure(const std::string& reason) {
-    writeSucceeded = false;
-    if (!failureReported) {
-        failureReported = true;
-        std::fprintf(stderr, "fenwake: settings not saved (%s); the window goes on working\n",
-                     reason.c_str());
+    std::string problem;
+    if (!store(problem)) {
+        reportTrouble("settings not saved: " + problem);
+        return;
     }
+    pending.clear();
+    reportTrouble({});
 }
 
-std::string Profile::filePath() const {
-    return store->company.isEmpty() ? std::string() : store->open()->fileName().toStdString();
+// One locked read-merge-replace.
+bool Profile::store(std::string& problem) const {
+    if (path.empty()) {
+        problem = "no company key was named for the profile";
+        return false;
+    }
+    const QString folder = QString::fromStdString(path.substr(0, path.rfind('/')));
+    if (!QDir().mkpath(folder)) {
+        problem = "cannot create the folder " + folder.toStdString();
+        return false;
+    }
+    ProfileLock lock(path);
+    if (!lock.acquire(lockWait, problem)) {
+        return false;
+    }
+    const ProfileFile file(path);
+    const ProfileFile::Contents current = file.read();
+    if (current.state == ProfileFile::State::Refused) {
+        problem = current.problem + ", and it is left as it is";
+        return false;
+    }
+    ProfileFileFormat::Entries entries = ProfileFileFormat::parse(current.text);
+    for (const auto& [key, text] : pending) {
+        entries[key] = {text, {}};
+    }
+    return file.replace(ProfileFileFormat::render(entries), problem);
 }
 
-bool Profile::lastWriteSucceeded() const {
-    return writeSucceeded;
+// Said once on standard error when trouble starts; the listener hears every change.
+void Profile::reportTrouble(const std::string& trouble) {
+    if (trouble == currentTrouble) {
+        return;
+    }
+    if (currentTrouble.empty()) {
+        std::fprintf(stderr, "fenwake: %s; the window goes on working\n", trouble.c_str());
+        std::fflush(stderr);
+    }
+    currentTrouble = trouble;
+    if (troubleListener) {
+        troubleListener(currentTrouble);
+    }
 }
 
 } // namespace fenwake

@@ -6,20 +6,33 @@
 
 namespace fenwake {
 
-// The text of a profile file: INI sections of "key=value" lines, as Qt's native format writes
-// them for plain texts. Reading keeps each value as the raw text after the '=' (trimmed),
-// so nothing is turned into lists or variants behind our back. Keys are "section/key".
+// The text of a profile file: the INI dialect QSettings reads and writes. Sections in
+// brackets, "key=value" lines, values that may be quoted and hold escapes (\n, \x41, \101,
+// \", \\), "%XX" escapes in keys, lines starting with ';' (and, for hand-edited files, '#')
+// as comments. One difference, on purpose: a comma never splits a value into a list, so
+// "72.5, kg" is one text. Keys are "section/key"; keys before any section, or under
+// [General], have no section.
 class ProfileFileFormat {
 public:
-    using Entries = std::map<std::string, std::string>;
+    struct Value {
+        std::string text;   // what the value means
+        std::string stored; // the value exactly as the file wrote it; empty when it is new
+        bool operator==(const Value&) const = default;
+    };
+    using Entries = std::map<std::string, Value>;
 
     // Never fails: lines that are neither a section nor a key=value pair are skipped, so a
     // damaged or binary file yields what can be read from it and nothing else.
     static Entries parse(std::string_view fileText);
 
-    // The inverse of parse for every map parse can produce; line breaks inside a key or a
-    // value, which a line-based file cannot hold, become blanks.
+    // Sections in order, keys in order within them. A value read from a file is written back
+    // exactly as it stood, so that other programs' keys keep their meaning; a new value is
+    // written so that QSettings reads it as the same text.
     static std::string render(const Entries& entries);
+
+    // A value as QSettings writes a text: quoted when it holds ';', ',' or '=' or has blanks
+    // at its ends, with control characters, quotes and backslashes escaped.
+    static std::string encodeValue(std::string_view text);
 };
 
 } // namespace fenwake

@@ -1,6 +1,6 @@
-// Loads the settings from arbitrary file bytes, through QSettings and the profile, reading
-// the five values by the settings' own rules, and checks that what was read is written back so that
-// it reads the same.
+// Loads the settings from arbitrary file bytes through the profile, reading the five values by
+// the settings' own rules, and checks that what was read is written back so that it reads the
+// same, and that a write merged into the file keeps every other key.
 #include "framework/number_text.h"
 #include "framework/profile.h"
 #include "framework/profile_file_format.h"
@@ -38,15 +38,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Environment environment;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    const auto parsed = fenwake::ProfileFileFormat::parse(bytes);
-    if (fenwake::ProfileFileFormat::parse(fenwake::ProfileFileFormat::render(parsed)) != parsed) {
+    using fenwake::ProfileFileFormat;
+    const auto parsed = ProfileFileFormat::parse(bytes);
+    const auto again = ProfileFileFormat::parse(ProfileFileFormat::render(parsed));
+    if (again.size() != parsed.size()) {
         std::abort();
     }
+    for (const auto& [key, value] : parsed) {
+        const auto found = again.find(key);
+        if (found == again.end() || found->second.text != value.text) {
+            std::abort();
+        }
+    }
 
-    // A fresh application name each time gives a file QSettings has never seen, so it is
-    // really read, not taken from its cache.
-    static long run = 0;
-    const QString name = QString("fuzz%1").arg(++run);
+    const QString name = "fuzz";
     const QString path = environment.config.path() + "/Kestrova/" + name + ".conf";
     {
         QFile file(path);
@@ -54,12 +59,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
     {
-        const fenwake::Profile profile("Kestrova", name.toStdString());
+        fenwake::Profile profile("Kestrova", name.toStdString());
         for (const char* key : {"Weight", "Waist", "Height"}) {
             fenwake::NumberText::readLeadingNumber(profile.readText("Settings", key, "0.0"));
         }
         for (const char* key : {"Metric", "Female"}) {
             profile.readInteger("Settings", key, 0);
+        }
+        profile.writeText("Settings", "Weight", "80.00");
+        for (const auto& [key, value] : parsed) {
+            const auto slash = key.find('/');
+            const std::string section = slash == std::string::npos ? "" : key.substr(0, slash);
+            const std::string rest = slash == std::string::npos ? key : key.substr(slash + 1);
+            if (key != "Settings/Weight" && !section.empty() &&
+                profile.readText(section, rest, "\x01missing") != value.text) {
+                std::abort();
+            }
         }
     }
     QFile::remove(path);

@@ -17,13 +17,20 @@ std::string writerSettingsPath() {
     return std::string(std::getenv("XDG_CONFIG_HOME")) + "/Kestrova/settings_writer.conf";
 }
 
-ProfileFileFormat::Entries readWriterSettings() {
+using Settings = std::map<std::string, std::string>;
+
+Settings readWriterSettings() {
     QFile file(QString::fromStdString(writerSettingsPath()));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
     const QByteArray bytes = file.readAll();
-    return ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()));
+    Settings settings;
+    for (const auto& [key, value] :
+         ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()))) {
+        settings[key] = value.text;
+    }
+    return settings;
 }
 
 // Killed at any moment, a writer leaves either the file as it was or the file with one
@@ -39,7 +46,7 @@ TEST(CrashSafety, KilledWritersNeverLeaveATornOrMixedFile) {
         writer.kill();
         writer.waitForFinished();
 
-        const ProfileFileFormat::Entries entries = readWriterSettings();
+        const Settings entries = readWriterSettings();
         SCOPED_TRACE("after kill " + std::to_string(kill));
         ASSERT_EQ(entries.size(), 4u);
         const std::string waist = entries.at("Settings/Waist");
@@ -81,10 +88,26 @@ TEST(SharedSettings, TwoWritersKeepEachOthersKeys) {
     first.store("Height", "70.00");
     second.store("Female", "1");
     first.store("Waist", "35.00");
-    EXPECT_EQ(readWriterSettings(), (ProfileFileFormat::Entries{{"Settings/Female", "1"},
-                                                                {"Settings/Height", "70.00"},
-                                                                {"Settings/Waist", "35.00"},
-                                                                {"Settings/Weight", "180.00"}}));
+    EXPECT_EQ(readWriterSettings(), (Settings{{"Settings/Female", "1"},
+                                              {"Settings/Height", "70.00"},
+                                              {"Settings/Waist", "35.00"},
+                                              {"Settings/Weight", "180.00"}}));
+}
+
+// Two instances typing into different fields as fast as they can: every commit merges into the
+// file as it is under the lock, so neither ever writes back an old value of the other's key.
+TEST(SharedSettings, TwoInstancesNeverRewriteTheOthersKeyWithAnOldValue) {
+    QProcess waist;
+    QProcess weight;
+    waist.start(SETTINGS_WRITER, {"race", "Waist", "1500"});
+    weight.start(SETTINGS_WRITER, {"race", "Weight", "1500"});
+    for (QProcess* writer : {&waist, &weight}) {
+        ASSERT_TRUE(writer->waitForFinished(60000));
+        EXPECT_EQ(writer->exitCode(), 0);
+        EXPECT_EQ(writer->readAllStandardOutput().trimmed().toStdString(), "stale 0");
+    }
+    EXPECT_EQ(readWriterSettings(),
+              (Settings{{"Settings/Waist", "1500"}, {"Settings/Weight", "1500"}}));
 }
 
 } // namespace

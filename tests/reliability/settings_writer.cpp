@@ -1,15 +1,24 @@
-// A helper process for the reliability tests: it stores settings the way the window does,
-// through SettingsStore inside one batch per change, either as fast as it can (to be killed
-// at a random moment) or on command from standard input (to share the file with another).
+// A helper process for the reliability tests. It stores settings the way the window does,
+// through SettingsStore inside one batch per change:
+//   forever           the four values of a unit switch, round after round, as fast as it can
+//                     (to be killed at a random moment)
+//   serve             "<key> <text>" lines from standard input, each answered with "ok" or
+//                     "trouble: <why>" (to share the file with another, or to meet a full disk)
+//   race <key> <n>    n new values of one key as fast as it can, checking before and after
+//                     each commit that the file holds its own latest one; prints how many times
+//                     it did not ("stale <count>")
+//   hold <file>       takes the lock of that settings file as another program would, says
+//                     "held", and lets go when its standard input ends
 #include "framework/application.h"
-#include "framework/number_text.h"
 #include "framework/profile.h"
 #include "framework/profile_batch.h"
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>
+#include <QLockFile>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -37,7 +46,6 @@ class WriterApplication : public fenwake::Application {};
     }
 }
 
-// Lines of "<key> <text>": each is written as a handler would, then answered with "ok".
 void storeOnCommand(fenwake::Application& application) {
     std::string key;
     std::string text;
@@ -46,9 +54,40 @@ void storeOnCommand(fenwake::Application& application) {
             const fenwake::ProfileBatch batch;
             application.writeProfileString("Settings", key, text);
         }
-        std::printf("ok\n");
+        const std::string& trouble = application.profile().trouble();
+        std::printf("%s\n", trouble.empty() ? "ok" : ("trouble: " + trouble).c_str());
         std::fflush(stdout);
     }
+}
+
+int race(fenwake::Application& application, const std::string& key, int commits) {
+    fenwake::Profile& profile = application.profile();
+    std::string latest = profile.readText("Settings", key, "");
+    int stale = 0;
+    for (int commit = 1; commit <= commits; ++commit) {
+        stale += profile.readText("Settings", key, "") != latest ? 1 : 0;
+        latest = std::to_string(commit);
+        {
+            const fenwake::ProfileBatch batch;
+            application.writeProfileString("Settings", key, latest);
+        }
+        stale += profile.readText("Settings", key, "") != latest ? 1 : 0;
+    }
+    std::printf("stale %d\n", stale);
+    return profile.trouble().empty() ? 0 : 1;
+}
+
+int hold(const std::string& settingsFile) {
+    QLockFile lock(QString::fromStdString(settingsFile + ".lock"));
+    if (!lock.tryLock(10000)) {
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+    }
+    return 0;
 }
 
 } // namespace
@@ -65,6 +104,12 @@ int main(int argc, char** argv) {
         storeOnCommand(application);
         return 0;
     }
-    std::fputs("usage: settings_writer forever|serve\n", stderr);
+    if (mode == "race" && argc == 4) {
+        return race(application, argv[2], std::atoi(argv[3]));
+    }
+    if (mode == "hold" && argc == 3) {
+        return hold(argv[2]);
+    }
+    std::fputs("usage: settings_writer forever|serve|race <key> <commits>|hold <file>\n", stderr);
     return 2;
 }

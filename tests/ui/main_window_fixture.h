@@ -35,8 +35,10 @@ protected:
             });
     }
 
+    // As at start-up: constructed (reading the settings), designated the main window, shown.
     void openWindow() {
         dialog = std::make_unique<MainDialog>();
+        application.setMainWindow(dialog.get());
         ASSERT_TRUE(dialog->create());
         dialog->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog->window()));
@@ -62,6 +64,16 @@ protected:
         }
         return values;
     }
+    // The quiet line that says the values are not being kept, or "" while it is hidden.
+    std::string notice() const {
+        const auto* line = dialog->window()->findChild<QLabel*>("noticeText");
+        return line != nullptr && line->isVisible() ? line->text().toStdString() : std::string();
+    }
+    std::string noticeDetail() const {
+        const auto* line = dialog->window()->findChild<QLabel*>("noticeText");
+        return line != nullptr ? line->toolTip().toStdString() : std::string();
+    }
+
     // What the fields show: waist, weight, height.
     std::vector<std::string> fields() const { return {text(1002), text(1003), text(1008)}; }
 
