@@ -4,7 +4,11 @@
 # the window, start again. The settings file is checked after every step, and screenshots
 # of the main window (imperial and metric) and of the About box are left for people to see.
 #
-# usage: real_display_test.sh <fenwake executable> <screenshot folder>
+# Then the settings under trouble: a lock held by another process while a value is typed (the
+# last try as the window closes must store it), and a settings path that cannot be written
+# with standard error closed (the window must go on repainting).
+#
+# usage: real_display_test.sh <fenwake executable> <screenshot folder> <settings_writer>
 set -euo pipefail
 
 if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
@@ -13,6 +17,7 @@ fi
 
 program=$1
 screenshots=$2
+writer=$3
 mkdir -p "$screenshots"
 work=$(mktemp -d)
 pid=
@@ -51,9 +56,13 @@ expect_no_settings() {
 }
 
 start() {
-    "$program" &
+    if [ "${1:-}" = "without-stderr" ]; then
+        "$program" 2>&- &
+    else
+        "$program" &
+    fi
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fenwake$' | head -1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fenwake$' | head -1 || true)
     [ -n "$window" ] || fail "no main window"
     xdotool windowfocus --sync "$window"
     sleep 0.3
@@ -131,6 +140,40 @@ sleep 0.3
 [ "$(cat "$settings")" = "$stored" ] || fail "opening changed the settings"
 keys Tab Tab Tab space
 expect_settings "Female=0" "Height=179.20" "Metric=1" "Waist=87.04" "Weight=81.82"
+stop_with_escape
+
+# Third run: another program holds the lock while the waist is typed. Nothing can be stored
+# then, but the window's last try as it closes stores it once the lock is free.
+stored=$(cat "$settings")
+coproc HOLDER { "$writer" hold "$settings"; }
+read -r held <&"${HOLDER[0]}"
+[ "$held" = "held" ] || fail "the lock was not taken"
+start
+keys Tab
+type_text 5
+sleep 0.5
+[ "$(cat "$settings")" = "$stored" ] || fail "a value was stored under another program's lock"
+import -window "$window" "$screenshots/main-not-saved.png"
+eval "exec ${HOLDER[1]}>&-"
+wait "$HOLDER_PID"
+stop_with_escape
+grep -qx "Waist=5.00" "$settings" || fail "the last try at closing did not store the waist"
+
+# Fourth run: standard error closed and a folder where the settings file should be, so the
+# first write fails and says so. The window must keep repainting: typing changes the list.
+rm -f "$settings"
+mkdir "$settings"
+start without-stderr
+keys Tab
+type_text 3
+sleep 0.5
+import -window "$window" "$work/before.png"
+type_text 4
+sleep 0.5
+import -window "$window" "$work/after.png"
+kill -0 "$pid" 2>/dev/null || fail "fenwake died with standard error closed"
+difference=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+[ "${difference%% *}" != "0" ] || fail "the window stopped repainting with standard error closed"
 stop_with_escape
 
 echo "real-display session passed; screenshots in $screenshots"
