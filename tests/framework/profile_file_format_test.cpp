@@ -103,7 +103,8 @@ TEST(ProfileFileFormat, KeepsStoredValuesAsTheyStood) {
 // Whatever a file holds, what was read from it is written back so that it reads the same.
 TEST(ProfileFileFormat, RenderingWhatWasParsedReadsTheSame) {
     std::mt19937 random(7);
-    const std::string alphabet("[]=;#/\\\"%U, \t\r\nabSk01x\0\xff", 26);
+    static constexpr char letters[] = "[]=;#/\\\"%U, \t\r\nabSk01x\0\xff";
+    const std::string alphabet(letters, sizeof letters - 1);
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         const int length = static_cast<int>(random() % 80);
@@ -118,9 +119,9 @@ TEST(ProfileFileFormat, RenderingWhatWasParsedReadsTheSame) {
 
 TEST(ProfileFileFormat, EncodedValuesReadBackAsTheirText) {
     std::mt19937 random(11);
-    const std::string alphabet("@=;,\"\\ \t\r\n\a\x01\x7f\xc3\xbc"
-                               "ab09fF\0",
-                               21);
+    static constexpr char letters[] = "@=;,\"\\ \t\r\n\a\x01\x7f\xc3\xbc"
+                                      "ab09fF\0";
+    const std::string alphabet(letters, sizeof letters - 1);
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         const int length = static_cast<int>(random() % 12);
