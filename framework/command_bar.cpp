@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcut>
 
 #include <vector>
 
@@ -25,12 +26,28 @@ struct CommandBar::Bar {
 
 namespace {
 
+// A menu's text with its first letter or digit marked as the key that chooses it (Alt plus
+// that key on the bar, the key alone in a pop-up), unless the text marks one itself.
+QString withAccessKey(const std::string& text) {
+    QString marked = qtText(text);
+    if (marked.contains('&')) {
+        return marked;
+    }
+    for (qsizetype at = 0; at < marked.size(); ++at) {
+        if (marked[at].isLetterOrNumber()) {
+            marked.insert(at, '&');
+            break;
+        }
+    }
+    return marked;
+}
+
 void sendCommand(Dialog& dialog, int id) {
     dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
 }
 
-QAction* commandAction(const QString& text, int id, Dialog& dialog, QObject* owner) {
-    auto* action = new QAction(text, owner);
+QAction* commandAction(const std::string& text, int id, Dialog& dialog, QObject* owner) {
+    auto* action = new QAction(withAccessKey(text), owner);
     QObject::connect(action, &QAction::triggered, action,
                      [&dialog, id] { sendCommand(dialog, id); });
     return action;
@@ -44,11 +61,11 @@ void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
         }
         QAction* action = nullptr;
         if (item.isPopup()) {
-            QMenu* submenu = menu.addMenu(qtText(item.text));
+            QMenu* submenu = menu.addMenu(withAccessKey(item.text));
             fillMenu(*submenu, item.items, dialog);
             action = submenu->menuAction();
         } else {
-            action = commandAction(qtText(item.text), item.id, dialog, &menu);
+            action = commandAction(item.text, item.id, dialog, &menu);
             action->setCheckable((item.flags & MenuItem::checked) != 0);
             action->setChecked((item.flags & MenuItem::checked) != 0);
             menu.addAction(action);
@@ -72,11 +89,11 @@ std::vector<QAction*> buildButtons(const MenuBarRecord& record, const std::vecto
         }
         QAction* action = nullptr;
         if (button.isDropDown()) {
-            auto* popup = new QMenu(qtText(*text), &bar);
+            auto* popup = new QMenu(withAccessKey(*text), &bar);
             fillMenu(*popup, menu[button.popupIndex].items, dialog);
             action = popup->menuAction();
         } else {
-            action = commandAction(qtText(*text), button.commandId, dialog, &bar);
+            action = commandAction(*text, button.commandId, dialog, &bar);
         }
         action->setEnabled((button.state & MenuBarButton::enabledState) != 0);
         action->setVisible((button.state & MenuBarButton::hiddenState) == 0);
@@ -116,6 +133,16 @@ bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle
     }
     bar->parent = &parent;
     bar->menuBar = menuBar;
+    // F10 opens the first menu, as on any desktop.
+    auto* openFirstMenu = new QShortcut(QKeySequence(Qt::Key_F10), menuBar);
+    QObject::connect(openFirstMenu, &QShortcut::activated, menuBar, [menuBar] {
+        for (QAction* button : menuBar->actions()) {
+            if (button->isVisible() && button->isEnabled()) {
+                menuBar->setActiveAction(button);
+                return;
+            }
+        }
+    });
     bar->showWhenFilled = (windowStyle & windowstyle::visible) != 0;
     return true;
 }

@@ -5,6 +5,7 @@
 #include "framework/dialog_window.h"
 #include "framework/icon.h"
 #include "framework/qt_text.h"
+#include "framework/report_view.h"
 #include "framework/window_style.h"
 
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 namespace fenwake {
 
@@ -34,6 +34,30 @@ QString nameFromCaption(QString caption) {
     return caption;
 }
 
+// How much larger the window's font is than the one the template was designed with: its
+// point size at the 96 dots per inch of the screens of its day.
+double designScale(const QWidget& widget, int designPointSize) {
+    const QFont font = widget.font();
+    const double pixels =
+        font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * widget.logicalDpiY() / 72.0;
+    return pixels / (designPointSize * 96.0 / 72.0);
+}
+
+// What a control needs to show its whole text in the window's font. A template sized for
+// another font may give it less; it then grows to the right and down from its place.
+QSize wholeTextSize(const QWidget& widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return label->fontMetrics().size(0, label->text());
+    }
+    if (qobject_cast<const QCheckBox*>(&widget) != nullptr) {
+        return widget.sizeHint();
+    }
+    if (qobject_cast<const QLineEdit*>(&widget) != nullptr) {
+        return {0, widget.minimumSizeHint().height()};
+    }
+    return {};
+}
+
 void reportClicks(QAbstractButton& button, Dialog& dialog, int id) {
     QObject::connect(&button, &QAbstractButton::clicked, &button, [&dialog, id] {
         dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
@@ -47,6 +71,7 @@ ControlFactory::ControlFactory(Dialog& ownerDialog, DialogWindow& dialogWindow, 
     : dialog(ownerDialog), window(dialogWindow), clientArea(client), units(dialogUnits) {}
 
 std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dialogTemplate) {
+    designPointSize = dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8;
     std::map<int, QWidget*> controls;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = createControl(control);
@@ -142,8 +167,8 @@ QWidget* ControlFactory::createStatic(const ControlTemplate& control) {
 
 QWidget* ControlFactory::createListView(const ControlTemplate& control) {
     // A report-view list is a table without grid or row headers: one line per item, one
-    // column per sub-item. A changed cell repaints alone, nothing is measured again.
-    auto* list = new QTableWidget(&clientArea);
+    // column per sub-item. A changed cell repaints alone and is measured alone.
+    auto* list = new ReportView(designScale(clientArea, designPointSize), &clientArea);
     list->setColumnCount(0);
     list->setShowGrid(false);
     list->setWordWrap(false);
@@ -158,6 +183,8 @@ QWidget* ControlFactory::createListView(const ControlTemplate& control) {
     list->verticalHeader()->setDefaultSectionSize(rowHeight);
     QHeaderView* header = list->horizontalHeader();
     header->setSectionsClickable(!has(control.style, style::listNoSortHeader));
+    // The view keeps every column as wide as its texts; a drag could only cut them.
+    header->setSectionResizeMode(QHeaderView::Fixed);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -167,6 +194,12 @@ QWidget* ControlFactory::createListView(const ControlTemplate& control) {
     list->setSelectionBehavior(QAbstractItemView::SelectItems);
     list->setFrameShape(has(control.style, style::border) ? QFrame::StyledPanel : QFrame::NoFrame);
     list->setAccessibleName(qtText(control.text));
+    // The white comes from the list itself, under its frame, not from the viewport inside:
+    // at a fractional scale the viewport's edge can fall on the frame's last device pixel,
+    // and would paint the frame over.
+    list->viewport()->setAutoFillBackground(false);
+    list->setBackgroundRole(QPalette::Base);
+    list->setAutoFillBackground(true);
     return list;
 }
 
@@ -178,10 +211,13 @@ void ControlFactory::place(QWidget& widget, const ControlTemplate& control) cons
     const int bottom = units.toPixelsY(r.y + r.height);
     if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->pixmap().isNull()) {
         // An icon control takes the size of its icon, whatever the template says.
-        widget.setGeometry(x, y, label->pixmap().width(), label->pixmap().height());
+        widget.setGeometry(x, y, label->pixmap().deviceIndependentSize().toSize().width(),
+                           label->pixmap().deviceIndependentSize().toSize().height());
         return;
     }
-    widget.setGeometry(x, y, right - x, bottom - y);
+    const QSize needed = wholeTextSize(widget);
+    widget.setGeometry(x, y, std::max(right - x, needed.width()),
+                       std::max(bottom - y, needed.height()));
 }
 
 void ControlFactory::joinTabOrder(QWidget& widget, const ControlTemplate& control) {

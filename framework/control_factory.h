@@ -38,6 +38,7 @@ private:
     DialogWindow& window;
     QWidget& clientArea;
     const DialogUnits& units;
+    int designPointSize = 8;
     QWidget* firstStop = nullptr;
     QWidget* lastStop = nullptr;
     QWidget* previousLabel = nullptr;

@@ -19,10 +19,18 @@ void markField(QLineEdit& edit, bool notANumber) {
     edit.setProperty("notANumber", notANumber);
     edit.setStyleSheet(notANumber ? "QLineEdit { border: 2px solid #c62828; }" : QString());
     edit.setToolTip(notANumber ? notANumberHint : QString());
-    edit.setAccessibleDescription(notANumber ? notANumberHint : QString());
+    DataExchange::describe(edit);
 }
 
 } // namespace
+
+void DataExchange::describe(QWidget& control) {
+    QString description = control.property(descriptionProperty).toString();
+    if (control.property("notANumber").toBool()) {
+        description += description.isEmpty() ? notANumberHint : QString(". ") + notANumberHint;
+    }
+    control.setAccessibleDescription(description);
+}
 
 DataExchange::DataExchange(Dialog& ownerDialog, FormDirection direction)
     : dialog(ownerDialog), exchangeDirection(direction) {}

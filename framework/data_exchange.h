@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class QWidget;
+
 namespace fenwake {
 
 class ListControl;
@@ -27,6 +29,11 @@ public:
 
     // Binds the list-view control to the object that wraps it, at the first exchange.
     void control(int id, ListControl& list);
+
+    // A control's accessible description: the one its dialog gave it (under this property),
+    // followed by "Enter a number." while the field is marked.
+    static constexpr const char* descriptionProperty = "fenwakeDescription";
+    static void describe(QWidget& control);
 
 private:
     Dialog& dialog;

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/application.h"
+#include "framework/client_area.h"
 #include "framework/control_factory.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_units.h"
@@ -66,11 +67,11 @@ const MessageMap Dialog::messages{nullptr, messageEntries};
 
 struct Dialog::Window {
     QPointer<DialogWindow> dialog;
-    QPointer<QWidget> clientArea;
+    QPointer<ClientArea> clientArea;
     QPointer<QWidget> notice;
     std::map<int, QPointer<QWidget>> controls;
-    QPixmap largeIcon;
-    QPixmap smallIcon;
+    QIcon largeIcon;
+    QIcon smallIcon;
 };
 
 Dialog::Dialog(int dialogTemplateId, Dialog* parentDialog)
@@ -117,11 +118,17 @@ bool Dialog::createWindow() {
     }
 
     const DialogUnits units(dialog->font());
-    windowState->clientArea = createClientArea(*dialog, dialogTemplate->rect, units);
-    ControlFactory factory(*this, *dialog, *windowState->clientArea, units);
+    ClientArea* clientArea = createClientArea(*dialog, dialogTemplate->rect, units);
+    windowState->clientArea = clientArea;
+    ControlFactory factory(*this, *dialog, *clientArea, units);
     for (const auto& [id, widget] : factory.createControls(*dialogTemplate)) {
         windowState->controls.emplace(id, widget);
     }
+    if (QWidget* growing = control(dialogTemplate->growingControl)) {
+        clientArea->setGrowingControl(growing);
+    }
+    dialog->layout()->setSizeConstraint(clientArea->grows() ? QLayout::SetDefaultConstraint
+                                                            : QLayout::SetFixedSize);
     dialog->setHasEdits(factory.createdEdits());
     applyNotice();
     placeAtTemplatePosition(ownerDialog, dialogTemplate->rect, units);
@@ -133,14 +140,13 @@ bool Dialog::createWindow() {
 }
 
 // The controls live in a client area of the template's size; a menu bar may go above it.
-QWidget* Dialog::createClientArea(QWidget& dialog, const TemplateRect& rect,
-                                  const DialogUnits& units) {
+ClientArea* Dialog::createClientArea(QWidget& dialog, const TemplateRect& rect,
+                                     const DialogUnits& units) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto* clientArea = new QWidget(&dialog);
-    clientArea->setFixedSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height));
+    auto* clientArea =
+        new ClientArea(&dialog, QSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height)));
     layout->addWidget(clientArea);
     return clientArea;
 }
@@ -267,20 +273,29 @@ std::string Dialog::controlText(int id) const {
     return {};
 }
 
+void Dialog::nameControl(int id, std::string_view name) {
+    if (QWidget* widget = control(id)) {
+        widget->setAccessibleName(qtText(name));
+    }
+}
+
+void Dialog::describeControl(int id, std::string_view description) {
+    if (QWidget* widget = control(id)) {
+        widget->setProperty(DataExchange::descriptionProperty, qtText(description));
+        DataExchange::describe(*widget);
+    }
+}
+
 void Dialog::setIcon(const Icon& icon, IconSize size) {
     if (!hasWindow()) {
         return;
     }
-    const int pixels = size == IconSize::Large ? 32 : 16;
     (size == IconSize::Large ? windowState->largeIcon : windowState->smallIcon) =
-        icon.image().pixmap(pixels, pixels);
-    QIcon windowIcon;
-    for (const QPixmap& pixmap : {windowState->largeIcon, windowState->smallIcon}) {
-        if (!pixmap.isNull()) {
-            windowIcon.addPixmap(pixmap);
-        }
-    }
-    windowState->dialog->setWindowIcon(windowIcon);
+        icon.windowImage();
+    // A window has one icon of every size: the large one's, which holds the small sizes as
+    // well; the small one stands in until a large one is given.
+    windowState->dialog->setWindowIcon(windowState->largeIcon.isNull() ? windowState->smallIcon
+                                                                       : windowState->largeIcon);
 }
 
 void Dialog::centreWindow() {
@@ -293,6 +308,8 @@ void Dialog::placeInCentre() {
         return;
     }
     DialogWindow& dialog = *windowState->dialog;
+    // The growing control's contents have changed since the layout last asked.
+    windowState->clientArea->updateGeometry();
     dialog.adjustSize();
     // The window's own area is centred: before it is shown its frame is not yet known.
     QRect area(QPoint(0, 0), dialog.size());

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace fenwake {
 
+class ClientArea;
 class DataExchange;
 class DialogUnits;
 class Icon;
@@ -59,6 +60,10 @@ public:
 
     void setControlText(int id, std::string_view text);
     std::string controlText(int id) const;
+    // What a screen reader says for a control: its name, and a description such as the unit
+    // of a field. A field marked as not a number says so after its description.
+    void nameControl(int id, std::string_view name);
+    void describeControl(int id, std::string_view description);
     void setIcon(const Icon& icon, IconSize size);
     // Centres the window on its screen, now and again as it is shown, should it have grown
     // in between (a menu bar added after centring, for one).
@@ -95,8 +100,8 @@ private:
     static const MessageEntry messageEntries[];
 
     bool createWindow();
-    static QWidget* createClientArea(QWidget& dialog, const TemplateRect& rect,
-                                     const DialogUnits& units);
+    static ClientArea* createClientArea(QWidget& dialog, const TemplateRect& rect,
+                                        const DialogUnits& units);
     void placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
                                  const DialogUnits& units);
     void placeInCentre();

@@ -47,6 +47,9 @@ struct DialogTemplate {
     std::string fontName = "System";
     int fontPointSize = 8;
     std::vector<ControlTemplate> controls;
+    // The control that takes the room when the window is made larger than the template; with
+    // none the window keeps the template's size.
+    int growingControl = ControlTemplate::noId;
 };
 
 } // namespace fenwake

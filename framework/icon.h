@@ -19,6 +19,10 @@ public:
 
     bool isNull() const;
     const QIcon& image() const;
+    // The icon as a window shows it: the sizes window systems draw a window's icon at, up to
+    // 64 points (128 pixels at twice the scale). The larger artwork belongs to the desktop
+    // entry; leaving it out spares every start the decoding of images no one shows.
+    QIcon windowImage() const;
 
 private:
     std::shared_ptr<const QIcon> picture;

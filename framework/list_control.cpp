@@ -2,12 +2,11 @@
 
 #include "framework/mouse_message.h"
 #include "framework/qt_text.h"
+#include "framework/report_view.h"
 #include "framework/window_style.h"
 
-#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTableWidget>
 
 namespace fenwake {
 
@@ -30,7 +29,7 @@ struct ListControl::Binding : QObject {
     }
 
     ListControl& list;
-    QPointer<QTableWidget> view;
+    QPointer<ReportView> view;
 };
 
 const MessageMap ListControl::messages{nullptr, {}};
@@ -48,7 +47,7 @@ void ListControl::onLeftButtonDown(unsigned, Point) {
 }
 
 bool ListControl::attach(QWidget* listView) {
-    auto* view = qobject_cast<QTableWidget*>(listView);
+    auto* view = dynamic_cast<ReportView*>(listView);
     if (view == nullptr) {
         return false;
     }
@@ -64,7 +63,7 @@ bool ListControl::isAttached() const {
 }
 
 void ListControl::setExtendedStyle(std::uint32_t style) {
-    if (QTableWidget* view = binding->view) {
+    if (ReportView* view = binding->view) {
         const bool fullRow = (style & windowstyle::listExtendedFullRowSelect) != 0;
         view->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows
                                            : QAbstractItemView::SelectItems);
@@ -72,78 +71,77 @@ void ListControl::setExtendedStyle(std::uint32_t style) {
 }
 
 int ListControl::insertColumn(int index, std::string_view heading) {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     if (view == nullptr || index < 0) {
         return -1;
     }
     const int at = std::min(index, view->columnCount());
-    view->insertColumn(at);
-    auto* header = new QTableWidgetItem(qtText(heading));
-    header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    view->setHorizontalHeaderItem(at, header);
+    view->addColumn(at, qtText(heading));
     return at;
 }
 
 int ListControl::insertItem(int row, std::string_view text) {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     if (view == nullptr || row < 0) {
         return -1;
     }
     const int at = std::min(row, view->rowCount());
-    view->insertRow(at);
-    if (view->columnCount() > 0) {
-        view->setItem(at, 0, new QTableWidgetItem(qtText(text)));
-    }
+    view->addRow(at, qtText(text));
     return at;
 }
 
 bool ListControl::setItemText(int row, int column, std::string_view text) {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     if (view == nullptr || row < 0 || row >= view->rowCount() || column < 0 ||
         column >= view->columnCount()) {
         return false;
     }
-    if (QTableWidgetItem* cell = view->item(row, column)) {
-        cell->setText(qtText(text));
-    } else {
-        view->setItem(row, column, new QTableWidgetItem(qtText(text)));
-    }
+    view->setCellText(row, column, qtText(text));
     return true;
 }
 
 bool ListControl::setColumnWidth(int column, int width) {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     if (view == nullptr || column < 0 || column >= view->columnCount()) {
         return false;
     }
-    view->setColumnWidth(column, width);
+    view->setDesignWidth(column, width);
+    return true;
+}
+
+bool ListControl::reserveColumnWidth(int column, std::string_view widestText) {
+    ReportView* view = binding->view;
+    if (view == nullptr || column < 0 || column >= view->columnCount()) {
+        return false;
+    }
+    view->reserveWidth(column, qtText(widestText));
     return true;
 }
 
 std::string ListControl::itemText(int row, int column) const {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     const QTableWidgetItem* cell = view != nullptr ? view->item(row, column) : nullptr;
     return cell != nullptr ? cell->text().toStdString() : std::string();
 }
 
 std::string ListControl::columnHeading(int column) const {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     const QTableWidgetItem* header = view != nullptr ? view->horizontalHeaderItem(column) : nullptr;
     return header != nullptr ? header->text().toStdString() : std::string();
 }
 
 int ListControl::columnWidth(int column) const {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     return view != nullptr ? view->columnWidth(column) : 0;
 }
 
 int ListControl::columnCount() const {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     return view != nullptr ? view->columnCount() : 0;
 }
 
 int ListControl::itemCount() const {
-    QTableWidget* view = binding->view;
+    ReportView* view = binding->view;
     return view != nullptr ? view->rowCount() : 0;
 }
 

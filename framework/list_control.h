@@ -13,7 +13,7 @@ namespace fenwake {
 
 // A report-view list: columns with headings, rows of text cells. The object wraps the list
 // control of a dialog once a form update has bound it; before that, and after the window is
-// gone, every operation does nothing and reports failure.
+// gone, every operation does nothing and reports failure. No text in it is ever cut.
 class ListControl : public MessageTarget {
 public:
     ListControl();
@@ -32,7 +32,12 @@ public:
     // Inserts a row with the text of its first cell; returns its index or -1.
     int insertItem(int row, std::string_view text);
     bool setItemText(int row, int column, std::string_view text);
+    // The width in pixels of the template's design font: the list scales it to the window's
+    // font, and makes no column narrower than its heading and its texts in any case.
     bool setColumnWidth(int column, int width);
+    // Keeps the column wide enough for that text, shown or not, so that the figures a column
+    // can hold fit from the start.
+    bool reserveColumnWidth(int column, std::string_view widestText);
 
     std::string itemText(int row, int column) const;
     std::string columnHeading(int column) const;

@@ -1,6 +1,6 @@
 #include "framework/resources.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QString>
 
 #include <map>
@@ -63,6 +63,11 @@ void Resources::setVersion(VersionRecord version) {
         }
     }
     registry().version = std::move(version);
+}
+
+void Resources::setDesktopEntry(std::string_view desktopId) {
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(desktopId.data(), static_cast<qsizetype>(desktopId.size())));
 }
 
 void Resources::clear() {

@@ -4,16 +4,19 @@
 #include "framework/version_record.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace fenwake {
 
-// An icon resource: one image per size, each as the text lines of an XPM image.
+// An icon resource: one image per size, each either the text lines of an XPM image (the
+// small sizes) or the bytes of a PNG image, read only when that size is asked for.
 struct IconImage {
     int size = 0;
     std::vector<const char*> xpm;
+    std::span<const unsigned char> png;
 };
 
 struct IconResource {
@@ -31,6 +34,9 @@ public:
     static void addIcon(int id, IconResource icon);
     // Also makes the product name and version the application's own, as Qt reports them.
     static void setVersion(VersionRecord version);
+    // The id of the program's desktop entry, which the window system matches its windows to
+    // (the Wayland app id).
+    static void setDesktopEntry(std::string_view desktopId);
     static void clear();
 
     static const DialogTemplate* dialog(int id);

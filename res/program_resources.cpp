@@ -1,6 +1,7 @@
 #include "res/program_resources.h"
 
 #include "framework/resources.h"
+#include "res/large_icons.h"
 #include "res/resource_ids.h"
 
 #include <iterator>
@@ -60,6 +61,7 @@ DialogTemplate mainDialog() {
         edit(IDC_HEIGHT, {37, 35, 65, 12}),
         label(IDC_HEIGHT_UNIT, "Inches", {106, 38, 22, 8}),
     };
+    dialog.growingControl = IDC_RESULTS; // a larger window gives the list the room
     return dialog;
 }
 
@@ -116,16 +118,26 @@ std::vector<const char*> xpmLines(const char* const (&image)[size]) {
     return {std::begin(image), std::end(image)};
 }
 
+// The 32 and 16 pixel images of 16 colours, and our larger artwork for sharp larger sizes.
+IconResource mainIcon() {
+    IconResource icon{{{32, xpmLines(fenwakeIcon32), {}}, {16, xpmLines(fenwakeIcon16), {}}}};
+    for (const PngIcon& large : largeIcons()) {
+        icon.images.push_back({large.size, {}, large.png});
+    }
+    return icon;
+}
+
 } // namespace
 
 void registerProgramResources() {
     Resources::addDialog(IDD_MAIN, mainDialog());
     Resources::addDialog(IDD_ABOUT, aboutDialog());
-    Resources::addIcon(IDI_MAIN, {{{32, xpmLines(fenwakeIcon32)}, {16, xpmLines(fenwakeIcon16)}}});
+    Resources::addIcon(IDI_MAIN, mainIcon());
     Resources::addString(IDS_TOOLS, "Tools");
     Resources::addMenu(IDR_MAINMENU, mainMenu);
     Resources::addMenuBar(IDR_MAINMENU, mainMenuBar);
     Resources::setVersion(versionRecord());
+    Resources::setDesktopEntry("org.kestrova.fenwake");
 }
 
 } // namespace fenwake

@@ -25,6 +25,9 @@ constexpr const char* columnHeadings[] = {"Qty", "Result", "Unit", "Description"
 constexpr int columnWidths[] = {116, 60, 40, 100};
 constexpr const char* rowNames[] = {"Fat Percentage", "Fat Body Mass", "Lean Body Mass",
                                     "Rest Metabolic Rate", "Body Mass Index"};
+// The widest figure the value column makes room for from the start: six digits before the
+// point. A wider one widens the column when it comes.
+constexpr const char* widestUsualFigure = "-000000.00";
 
 constexpr std::uint32_t flatToolBarStyle = 0x0800;
 constexpr std::uint32_t commandBarWindowStyle = 0x50002000; // child, visible, along the top
@@ -106,6 +109,8 @@ void MainDialog::initResultsList() {
     for (int column = quantityColumn; column <= descriptionColumn; ++column) {
         resultsList.setColumnWidth(column, columnWidths[column]);
     }
+    resultsList.reserveColumnWidth(resultColumn, widestUsualFigure);
+    nameControl(IDC_RESULTS, "Results");
 }
 
 void MainDialog::showUnitLabels() {
@@ -113,6 +118,10 @@ void MainDialog::showUnitLabels() {
     setControlText(IDC_WAIST_UNIT, metricUnits ? "cm" : "Inches");
     setControlText(IDC_WEIGHT_UNIT, metricUnits ? "Kg" : "Lbs");
     setControlText(IDC_HEIGHT_UNIT, metricUnits ? "cm" : "Inches");
+    // The labels' abbreviations, as a screen reader should say them with each field.
+    describeControl(IDC_WAIST, metricUnits ? "cm" : "inches");
+    describeControl(IDC_WEIGHT, metricUnits ? "kilograms" : "pounds");
+    describeControl(IDC_HEIGHT, metricUnits ? "cm" : "inches");
 }
 
 void MainDialog::recalculate() {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace fenwake {
+
+// The part of a dialog's window that holds its controls, placed in the template's dialog
+// units. Its template size is the smallest it gets. A template may name one control that
+// grows: the area then opens large enough for that control's whole contents, in the
+// template's proportions, and when the window is made larger the extra room goes to that
+// control, to its right and bottom, while every other control keeps its place.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, QSize templateSize);
+
+    void setGrowingControl(QWidget* control);
+    bool grows() const { return growing != nullptr; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize smallest;
+    QPointer<QWidget> growing;
+    QRect growingAtSmallest; // the growing control's place in the template
+};
+
+} // namespace fenwake
