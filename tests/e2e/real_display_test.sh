@@ -12,7 +12,8 @@
 set -euo pipefail
 
 if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
-    exec env FENWAKE_UNDER_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec env FENWAKE_UNDER_XVFB=1 "$(dirname "$0")/../support/with_xvfb.sh" -screen 1024x768x24 \
+        "$0" "$@"
 fi
 
 program=$1

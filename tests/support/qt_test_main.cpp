@@ -1,6 +1,6 @@
 // Entry of the test programs that need Qt. Every process gets its own empty configuration
-// folder (QSettings fixes its file path once per process, and a test must never touch the
-// real user's settings) and draws its windows offscreen.
+// folder (a test must never touch the real user's settings) and draws its windows offscreen,
+// unless FENWAKE_REAL_DISPLAY asks for the X server in DISPLAY (offscreen has no real fonts).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config").constData(), 1);
     setenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path() + "/run").constData(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", std::getenv("FENWAKE_REAL_DISPLAY") != nullptr ? "xcb" : "offscreen",
+           1);
 
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();

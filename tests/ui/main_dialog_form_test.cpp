@@ -1,3 +1,4 @@
+#include "framework/icon.h"
 #include "res/resource_ids.h"
 #include "tests/support/expected_pixels.h"
 #include "tests/support/settings_file.h"
@@ -5,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSet>
 
 #include <vector>
 
@@ -122,16 +124,29 @@ TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
         {IDC_HEIGHT, "QLineEdit", "", 37, 35, 65, 12},
         {IDC_HEIGHT_UNIT, "QLabel", "Inches", 106, 38, 22, 8},
     };
+    // Each control is where the template puts it, and as large, unless its text needs more.
+    const QWidget* client = dialog->control(IDC_WAIST)->parentWidget();
     for (const Expected& c : controls) {
         SCOPED_TRACE(c.id);
         QWidget* widget = dialog->control(c.id);
         ASSERT_NE(widget, nullptr);
         EXPECT_STREQ(widget->metaObject()->className(), c.className);
-        EXPECT_EQ(widget->geometry(), pixels.rect(c.x, c.y, c.width, c.height));
+        const QRect place = pixels.rect(c.x, c.y, c.width, c.height);
+        EXPECT_EQ(widget->pos(), place.topLeft());
+        QSize size = place.size();
+        if (c.id == IDC_RESULTS) {
+            size += client->size() - client->minimumSize(); // it takes the window's extra room
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            size = size.expandedTo(label->fontMetrics().size(0, label->text()));
+        } else if (qobject_cast<const QCheckBox*>(widget) != nullptr) {
+            size = size.expandedTo(widget->sizeHint());
+        } else if (qobject_cast<const QLineEdit*>(widget) != nullptr) {
+            size = size.expandedTo(QSize(0, widget->minimumSizeHint().height()));
+        }
+        EXPECT_EQ(widget->size(), size);
         EXPECT_TRUE(widget->isVisible());
     }
-    const QWidget* client = dialog->control(IDC_WAIST)->parentWidget();
-    EXPECT_EQ(client->size(), QSize(pixels.x(150), pixels.y(134)));
+    EXPECT_EQ(client->minimumSize(), QSize(pixels.x(150), pixels.y(134)));
 
     QStringList captions;
     for (const QLabel* caption : client->findChildren<QLabel*>()) {
@@ -146,20 +161,53 @@ TEST_F(MainWindowTest, IsATitledCentredWindowWithItsIcon) {
     openWindow();
     QWidget* window = dialog->window();
     EXPECT_EQ(window->windowTitle(), "Fenwake");
-    EXPECT_FALSE(window->windowIcon().isNull());
-    EXPECT_EQ(window->windowIcon().availableSizes().size(), 2);
+    // The template's 16 and 32 pixel images, and our artwork for the larger sizes a window
+    // shows; the icon itself holds sizes up to 256 pixels, sharp, none of them scaled up.
+    EXPECT_EQ(window->windowIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+    EXPECT_EQ(window->windowIcon().pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
+    const QIcon icon = Icon::load(IDI_MAIN).image();
+    EXPECT_EQ(icon.availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    EXPECT_EQ(icon.pixmap(QSize(512, 512), 1.0).size(), QSize(256, 256));
+    const QImage small = icon.pixmap(QSize(32, 32), 1.0).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            colours.insert(small.pixel(x, y));
+        }
+    }
+    EXPECT_LE(colours.size(), 16);
     const QPoint screenCentre = window->screen()->availableGeometry().center();
     EXPECT_EQ(window->geometry().center(), screenCentre);
 }
 
-TEST_F(MainWindowTest, ScreenReadersHearTheFieldNames) {
+// Screen readers hear each field's name and unit, in words, following the unit switch, and
+// hear that a field does not hold a number.
+TEST_F(MainWindowTest, ScreenReadersHearTheFieldNamesAndUnits) {
     openWindow();
-    EXPECT_EQ(edit(IDC_WAIST)->accessibleName(), "Waist");
-    EXPECT_EQ(edit(IDC_WEIGHT)->accessibleName(), "Weight");
-    EXPECT_EQ(edit(IDC_HEIGHT)->accessibleName(), "Height");
+    const auto heard = [this](int id) {
+        return edit(id)->accessibleName().toStdString() + ", " +
+               edit(id)->accessibleDescription().toStdString();
+    };
+    EXPECT_EQ(heard(IDC_WAIST), "Waist, inches");
+    EXPECT_EQ(heard(IDC_WEIGHT), "Weight, pounds");
+    EXPECT_EQ(heard(IDC_HEIGHT), "Height, inches");
     EXPECT_EQ(checkBox(IDC_FEMALE)->accessibleName(), "Female");
     EXPECT_EQ(checkBox(IDC_METRIC)->accessibleName(), "Metric");
-    EXPECT_FALSE(list(IDC_RESULTS)->accessibleName().isEmpty());
+
+    QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton);
+    EXPECT_EQ(heard(IDC_WAIST), "Waist, cm");
+    EXPECT_EQ(heard(IDC_WEIGHT), "Weight, kilograms");
+    EXPECT_EQ(heard(IDC_HEIGHT), "Height, cm");
+
+    focusField(IDC_WEIGHT);
+    edit(IDC_WEIGHT)->selectAll();
+    type("x");
+    EXPECT_EQ(heard(IDC_WEIGHT), "Weight, kilograms. Enter a number.");
+    press(Qt::Key_Backspace);
+    type("7");
+    EXPECT_EQ(heard(IDC_WEIGHT), "Weight, kilograms");
 }
 
 TEST_F(MainWindowTest, TextThatIsNotANumberIsMarkedUntilItIsOne) {

@@ -60,11 +60,40 @@ TEST_F(MenuTest, MenuBarHoldsToolsWithAboutAlone) {
     EXPECT_TRUE(menuBar()->isVisible());
     const QList<QAction*> buttons = menuBar()->actions();
     ASSERT_EQ(buttons.size(), 1);
-    EXPECT_EQ(buttons[0]->text(), "Tools");
+    // Each text's first letter is its access key; the texts of the resources stay as they are.
+    EXPECT_EQ(buttons[0]->text(), "&Tools");
     QMenu* popup = openTools();
     ASSERT_EQ(popup->actions().size(), 1);
-    EXPECT_EQ(popup->actions()[0]->text(), "About");
+    EXPECT_EQ(popup->actions()[0]->text(), "&About");
     popup->close();
+    EXPECT_EQ(*Resources::string(IDS_TOOLS), "Tools");
+}
+
+// As desktop users reach a menu: F10 opens the first one, Alt and a button's first letter its
+// pop-up, and an item's first letter chooses it. Nothing reaches the field that had the focus.
+TEST_F(MenuTest, TheKeyboardOpensToolsAndChoosesAbout) {
+    openWindow();
+    focusField(IDC_WAIST);
+    QMenu* tools = menuBar()->actions().value(0)->menu();
+    press(Qt::Key_F10);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tools));
+    QTest::keyClick(tools, Qt::Key_Escape);
+    QTest::keyClick(tools, Qt::Key_Escape);
+    EXPECT_FALSE(tools->isVisible());
+
+    focusField(IDC_WAIST);
+    press(Qt::Key_T, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tools));
+    bool aboutOpened = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        aboutOpened = box != nullptr && box->windowTitle() == "About";
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QTest::keyClick(tools, Qt::Key_A);
+    EXPECT_TRUE(aboutOpened);
+    EXPECT_EQ(text(IDC_WAIST), "0");
+    EXPECT_TRUE(writes.empty());
 }
 
 TEST_F(MenuTest, OpeningTheMenuMakesNoKeyboardRequest) {

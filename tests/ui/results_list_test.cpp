@@ -3,6 +3,9 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include <cmath>
 
 namespace fenwake {
 namespace {
@@ -13,7 +16,23 @@ using test::readSettingsFile;
 using test::writeSettingsFile;
 using Figures = std::vector<std::string>;
 
+// The widths a list's columns get for texts: the text in the list's font, with the margins
+// the item delegate leaves on either side.
+int widthFor(const QTableWidget& list, const QString& text) {
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    return list.fontMetrics().horizontalAdvance(text) + 2 * margin;
+}
+
+// The handheld's pixel widths, scaled as dialog units are: by the window font's size against
+// the template's 8 points at 96 dots per inch.
+int scaled(const QTableWidget& list, int designPixels) {
+    const QFont font = list.font();
+    return static_cast<int>(std::lround(designPixels * font.pointSizeF() * list.logicalDpiY() /
+                                        72.0 / (8 * 96.0 / 72)));
+}
+
 TEST_F(MainWindowTest, ListHasFourColumnsAndFiveNamedRows) {
+    writeSettingsFile(manImperial);
     openWindow();
     QTableWidget* list = results();
     ASSERT_EQ(list->columnCount(), 4);
@@ -21,14 +40,44 @@ TEST_F(MainWindowTest, ListHasFourColumnsAndFiveNamedRows) {
         {"Qty", 116}, {"Result", 60}, {"Unit", 40}, {"Description", 100}};
     for (int column = 0; column < 4; ++column) {
         EXPECT_EQ(list->horizontalHeaderItem(column)->text().toStdString(), columns[column].first);
-        EXPECT_EQ(list->columnWidth(column), columns[column].second);
+        EXPECT_GE(list->columnWidth(column), scaled(*list, columns[column].second)) << column;
+        EXPECT_GE(list->columnWidth(column), list->horizontalHeader()->sectionSizeHint(column));
     }
+    // Where the texts are narrower, the scaled width is the width; the names need more, and
+    // the values have room for six digits before the point.
+    EXPECT_EQ(list->columnWidth(2), scaled(*list, 40));
+    EXPECT_EQ(list->columnWidth(3), scaled(*list, 100));
+    EXPECT_GE(list->columnWidth(0), widthFor(*list, "Rest Metabolic Rate"));
+    EXPECT_GE(list->columnWidth(1), widthFor(*list, "-123456.78"));
     ASSERT_EQ(list->rowCount(), 5);
     const Figures names{"Fat Percentage", "Fat Body Mass", "Lean Body Mass", "Rest Metabolic Rate",
                         "Body Mass Index"};
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(cell(row, 0), names[row]);
+        // A screen reader announces each row by its name, not by its number.
+        EXPECT_EQ(list->verticalHeaderItem(row)->text().toStdString(), names[row]);
     }
+    EXPECT_EQ(list->accessibleName(), "Results");
+}
+
+// A figure too wide for its column widens it when it comes, and the column goes back to its
+// width when the figure goes: no text is ever cut.
+TEST_F(MainWindowTest, AColumnFollowsItsWidestText) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    QTableWidget* list = results();
+    const int usual = list->columnWidth(1);
+    focusField(IDC_WEIGHT);
+    edit(IDC_WEIGHT)->selectAll();
+    type("1e18");
+    EXPECT_EQ(cell(3, 1), "14964060000000002048.00");
+    EXPECT_GT(list->columnWidth(1), usual);
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_LE(widthFor(*list, QString::fromStdString(cell(row, 1))), list->columnWidth(1));
+    }
+    edit(IDC_WEIGHT)->selectAll();
+    type("180");
+    EXPECT_EQ(list->columnWidth(1), usual);
 }
 
 TEST_F(MainWindowTest, ListIsAReportWithoutSortingThatSelectsWholeRows) {

@@ -1,0 +1,122 @@
+"""Reads Fenwake's accessibility tree through AT-SPI and checks what a screen reader hears:
+the fields with their names, units and values, the check boxes, and the results table row
+by row, before and after real keys and a click on Metric."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def fail(message):
+    print("FAILED: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def expect(what, heard, wanted):
+    if heard != wanted:
+        fail(f"{what}: heard {heard!r}, expected {wanted!r}")
+
+
+def eventually(what, read, wanted):
+    for _ in range(50):
+        if read() == wanted:
+            return
+        time.sleep(0.1)
+    expect(what, read(), wanted)
+
+
+def application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Fenwake" and app.childCount > 0:
+                return app
+        time.sleep(0.1)
+    fail("no application called Fenwake on the accessibility bus")
+
+
+def nodes(node):
+    yield node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from nodes(child)
+
+
+def by_role(root, role):
+    return [node for node in nodes(root) if node.getRoleName() == role]
+
+
+def field(root, name):
+    for node in by_role(root, "text"):
+        if node.name == name:
+            return node
+    fail(f"no text field named {name}")
+
+
+def heard(node):
+    value = node.queryText().getText(0, -1)
+    return f"{node.name}, {node.description}: {value}"
+
+
+def rows(table):
+    grid = table.queryTable()
+    return [[grid.getAccessibleAt(row, column).name for column in range(grid.nColumns)]
+            for row in range(grid.nRows)]
+
+
+def keys(*names):
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Fenwake$"],
+                            capture_output=True, text=True, check=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+
+
+main = application()
+dialog = main.getChildAtIndex(0)
+expect("window", (dialog.getRoleName(), dialog.name), ("dialog", "Fenwake"))
+
+expect("waist", heard(field(main, "Waist")), "Waist, inches: 34")
+expect("weight", heard(field(main, "Weight")), "Weight, pounds: 180")
+expect("height", heard(field(main, "Height")), "Height, inches: 70")
+expect("check boxes", [box.name for box in by_role(main, "check box")], ["Female", "Metric"])
+
+tables = by_role(main, "table")
+expect("tables", [table.name for table in tables], ["Results"])
+table = tables[0]
+grid = table.queryTable()
+expect("column headers", [grid.getColumnHeader(c).name for c in range(grid.nColumns)],
+       ["Qty", "Result", "Unit", "Description"])
+expect("row headers", [node.name for node in by_role(table, "table row header")],
+       ["Fat Percentage", "Fat Body Mass", "Lean Body Mass", "Rest Metabolic Rate",
+        "Body Mass Index"])
+expect("results", rows(table), [
+    ["Fat Percentage", "15.51", "%", "Average"],
+    ["Fat Body Mass", "27.92", "Lbs", ""],
+    ["Lean Body Mass", "152.08", "Lbs", ""],
+    ["Rest Metabolic Rate", "2103.27", "Cals", ""],
+    ["Body Mass Index", "25.82", "", "Overweight"],
+])
+
+# A person types a new weight: the table says the new figures.
+field(main, "Weight").queryComponent().grabFocus()
+keys("ctrl+a", "1", "5", "0")
+eventually("results after typing 150", lambda: rows(table)[0], ["Fat Percentage", "20.25", "%", "High"])
+expect("weight after typing", heard(field(main, "Weight")), "Weight, pounds: 150")
+expect("index after typing", rows(table)[4], ["Body Mass Index", "21.52", "", "Normal"])
+
+# Metric ticked: every field says its new unit.
+metric = [box for box in by_role(main, "check box") if box.name == "Metric"][0]
+metric.queryComponent().grabFocus()
+keys("space")
+eventually("waist in metric", lambda: heard(field(main, "Waist")), "Waist, cm: 87.04")
+expect("weight in metric", heard(field(main, "Weight")), "Weight, kilograms: 68.1818181818182")
+expect("height in metric", heard(field(main, "Height")), "Height, cm: 179.2")
+expect("masses in metric", [rows(table)[1][2], rows(table)[2][2]], ["Kg", "Kg"])
+
+# Text that is not a number: the field says so.
+field(main, "Weight").queryComponent().grabFocus()
+keys("ctrl+a", "x")
+eventually("a field that is not a number", lambda: heard(field(main, "Weight")),
+           "Weight, kilograms. Enter a number.: x")
+print("the screen reader hears the names, units, values and every result")
