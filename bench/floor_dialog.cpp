@@ -1,5 +1,6 @@
 // The toolkit's floor for the start-up benchmark: a bare Qt dialog with the same twelve
-// controls and the same menu bar as Fenwake's main window, filled by hand, no framework.
+// controls and the same menu bar as Fenwake's main window, filled by hand, no framework. The
+// sizes are those Fenwake's window opens at with DejaVu Sans 9 points at 96 dots per inch.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -20,23 +21,23 @@ int main(int argc, char** argv) {
     bar->addMenu("Tools")->addAction("About");
     layout->setMenuBar(bar);
     auto* client = new QWidget(&dialog);
-    client->setFixedSize(263, 234);
+    client->setFixedSize(414, 370);
     layout->addWidget(client);
 
     auto* female = new QCheckBox("Female", client);
-    female->setGeometry(12, 88, 68, 18);
+    female->setGeometry(12, 88, 69, 20);
     const char* captions[] = {"Waist:", "Weight:", "Height:"};
     const char* values[] = {"34", "180", "70"};
     const char* units[] = {"Inches", "Lbs", "Inches"};
     for (int row = 0; row < 3; ++row) {
         (new QLabel(captions[row], client))->setGeometry(12, 16 + 25 * row, 39, 14);
-        (new QLineEdit(values[row], client))->setGeometry(65, 12 + 25 * row, 114, 21);
+        (new QLineEdit(values[row], client))->setGeometry(65, 12 + 25 * row, 114, 22);
         (new QLabel(units[row], client))->setGeometry(186, 16 + 25 * row, 39, 14);
     }
     auto* metric = new QCheckBox("Metric", client);
-    metric->setGeometry(163, 88, 61, 18);
+    metric->setGeometry(163, 88, 63, 20);
     auto* list = new QTableWidget(5, 4, client);
-    list->setGeometry(12, 109, 216, 116);
+    list->setGeometry(12, 109, 367, 250);
     list->setShowGrid(false);
     list->verticalHeader()->hide();
     list->setHorizontalHeaderLabels({"Qty", "Result", "Unit", "Description"});
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
             list->setItem(row, column, new QTableWidgetItem(rows[row][column]));
         }
     }
-    const int widths[] = {116, 60, 40, 100};
+    const int widths[] = {131, 76, 45, 113};
     for (int column = 0; column < 4; ++column) {
         list->setColumnWidth(column, widths[column]);
     }
