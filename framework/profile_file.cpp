@@ -1,10 +1,10 @@
 #include "framework/profile_file.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -58,8 +58,16 @@ bool readAtMost(int fd, std::size_t limit, std::string& text, int& error) {
     return true;
 }
 
-// The new name is on disk only once the folder that holds it is.
-bool syncFolderOf(const std::string& path, std::string& problem) {
+// The new name is on disk only once the folder that holds it is. A symbolic link is followed:
+// the file replaced is the one it points to.
+bool syncFolderOf(std::string path, std::string& problem) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (char* target = realpath(path.c_str(), nullptr)) {
+            path = target;
+            std::free(target);
+        }
+    }
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const Descriptor directory(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -127,9 +135,7 @@ bool ProfileFile::replace(std::string_view text, std::string& problem) const {
         problem = "cannot replace " + filePath + ": " + file.errorString().toStdString();
         return false;
     }
-    // A symbolic link is followed: the file replaced is the one it points to.
-    const QString replaced = QFileInfo(QString::fromStdString(filePath)).canonicalFilePath();
-    return syncFolderOf(replaced.isEmpty() ? filePath : replaced.toStdString(), problem);
+    return syncFolderOf(filePath, problem);
 }
 
 } // namespace fenwake

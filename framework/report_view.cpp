@@ -50,7 +50,7 @@ void ReportView::setCellText(int row, int column, const QString& text) {
         verticalHeaderItem(row)->setText(text);
     }
     columns[static_cast<std::size_t>(column)].cells[static_cast<std::size_t>(row)] =
-        text.isEmpty() ? 0 : textWidth(text);
+        text.isEmpty() ? 0 : cellWidth(column, text);
     fitColumn(column);
 }
 
@@ -66,13 +66,41 @@ void ReportView::reserveWidth(int column, const QString& widestText) {
     fitColumn(column);
 }
 
-// As the item delegate measures a cell: the text in the view's font, with the style's margins.
-int ReportView::textWidth(const QString& text) const {
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.features |= QStyleOptionViewItem::HasDisplay;
-    option.text = text;
-    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width();
+// As the item delegate measures a cell: the text in the view's font, with the margins the
+// style puts around it, which are asked of the style once, with a text of known width.
+int ReportView::textWidth(const QString& text) {
+    if (textMargins < 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        option.text = QStringLiteral("0");
+        textMargins =
+            style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() -
+            fontMetrics().horizontalAdvance(option.text);
+    }
+    return fontMetrics().horizontalAdvance(text) + textMargins;
+}
+
+// A cell's width as far as its column needs to know it. Shaping a text to measure it is the
+// dearest thing a keystroke does here, so a text that surely fits the column's own width is
+// not shaped: its characters' widths, each with a pixel to spare, bound it from above.
+int ReportView::cellWidth(int column, const QString& text) {
+    const Column& measured = columns[static_cast<std::size_t>(column)];
+    const int bound = widthAtMost(text);
+    return bound <= std::max(measured.wanted, measured.heading) ? bound : textWidth(text);
+}
+
+int ReportView::widthAtMost(const QString& text) {
+    int width = textWidth({});
+    for (const QChar character : text) {
+        auto known = characterWidths.constFind(character.unicode());
+        if (known == characterWidths.constEnd()) {
+            known = characterWidths.insert(character.unicode(),
+                                           fontMetrics().horizontalAdvance(character) + 1);
+        }
+        width += known.value();
+    }
+    return width;
 }
 
 void ReportView::fitColumn(int column) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableWidget>
 
 #include <vector>
@@ -33,11 +34,14 @@ private:
         std::vector<int> cells;
     };
 
-    int cellWidth(int row, int column) const;
-    int textWidth(const QString& text) const;
+    int cellWidth(int column, const QString& text);
+    int textWidth(const QString& text);
+    int widthAtMost(const QString& text);
     void fitColumn(int column);
 
     double scale;
+    int textMargins = -1; // what the style adds to a text's width in a cell; measured once
+    QHash<char16_t, int> characterWidths;
     std::vector<Column> columns;
 };
 
