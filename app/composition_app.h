@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/application.h"
+#include "framework/application/application.h"
 
 namespace fenwake {
 

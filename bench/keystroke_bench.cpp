@@ -5,8 +5,8 @@
 // (whichever comes first after a disk write pays for the cold caches).
 // Runs offscreen on a settings folder of its own:
 //   build/bench/keystroke_bench [keystrokes]
-#include "framework/application.h"
-#include "framework/profile.h"
+#include "framework/application/application.h"
+#include "framework/profile/profile.h"
 #include "res/program_resources.h"
 #include "res/resource_ids.h"
 #include "ui/main_dialog.h"

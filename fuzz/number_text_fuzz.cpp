@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to both number readers and checks what they promise: the edit
 // reader gives only finite numbers, and what it accepts shows and reads back unchanged.
-#include "framework/number_text.h"
+#include "framework/text/number_text.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // Loads the settings from arbitrary file bytes through the profile, reading the five values by
 // the settings' own rules, and checks that what was read is written back so that it reads the
 // same, and that a write merged into the file keeps every other key.
-#include "framework/number_text.h"
-#include "framework/profile.h"
-#include "framework/profile_file_format.h"
+#include "framework/profile/profile.h"
+#include "framework/profile/profile_file_format.h"
+#include "framework/text/number_text.h"
 
 #include <QCoreApplication>
 #include <QDir>

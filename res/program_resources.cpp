@@ -1,6 +1,6 @@
 #include "res/program_resources.h"
 
-#include "framework/resources.h"
+#include "framework/resources/resources.h"
 #include "res/large_icons.h"
 #include "res/resource_ids.h"
 
@@ -87,19 +87,24 @@ const std::vector<std::uint8_t> mainMenu{
     'A',  0,    'b',  0,    'o', 0, 'u', 0, 't', 0, 0, 0, // "About"
 };
 
-// The menu-bar record: menu 130, one button with no image sending IDM_TOOLS, enabled,
-// drop-down and sized to its text, labelled by IDS_TOOLS, opening pop-up 0.
+// The menu-bar record: nine little-endian words, a header of two and seven for its button.
 const std::vector<std::uint8_t> mainMenuBar{
-    0x82, 0x00, 0x01, 0x00, 0xfe, 0xff, 0x06, 0x80, 0x04,
-    0x00, 0x18, 0x00, 0x08, 0x80, 0x00, 0x00, 0x00, 0x00,
+    0x82, 0x00, // the menu whose pop-ups the buttons open: IDR_MAINMENU (130)
+    0x01, 0x00, // one button
+    0xfe, 0xff, // button 1: image index -2, no image
+    0x06, 0x80, // button 1: command IDM_TOOLS (32774)
+    0x04, 0x00, // button 1: state, enabled
+    0x18, 0x00, // button 1: style, drop-down (0x08) and sized to its text (0x10)
+    0x08, 0x80, // button 1: text, the string IDS_TOOLS (32776)
+    0x00, 0x00, // button 1: reserved
+    0x00, 0x00, // button 1: the pop-up it opens, 0: "Tools"
 };
 
+// Its strings are in English (United States), in Unicode: the translation 040904b0.
 VersionRecord versionRecord() {
     VersionRecord version;
     version.fileVersion = {1, 1, 0, 0};
     version.productVersion = {1, 1, 0, 0};
-    version.language = 0x0409; // English (United States)
-    version.codePage = 0x04b0; // Unicode
     version.strings = {
         {"CompanyName", "Kestrova"},
         {"FileDescription", "Fenwake body-composition calculator"},

@@ -1,7 +1,7 @@
 #include "settings/settings_store.h"
 
-#include "framework/application.h"
-#include "framework/number_text.h"
+#include "framework/application/application.h"
+#include "framework/text/number_text.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/command_bar.h"
-#include "framework/dialog.h"
-#include "framework/icon.h"
+#include "framework/dialog/dialog.h"
+#include "framework/menu/command_bar.h"
+#include "framework/resources/icon.h"
 #include "ui/results_list.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/list_control.h"
+#include "framework/dialog/list_control.h"
 
 namespace fenwake {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/dialog.h"
+#include "framework/dialog/dialog.h"
 
 namespace fenwake {
 

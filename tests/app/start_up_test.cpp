@@ -1,5 +1,5 @@
 #include "app/composition_app.h"
-#include "framework/dialog.h"
+#include "framework/dialog/dialog.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
 #include "tests/support/settings_file.h"

@@ -1,6 +1,6 @@
-#include "framework/command_bar.h"
-#include "framework/dialog.h"
-#include "framework/resources.h"
+#include "framework/dialog/dialog.h"
+#include "framework/menu/command_bar.h"
+#include "framework/resources/resources.h"
 
 #include <gtest/gtest.h>
 

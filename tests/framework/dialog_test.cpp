@@ -1,7 +1,7 @@
-#include "framework/application.h"
-#include "framework/data_exchange.h"
-#include "framework/dialog.h"
-#include "framework/resources.h"
+#include "framework/application/application.h"
+#include "framework/dialog/data_exchange.h"
+#include "framework/dialog/dialog.h"
+#include "framework/resources/resources.h"
 #include "tests/support/expected_pixels.h"
 
 #include <gtest/gtest.h>

@@ -1,16 +1,64 @@
-#include "framework/menu_bar_record.h"
-#include "framework/menu_template.h"
+// The menu resources as the program registers them, read by the framework's parsers, and
+// the parsers against malformed bytes laid against the end of readable memory: a read one
+// byte too far faults at once, whatever the build.
+#include "framework/menu/menu_bar_record.h"
+#include "framework/menu/menu_template.h"
+#include "framework/resources/resources.h"
+#include "res/program_resources.h"
+#include "res/resource_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fenwake {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// A copy of the bytes that ends where readable memory ends.
+class BytesAtTheEdge {
+public:
+    explicit BytesAtTheEdge(const Bytes& bytes) {
+        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        length = 2 * page;
+        memory = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        auto* start = static_cast<std::uint8_t*>(memory);
+        mprotect(start + page, page, PROT_NONE);
+        std::uint8_t* first = start + page - bytes.size();
+        if (!bytes.empty()) {
+            std::memcpy(first, bytes.data(), bytes.size());
+        }
+        view = {first, bytes.size()};
+    }
+    ~BytesAtTheEdge() { munmap(memory, length); }
+    BytesAtTheEdge(const BytesAtTheEdge&) = delete;
+    BytesAtTheEdge& operator=(const BytesAtTheEdge&) = delete;
+
+    std::span<const std::uint8_t> bytes() const { return view; }
+
+private:
+    void* memory = nullptr;
+    std::size_t length = 0;
+    std::span<const std::uint8_t> view;
+};
+
+// The program's registered resources.
+const Bytes& registeredMenu() {
+    registerProgramResources();
+    return *Resources::menu(IDR_MAINMENU);
+}
+
+const Bytes& registeredBar() {
+    registerProgramResources();
+    return *Resources::menuBar(IDR_MAINMENU);
+}
 
 void appendWord(Bytes& bytes, std::uint16_t word) {
     bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
@@ -47,14 +95,9 @@ Bytes menu(const std::vector<Bytes>& parts) {
     return bytes;
 }
 
-// The program's own menu, byte for byte.
-const Bytes toolsMenu{0x00, 0x00, 0x00, 0x00, 0x90, 0x00, 'T',  0,    'o',  0,    'o', 0,
-                      'l',  0,    's',  0,    0,    0,    0x80, 0x00, 0x09, 0x80, 'A', 0,
-                      'b',  0,    'o',  0,    'u',  0,    't',  0,    0,    0};
-
 TEST(MenuTemplate, ReadsTheToolsMenu) {
-    ASSERT_EQ(toolsMenu.size(), 34u);
-    const auto items = MenuTemplate::parse(toolsMenu);
+    ASSERT_EQ(registeredMenu().size(), 34u);
+    const auto items = MenuTemplate::parse(registeredMenu());
     ASSERT_TRUE(items);
     ASSERT_EQ(items->size(), 1u);
     EXPECT_EQ((*items)[0].text, "Tools");
@@ -107,10 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
     MenuTemplate, RejectsMenu,
     testing::Values(BadMenu{"empty", {}}, BadMenu{"header_only", {0, 0, 0, 0}},
                     BadMenu{"wrong_version", {1, 0, 0, 0, 0x80, 0, 1, 0, 'x', 0, 0, 0}},
-                    BadMenu{"cut_in_text", truncated(toolsMenu, 30)},
-                    BadMenu{"cut_in_header", truncated(toolsMenu, 3)},
-                    BadMenu{"odd_size", truncated(toolsMenu, 33)},
-                    BadMenu{"bytes_after_end", withTrailingByte(toolsMenu)},
+                    BadMenu{"cut_in_text", truncated(registeredMenu(), 30)},
+                    BadMenu{"cut_in_header", truncated(registeredMenu(), 3)},
+                    BadMenu{"odd_size", truncated(registeredMenu(), 33)},
+                    BadMenu{"odd_size_in_text", truncated(registeredMenu(), 25)},
+                    BadMenu{"bytes_after_end", withTrailingByte(registeredMenu())},
                     BadMenu{"popup_never_closed",
                             menu({popup(MenuItem::end, u"Tools"), item(0, 1, u"About")})},
                     BadMenu{"lone_surrogate", menu({item(MenuItem::end, 1, u"\xD800x")})},
@@ -118,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(RejectsMenu, AsNotAMenu) {
-    EXPECT_FALSE(MenuTemplate::parse(GetParam().bytes));
+    const BytesAtTheEdge bytes(GetParam().bytes);
+    EXPECT_FALSE(MenuTemplate::parse(bytes.bytes()));
 }
 
 TEST(MenuTemplate, RefusesNestingDeeperThanAnyoneUses) {
@@ -130,11 +175,9 @@ TEST(MenuTemplate, RefusesNestingDeeperThanAnyoneUses) {
     EXPECT_FALSE(MenuTemplate::parse(menu(parts)));
 }
 
-const Bytes toolsBar{0x82, 0x00, 0x01, 0x00, 0xfe, 0xff, 0x06, 0x80, 0x04,
-                     0x00, 0x18, 0x00, 0x08, 0x80, 0x00, 0x00, 0x00, 0x00};
-
 TEST(MenuBarRecord, ReadsTheToolsButton) {
-    const auto record = MenuBarRecord::parse(toolsBar);
+    ASSERT_EQ(registeredBar().size(), 18u);
+    const auto record = MenuBarRecord::parse(registeredBar());
     ASSERT_TRUE(record);
     EXPECT_EQ(record->menuId, 130);
     ASSERT_EQ(record->buttons.size(), 1u);
@@ -167,14 +210,16 @@ class RejectsRecord : public testing::TestWithParam<BadMenu> {};
 
 INSTANTIATE_TEST_SUITE_P(MenuBarRecord, RejectsRecord,
                          testing::Values(BadMenu{"empty", {}}, BadMenu{"half_header", {0x82, 0x00}},
-                                         BadMenu{"truncated", truncated(toolsBar, 16)},
-                                         BadMenu{"extra_byte", withTrailingByte(toolsBar)},
+                                         BadMenu{"truncated", truncated(registeredBar(), 16)},
+                                         BadMenu{"odd_size", truncated(registeredBar(), 17)},
+                                         BadMenu{"extra_byte", withTrailingByte(registeredBar())},
                                          BadMenu{"count_too_large",
                                                  {0x82, 0x00, 0xff, 0xff, 0, 0}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(RejectsRecord, AsNotARecord) {
-    EXPECT_FALSE(MenuBarRecord::parse(GetParam().bytes));
+    const BytesAtTheEdge bytes(GetParam().bytes);
+    EXPECT_FALSE(MenuBarRecord::parse(bytes.bytes()));
 }
 
 } // namespace

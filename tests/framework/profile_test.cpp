@@ -1,5 +1,5 @@
-#include "framework/application.h"
-#include "framework/profile.h"
+#include "framework/application/application.h"
+#include "framework/profile/profile.h"
 #include "tests/support/settings_file.h"
 
 #include <gtest/gtest.h>

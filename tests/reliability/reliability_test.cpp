@@ -1,4 +1,4 @@
-#include "framework/profile_file_format.h"
+#include "framework/profile/profile_file_format.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 //                     it did not ("stale <count>")
 //   hold <file>       takes the lock of that settings file as another program would, says
 //                     "held", and lets go when its standard input ends
-#include "framework/application.h"
-#include "framework/profile.h"
-#include "framework/profile_batch.h"
+#include "framework/application/application.h"
+#include "framework/profile/profile.h"
+#include "framework/profile/profile_batch.h"
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>

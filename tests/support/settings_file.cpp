@@ -1,6 +1,6 @@
 #include "tests/support/settings_file.h"
 
-#include "framework/application.h"
+#include "framework/application/application.h"
 
 #include <QDir>
 #include <QFile>

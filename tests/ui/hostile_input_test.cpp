@@ -1,5 +1,5 @@
-#include "framework/number_text.h"
-#include "framework/profile_file_format.h"
+#include "framework/profile/profile_file_format.h"
+#include "framework/text/number_text.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"

@@ -1,4 +1,4 @@
-#include "framework/icon.h"
+#include "framework/resources/icon.h"
 #include "res/resource_ids.h"
 #include "tests/support/expected_pixels.h"
 #include "tests/support/settings_file.h"
@@ -63,10 +63,10 @@ TEST_F(MainWindowTest, OpeningAndClosingWritesNothing) {
 }
 
 TEST_F(MainWindowTest, FocusStartsOnFemaleWithoutAKeyboardRequest) {
-    InputPanel::forgetRequests();
+    panelRequests.clear();
     openWindow();
     EXPECT_EQ(QApplication::focusWidget(), checkBox(IDC_FEMALE));
-    EXPECT_TRUE(InputPanel::requests().empty());
+    EXPECT_TRUE(panelRequests.empty());
 }
 
 TEST_F(MainWindowTest, TabVisitsTheControlsInTemplateOrder) {
@@ -84,23 +84,23 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTemplateOrder) {
 TEST_F(MainWindowTest, MovingBetweenFieldsLowersThenRaisesTheKeyboard) {
     openWindow();
     press(Qt::Key_Tab); // into the waist field
-    InputPanel::forgetRequests();
+    panelRequests.clear();
     press(Qt::Key_Tab); // on to the weight field
-    ASSERT_EQ(InputPanel::requests().size(), 2u);
-    EXPECT_EQ(InputPanel::requests()[0].request, InputPanelRequest::Lower);
-    EXPECT_EQ(InputPanel::requests()[1].request, InputPanelRequest::Raise);
-    EXPECT_EQ(InputPanel::requests()[0].window, dialog.get());
-    EXPECT_EQ(InputPanel::requests()[1].window, dialog.get());
+    ASSERT_EQ(panelRequests.size(), 2u);
+    EXPECT_EQ(panelRequests[0].request, InputPanelRequest::Lower);
+    EXPECT_EQ(panelRequests[1].request, InputPanelRequest::Raise);
+    EXPECT_EQ(panelRequests[0].window, dialog.get());
+    EXPECT_EQ(panelRequests[1].window, dialog.get());
 }
 
 TEST_F(MainWindowTest, FocusOnACheckBoxOrTheListRaisesNothing) {
     openWindow();
     focusField(IDC_WEIGHT);
-    InputPanel::forgetRequests();
+    panelRequests.clear();
     press(Qt::Key_Tab); // Metric
     press(Qt::Key_Tab); // the list
-    ASSERT_EQ(InputPanel::requests().size(), 1u);
-    EXPECT_EQ(InputPanel::requests()[0].request, InputPanelRequest::Lower);
+    ASSERT_EQ(panelRequests.size(), 1u);
+    EXPECT_EQ(panelRequests[0].request, InputPanelRequest::Lower);
 }
 
 struct Expected {

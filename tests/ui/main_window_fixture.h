@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/input_panel.h"
-#include "framework/profile.h"
+#include "framework/dialog/input_panel.h"
+#include "framework/profile/profile.h"
 #include "tests/support/test_application.h"
 #include "ui/main_dialog.h"
 
@@ -33,7 +33,11 @@ protected:
             [this](std::string_view, std::string_view key, std::string_view text) {
                 writes.push_back(std::string(key) + "=" + std::string(text));
             });
+        InputPanel::setListener([this](const Dialog& window, InputPanelRequest request) {
+            panelRequests.push_back({&window, request});
+        });
     }
+    ~MainWindowTest() override { InputPanel::setListener({}); }
 
     // As at start-up: constructed (reading the settings), designated the main window, shown.
     void openWindow() {
@@ -91,6 +95,11 @@ protected:
     TestApplication application;
     std::unique_ptr<MainDialog> dialog;
     std::vector<std::string> writes; // every profile write, in order, as "Key=text"
+    struct PanelRequest {
+        const Dialog* window;
+        InputPanelRequest request;
+    };
+    std::vector<PanelRequest> panelRequests; // every on-screen keyboard request, in order
 };
 
 } // namespace fenwake::test

@@ -1,4 +1,4 @@
-#include "framework/resources.h"
+#include "framework/resources/resources.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
@@ -99,10 +99,10 @@ TEST_F(MenuTest, TheKeyboardOpensToolsAndChoosesAbout) {
 TEST_F(MenuTest, OpeningTheMenuMakesNoKeyboardRequest) {
     openWindow();
     focusField(IDC_WAIST);
-    InputPanel::forgetRequests();
+    panelRequests.clear();
     openTools()->close();
     QApplication::processEvents();
-    EXPECT_TRUE(InputPanel::requests().empty());
+    EXPECT_TRUE(panelRequests.empty());
     EXPECT_EQ(QApplication::focusWidget(), edit(IDC_WAIST));
 }
 

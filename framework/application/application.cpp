@@ -1,0 +1,99 @@
+#include "framework/application/application.h"
+
+#include "framework/dialog/dialog.h"
+#include "framework/profile/profile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace fenwake {
+
+namespace {
+
+Application* theApplication = nullptr;
+
+} // namespace
+
+const MessageMap Application::messages{nullptr, {}};
+
+Application::Application() {
+    if (theApplication != nullptr) {
+        std::fputs("fenwake: a second application object was constructed\n", stderr);
+        std::abort();
+    }
+    theApplication = this;
+}
+
+Application::~Application() {
+    if (theApplication == this) {
+        theApplication = nullptr;
+    }
+}
+
+Application* Application::current() {
+    return theApplication;
+}
+
+const MessageMap* Application::messageMap() const {
+    return &messages;
+}
+
+bool Application::startUp() {
+    return false;
+}
+
+std::string Application::applicationName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+}
+
+void Application::setRegistryKey(std::string_view company) {
+    userProfile = std::make_unique<Profile>(company, applicationName());
+    userProfile->setTroubleListener([this](const std::string&) { showProfileTrouble(); });
+}
+
+Profile& Application::profile() {
+    if (!userProfile) {
+        setRegistryKey({});
+    }
+    return *userProfile;
+}
+
+void Application::setMainWindow(Dialog* window) {
+    mainDialog = window;
+    showProfileTrouble();
+}
+
+void Application::showProfileTrouble() {
+    if (mainDialog == nullptr) {
+        return;
+    }
+    const std::string trouble = userProfile ? userProfile->trouble() : std::string();
+    if (trouble.empty()) {
+        mainDialog->clearNotice();
+    } else {
+        mainDialog->showNotice("Settings are not being saved", trouble);
+    }
+}
+
+std::string Application::profileString(std::string_view section, std::string_view key,
+                                       std::string_view defaultText) {
+    return profile().readText(section, key, defaultText);
+}
+
+int Application::profileInt(std::string_view section, std::string_view key, int defaultValue) {
+    return profile().readInteger(section, key, defaultValue);
+}
+
+void Application::writeProfileString(std::string_view section, std::string_view key,
+                                     std::string_view text) {
+    profile().writeText(section, key, text);
+}
+
+void Application::writeProfileInt(std::string_view section, std::string_view key, int value) {
+    profile().writeInteger(section, key, value);
+}
+
+} // namespace fenwake

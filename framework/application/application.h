@@ -1,0 +1,69 @@
+#pragma once
+
+// framework/application: the application object and the process entry. main() builds the
+// QApplication, finds the program's one application object and runs its start-up hook; the
+// object names the company its profile lives under and designates the main window, which
+// it tells when the profile cannot keep the values. It may use Qt, the profile and the
+// dialogs; the program's own code sits above it and defines the object.
+
+#include "framework/message/message_target.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace fenwake {
+
+class Dialog;
+class Profile;
+
+// The one application object. The program defines exactly one instance with static storage
+// duration; the process entry finds it and calls its start-up hook once a QApplication
+// exists. The hook returning true runs an event loop until the last window closes; false
+// ends the process at once.
+class Application : public MessageTarget {
+public:
+    Application();
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The application object, or nullptr when none exists.
+    static Application* current();
+
+    // The start-up hook. The base has nothing to start and returns false.
+    virtual bool startUp();
+
+    // Names the company the profile lives under: $XDG_CONFIG_HOME/<company>/<name>.conf,
+    // where <name> is the executable's file name without its extension.
+    void setRegistryKey(std::string_view company);
+    // Before a company is named, the profile cannot be read or written.
+    Profile& profile();
+
+    std::string profileString(std::string_view section, std::string_view key,
+                              std::string_view defaultText);
+    int profileInt(std::string_view section, std::string_view key, int defaultValue);
+    void writeProfileString(std::string_view section, std::string_view key, std::string_view text);
+    void writeProfileInt(std::string_view section, std::string_view key, int value);
+
+    // The window the application regards as its main one; a dialog clears this itself when
+    // it is destroyed, so the designation never outlives the window. The main window shows
+    // when the profile cannot keep the values.
+    void setMainWindow(Dialog* window);
+    Dialog* mainWindow() const { return mainDialog; }
+
+    // The executable's file name without its extension.
+    static std::string applicationName();
+
+protected:
+    const MessageMap* messageMap() const override;
+    static const MessageMap messages;
+
+private:
+    void showProfileTrouble();
+
+    std::unique_ptr<Profile> userProfile;
+    Dialog* mainDialog = nullptr;
+};
+
+} // namespace fenwake

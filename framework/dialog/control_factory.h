@@ -1,0 +1,48 @@
+#pragma once
+
+#include "framework/dialog/dialog_template.h"
+
+#include <map>
+
+class QWidget;
+
+namespace fenwake {
+
+class Dialog;
+class DialogUnits;
+class DialogWindow;
+
+// Builds a dialog's controls from its template: the Qt widget for each class and style word,
+// placed in dialog units, wired to report to the dialog, in tab order over the tab stops.
+class ControlFactory {
+public:
+    ControlFactory(Dialog& dialog, DialogWindow& window, QWidget& clientArea,
+                   const DialogUnits& units);
+
+    // Creates every control; returns the controls that have an id of their own.
+    std::map<int, QWidget*> createControls(const DialogTemplate& dialogTemplate);
+
+    QWidget* firstTabStop() const { return firstStop; }
+    bool createdEdits() const { return editsCreated; }
+
+private:
+    QWidget* createControl(const ControlTemplate& control);
+    QWidget* createButton(const ControlTemplate& control);
+    QWidget* createEdit(const ControlTemplate& control);
+    QWidget* createStatic(const ControlTemplate& control);
+    QWidget* createListView(const ControlTemplate& control);
+    void place(QWidget& widget, const ControlTemplate& control) const;
+    void joinTabOrder(QWidget& widget, const ControlTemplate& control);
+
+    Dialog& dialog;
+    DialogWindow& window;
+    QWidget& clientArea;
+    const DialogUnits& units;
+    int designPointSize = 8;
+    QWidget* firstStop = nullptr;
+    QWidget* lastStop = nullptr;
+    QWidget* previousLabel = nullptr;
+    bool editsCreated = false;
+};
+
+} // namespace fenwake

@@ -1,0 +1,80 @@
+#include "framework/dialog/data_exchange.h"
+
+#include "framework/dialog/list_control.h"
+#include "framework/text/number_text.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace fenwake {
+
+namespace {
+
+const char* const notANumberHint = "Enter a number.";
+
+void markField(QLineEdit& edit, bool notANumber) {
+    if (edit.property("notANumber").toBool() == notANumber) {
+        return;
+    }
+    edit.setProperty("notANumber", notANumber);
+    edit.setStyleSheet(notANumber ? "QLineEdit { border: 2px solid #c62828; }" : QString());
+    edit.setToolTip(notANumber ? notANumberHint : QString());
+    DataExchange::describe(edit);
+}
+
+} // namespace
+
+void DataExchange::describe(QWidget& control) {
+    QString description = control.property(descriptionProperty).toString();
+    if (control.property("notANumber").toBool()) {
+        description += description.isEmpty() ? notANumberHint : QString(". ") + notANumberHint;
+    }
+    control.setAccessibleDescription(description);
+}
+
+DataExchange::DataExchange(Dialog& ownerDialog, FormDirection direction)
+    : dialog(ownerDialog), exchangeDirection(direction) {}
+
+void DataExchange::checkBox(int id, std::int32_t& value) {
+    auto* box = qobject_cast<QCheckBox*>(dialog.control(id));
+    if (box == nullptr) {
+        succeeded = false;
+        return;
+    }
+    if (exchangeDirection == FormDirection::Read) {
+        value = box->isChecked() ? 1 : 0;
+    } else {
+        box->setChecked(value != 0);
+    }
+}
+
+void DataExchange::edit(int id, double& value) {
+    auto* field = qobject_cast<QLineEdit*>(dialog.control(id));
+    if (field == nullptr) {
+        succeeded = false;
+        return;
+    }
+    if (exchangeDirection == FormDirection::Write) {
+        const std::string text = NumberText::editText(value);
+        field->setText(QString::fromStdString(text));
+        field->setCursorPosition(0); // a long number shows from its first digit
+        markField(*field, !NumberText::readEditNumber(text).has_value());
+        return;
+    }
+    const std::optional<double> number = NumberText::readEditNumber(field->text().toStdString());
+    markField(*field, !number.has_value());
+    if (number) {
+        value = *number;
+    } else {
+        succeeded = false;
+    }
+}
+
+void DataExchange::control(int id, ListControl& list) {
+    QWidget* widget = dialog.control(id);
+    if (widget == nullptr || !list.attach(widget)) {
+        succeeded = false;
+    }
+}
+
+} // namespace fenwake

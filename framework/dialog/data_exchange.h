@@ -1,0 +1,43 @@
+#pragma once
+
+#include "framework/dialog/dialog.h"
+
+#include <cstdint>
+
+class QWidget;
+
+namespace fenwake {
+
+class ListControl;
+
+// One form update: moves each field between its control and its member in one direction.
+// A field that does not read keeps its member as it was; the other fields are still read.
+class DataExchange {
+public:
+    DataExchange(Dialog& dialog, FormDirection direction);
+
+    bool allFieldsSucceeded() const { return succeeded; }
+
+    // Checked is 1, clear is 0; writing checks the box for any value but 0.
+    void checkBox(int id, std::int32_t& value);
+
+    // Writing shows the number with fifteen significant digits. Reading takes the whole text
+    // as one finite decimal number; text that is not one leaves the member as it was and
+    // marks the field (a red frame and the tool tip "Enter a number.") until it is again.
+    void edit(int id, double& value);
+
+    // Binds the list-view control to the object that wraps it, at the first exchange.
+    void control(int id, ListControl& list);
+
+    // A control's accessible description: the one its dialog gave it (under this property),
+    // followed by "Enter a number." while the field is marked.
+    static constexpr const char* descriptionProperty = "fenwakeDescription";
+    static void describe(QWidget& control);
+
+private:
+    Dialog& dialog;
+    FormDirection exchangeDirection;
+    bool succeeded = true;
+};
+
+} // namespace fenwake

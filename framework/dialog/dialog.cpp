@@ -1,0 +1,362 @@
+#include "framework/dialog/dialog.h"
+
+#include "framework/application/application.h"
+#include "framework/dialog/client_area.h"
+#include "framework/dialog/control_factory.h"
+#include "framework/dialog/data_exchange.h"
+#include "framework/dialog/dialog_units.h"
+#include "framework/dialog/dialog_window.h"
+#include "framework/dialog/qt_text.h"
+#include "framework/dialog/window_style.h"
+#include "framework/profile/profile_batch.h"
+#include "framework/resources/icon.h"
+#include "framework/resources/resources.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace fenwake {
+
+namespace {
+
+Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    const bool closable = (dialogTemplate.style & windowstyle::systemMenu) != 0 ||
+                          (dialogTemplate.extendedStyle & windowstyle::extendedCaptionOkButton);
+    if (closable) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    return flags;
+}
+
+QWidget* createNoticeLine(QWidget& dialog) {
+    auto* line = new QWidget(&dialog);
+    auto* layout = new QHBoxLayout(line);
+    const int margin = dialog.fontMetrics().height() / 4;
+    layout->setContentsMargins(margin * 2, margin, margin * 2, margin);
+    auto* sign = new QLabel(line);
+    const int size = dialog.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    sign->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size));
+    auto* text = new QLabel(line);
+    text->setObjectName("noticeText");
+    text->setTextFormat(Qt::PlainText);
+    layout->addWidget(sign);
+    layout->addWidget(text, 1);
+    dialog.layout()->addWidget(line);
+    return line;
+}
+
+} // namespace
+
+const MessageEntry Dialog::messageEntries[] = {
+    commandEntry<&Dialog::onOk>(Notification::Clicked, IDOK),
+    commandEntry<&Dialog::onCancel>(Notification::Clicked, IDCANCEL),
+};
+
+const MessageMap Dialog::messages{nullptr, messageEntries};
+
+struct Dialog::Window {
+    QPointer<DialogWindow> dialog;
+    QPointer<ClientArea> clientArea;
+    QPointer<QWidget> notice;
+    std::map<int, QPointer<QWidget>> controls;
+    QIcon largeIcon;
+    QIcon smallIcon;
+};
+
+Dialog::Dialog(int dialogTemplateId, Dialog* parentDialog)
+    : templateId(dialogTemplateId), parent(parentDialog) {}
+
+Dialog::~Dialog() {
+    destroyWindow();
+    if (Application* application = Application::current();
+        application != nullptr && application->mainWindow() == this) {
+        application->setMainWindow(nullptr);
+    }
+}
+
+const MessageMap* Dialog::messageMap() const {
+    return &messages;
+}
+
+Dialog* Dialog::owner() const {
+    if (parent != nullptr) {
+        return parent;
+    }
+    // Like any modal box, a dialog without a parent belongs to the main window, if there is
+    // one and it is not this dialog.
+    Application* application = Application::current();
+    Dialog* main = application != nullptr ? application->mainWindow() : nullptr;
+    return (main != this && main != nullptr && main->hasWindow()) ? main : nullptr;
+}
+
+bool Dialog::createWindow() {
+    const DialogTemplate* dialogTemplate = Resources::dialog(templateId);
+    if (dialogTemplate == nullptr || hasWindow()) {
+        return false;
+    }
+    centred = false;
+    Dialog* ownerDialog = owner();
+    auto* dialog = new DialogWindow(*this, ownerDialog ? ownerDialog->window() : nullptr);
+    windowState = std::make_unique<Window>();
+    windowState->dialog = dialog;
+    dialog->setWindowFlags(windowFlags(*dialogTemplate));
+    dialog->setWindowTitle(QString::fromStdString(dialogTemplate->caption));
+    if (dialogTemplate->fontName != "System") {
+        dialog->setFont(
+            QFont(QString::fromStdString(dialogTemplate->fontName), dialogTemplate->fontPointSize));
+    }
+
+    const DialogUnits units(dialog->font());
+    ClientArea* clientArea = createClientArea(*dialog, dialogTemplate->rect, units);
+    windowState->clientArea = clientArea;
+    ControlFactory factory(*this, *dialog, *clientArea, units);
+    for (const auto& [id, widget] : factory.createControls(*dialogTemplate)) {
+        windowState->controls.emplace(id, widget);
+    }
+    if (QWidget* growing = control(dialogTemplate->growingControl)) {
+        clientArea->setGrowingControl(growing);
+    }
+    dialog->layout()->setSizeConstraint(clientArea->grows() ? QLayout::SetDefaultConstraint
+                                                            : QLayout::SetFixedSize);
+    dialog->setHasEdits(factory.createdEdits());
+    applyNotice();
+    placeAtTemplatePosition(ownerDialog, dialogTemplate->rect, units);
+
+    if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
+        factory.firstTabStop()->setFocus(Qt::TabFocusReason);
+    }
+    return hasWindow();
+}
+
+// The controls live in a client area of the template's size; a menu bar may go above it.
+ClientArea* Dialog::createClientArea(QWidget& dialog, const TemplateRect& rect,
+                                     const DialogUnits& units) {
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* clientArea =
+        new ClientArea(&dialog, QSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height)));
+    layout->addWidget(clientArea);
+    return clientArea;
+}
+
+// The template's position counts from the owner's client area, or from the screen.
+void Dialog::placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
+                                     const DialogUnits& units) {
+    DialogWindow& dialog = *windowState->dialog;
+    const QPoint origin = ownerDialog != nullptr
+                              ? ownerDialog->windowState->clientArea->mapToGlobal(QPoint(0, 0))
+                              : dialog.screen()->availableGeometry().topLeft();
+    dialog.adjustSize();
+    dialog.move(origin + QPoint(units.toPixelsX(rect.x), units.toPixelsY(rect.y)));
+}
+
+int Dialog::runModal() {
+    lastEndCode = -1;
+    if (!createWindow()) {
+        return -1;
+    }
+    if (centred) {
+        placeInCentre();
+    }
+    const int code = windowState->dialog->exec();
+    destroyWindow();
+    return code;
+}
+
+bool Dialog::create() {
+    lastEndCode = -1;
+    if (!createWindow()) {
+        return false;
+    }
+    if (centred) {
+        placeInCentre();
+    }
+    windowState->dialog->show();
+    return true;
+}
+
+void Dialog::destroyWindow() {
+    if (!windowState) {
+        return;
+    }
+    if (windowState->dialog) {
+        windowState->dialog->detach();
+        delete windowState->dialog.data();
+    }
+    windowState.reset();
+}
+
+bool Dialog::hasWindow() const {
+    return windowState && windowState->dialog;
+}
+
+void Dialog::endDialog(int code) {
+    lastEndCode = code;
+    if (hasWindow()) {
+        windowState->dialog->done(code);
+    }
+}
+
+void Dialog::onOk() {
+    endDialog(IDOK);
+}
+
+void Dialog::onCancel() {
+    endDialog(IDCANCEL);
+}
+
+void Dialog::onLeftButtonDown(unsigned, Point) {
+    passToDefault();
+}
+
+bool Dialog::initialiseWindow() {
+    updateFormData(FormDirection::Write);
+    return true;
+}
+
+void Dialog::exchangeFormData(DataExchange&) {}
+
+bool Dialog::updateFormData(FormDirection direction) {
+    if (!hasWindow()) {
+        return false;
+    }
+    ++formUpdateDepth;
+    DataExchange exchange(*this, direction);
+    exchangeFormData(exchange);
+    --formUpdateDepth;
+    return exchange.allFieldsSucceeded();
+}
+
+bool Dialog::notify(const Message& message) {
+    if (formUpdateDepth > 0 || !hasWindow()) {
+        return true;
+    }
+    const ProfileBatch batch;
+    const bool handled = dispatch(message);
+    return !handled || passedToDefault();
+}
+
+void Dialog::setControlText(int id, std::string_view text) {
+    QWidget* widget = control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(qtText(text));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(qtText(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(qtText(text));
+    }
+}
+
+std::string Dialog::controlText(int id) const {
+    QWidget* widget = control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text().toStdString();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text().toStdString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text().toStdString();
+    }
+    return {};
+}
+
+void Dialog::nameControl(int id, std::string_view name) {
+    if (QWidget* widget = control(id)) {
+        widget->setAccessibleName(qtText(name));
+    }
+}
+
+void Dialog::describeControl(int id, std::string_view description) {
+    if (QWidget* widget = control(id)) {
+        widget->setProperty(DataExchange::descriptionProperty, qtText(description));
+        DataExchange::describe(*widget);
+    }
+}
+
+void Dialog::setIcon(const Icon& icon, IconSize size) {
+    if (!hasWindow()) {
+        return;
+    }
+    (size == IconSize::Large ? windowState->largeIcon : windowState->smallIcon) =
+        icon.windowImage();
+    // A window has one icon of every size: the large one's, which holds the small sizes as
+    // well; the small one stands in until a large one is given.
+    windowState->dialog->setWindowIcon(windowState->largeIcon.isNull() ? windowState->smallIcon
+                                                                       : windowState->largeIcon);
+}
+
+void Dialog::centreWindow() {
+    centred = true;
+    placeInCentre();
+}
+
+void Dialog::placeInCentre() {
+    if (!hasWindow()) {
+        return;
+    }
+    DialogWindow& dialog = *windowState->dialog;
+    // The growing control's contents have changed since the layout last asked.
+    windowState->clientArea->updateGeometry();
+    dialog.adjustSize();
+    // The window's own area is centred: before it is shown its frame is not yet known.
+    QRect area(QPoint(0, 0), dialog.size());
+    area.moveCenter(dialog.screen()->availableGeometry().center());
+    dialog.setGeometry(area);
+}
+
+void Dialog::showNotice(std::string_view text, std::string_view detail) {
+    noticeText = text;
+    noticeDetail = detail;
+    applyNotice();
+}
+
+void Dialog::clearNotice() {
+    noticeText.clear();
+    noticeDetail.clear();
+    applyNotice();
+}
+
+void Dialog::applyNotice() {
+    if (!hasWindow() || (noticeText.empty() && !windowState->notice)) {
+        return;
+    }
+    if (!windowState->notice) {
+        windowState->notice = createNoticeLine(*windowState->dialog);
+    }
+    QWidget& line = *windowState->notice;
+    auto* text = line.findChild<QLabel*>("noticeText");
+    text->setText(qtText(noticeText));
+    text->setAccessibleDescription(qtText(noticeDetail));
+    line.setToolTip(qtText(noticeDetail));
+    for (QLabel* label : line.findChildren<QLabel*>()) {
+        label->setToolTip(line.toolTip());
+    }
+    line.setVisible(!noticeText.empty());
+}
+
+QWidget* Dialog::window() const {
+    return hasWindow() ? windowState->dialog.data() : nullptr;
+}
+
+QWidget* Dialog::control(int id) const {
+    if (!hasWindow()) {
+        return nullptr;
+    }
+    const auto found = windowState->controls.find(id);
+    return found == windowState->controls.end() ? nullptr : found->second.data();
+}
+
+} // namespace fenwake

@@ -1,0 +1,129 @@
+#pragma once
+
+// framework/dialog: dialogs and their controls. A dialog is built from a template of the
+// resources, placed in dialog units of the window's font; its controls report to static
+// message tables; form updates move values between controls and members; a report-view
+// list, the on-screen keyboard requests and the window's quiet notice line belong here too.
+// It may use Qt Widgets, the messages, the resources, the number texts and the profile (a
+// handler's writes are one batch); nothing here knows the program's own dialogs.
+
+#include "framework/message/message_target.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace fenwake {
+
+class ClientArea;
+class DataExchange;
+class DialogUnits;
+class Icon;
+struct TemplateRect;
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+enum class FormDirection {
+    Read,  // controls to members
+    Write, // members to controls
+};
+
+enum class IconSize { Large, Small };
+
+// A dialog built from a template of the program's resources. The object exists before its
+// window: runModal() creates the window and its controls, calls initialiseWindow(), runs a
+// nested event loop until endDialog(), destroys the window and returns the end code.
+//
+// Controls report to the dialog as notifications, which its class's message table maps to
+// member handlers. While a form update runs no notification reaches a handler, so writing
+// the form never runs one; and every handler's profile writes reach disk together when it
+// returns.
+class Dialog : public MessageTarget {
+public:
+    explicit Dialog(int templateId, Dialog* parent = nullptr);
+    ~Dialog() override;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // The end code, or -1 at once when the window cannot be created.
+    int runModal();
+
+    // Creates and shows the window without a loop of its own, for tests and for windows that
+    // live beside others. False when the window cannot be created.
+    bool create();
+    bool hasWindow() const;
+
+    // The code the dialog last ended with, -1 before it ended.
+    int endCode() const { return lastEndCode; }
+
+    // Runs exchangeFormData in one direction with notifications held back. True when every
+    // field could be read or written.
+    bool updateFormData(FormDirection direction);
+
+    void setControlText(int id, std::string_view text);
+    std::string controlText(int id) const;
+    // What a screen reader says for a control: its name, and a description such as the unit
+    // of a field. A field marked as not a number says so after its description.
+    void nameControl(int id, std::string_view name);
+    void describeControl(int id, std::string_view description);
+    void setIcon(const Icon& icon, IconSize size);
+    // Centres the window on its screen, now and again as it is shown, should it have grown
+    // in between (a menu bar added after centring, for one).
+    void centreWindow();
+
+    // A quiet line along the foot of the window: a warning sign and a short text, with the
+    // detail as its tool tip. It takes no focus and blocks nothing; it stays until cleared,
+    // also across the window being created again.
+    void showNotice(std::string_view text, std::string_view detail);
+    void clearNotice();
+
+    QWidget* window() const;
+    QWidget* control(int id) const;
+
+    // Where controls, menus and the window itself report. Returns true when the default
+    // handling should still see the event (nothing handled it, or the handler passed it on).
+    bool notify(const Message& message);
+
+protected:
+    // Called once the window and its controls exist, before the window is first shown. The
+    // base writes the form; returning true gives the focus to the first tab stop.
+    virtual bool initialiseWindow();
+    virtual void exchangeFormData(DataExchange& exchange);
+
+    // The default handling of OK, Cancel and the left button, for derived tables to reach.
+    void onOk();
+    void onCancel();
+    void onLeftButtonDown(unsigned keyFlags, Point point);
+
+    const MessageMap* messageMap() const override;
+    static const MessageMap messages;
+
+private:
+    static const MessageEntry messageEntries[];
+
+    bool createWindow();
+    void destroyWindow();
+    void endDialog(int code);
+    static ClientArea* createClientArea(QWidget& dialog, const TemplateRect& rect,
+                                        const DialogUnits& units);
+    void placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
+                                 const DialogUnits& units);
+    void placeInCentre();
+    void applyNotice();
+    Dialog* owner() const;
+
+    struct Window;
+    int templateId;
+    Dialog* parent;
+    std::unique_ptr<Window> windowState;
+    int formUpdateDepth = 0;
+    int lastEndCode = -1;
+    bool centred = false;
+    std::string noticeText;
+    std::string noticeDetail;
+};
+
+} // namespace fenwake

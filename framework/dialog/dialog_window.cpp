@@ -1,0 +1,73 @@
+#include "framework/dialog/dialog_window.h"
+
+#include "framework/dialog/dialog.h"
+#include "framework/dialog/mouse_message.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace fenwake {
+
+DialogWindow::DialogWindow(Dialog& ownerDialog, QWidget* parent)
+    : QDialog(parent), owner(ownerDialog) {}
+
+bool DialogWindow::report(Notification notification, int id) {
+    if (detached) {
+        return true;
+    }
+    Message message;
+    message.notification = notification;
+    message.id = id;
+    return owner.notify(message);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    if (focusIn || event->type() == QEvent::FocusOut) {
+        // A pop-up menu taking the keyboard for a moment is no change of the edit's focus.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const QVariant id = watched->property("controlId");
+        // Qt may deliver focus-in twice as a window opens; an edit gains the focus once.
+        const bool changed = focusIn ? focusedEdit != watched : focusedEdit == watched;
+        if (reason != Qt::PopupFocusReason && id.isValid() && changed) {
+            focusedEdit = focusIn ? watched : nullptr;
+            report(focusIn ? Notification::EditFocusGained : Notification::EditFocusLost,
+                   id.toInt());
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && event->key() == Qt::Key_Escape) {
+        report(Notification::Clicked, IDCANCEL);
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (plain && enter && !editsPresent) {
+        report(Notification::Clicked, IDOK);
+        return;
+    }
+    event->ignore();
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    report(Notification::Clicked, IDOK);
+}
+
+void DialogWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !detached) {
+        if (!owner.notify(leftButtonDownMessage(*event, event->position().toPoint()))) {
+            event->accept();
+            return;
+        }
+    }
+    QDialog::mousePressEvent(event);
+}
+
+} // namespace fenwake

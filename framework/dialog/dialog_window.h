@@ -1,0 +1,40 @@
+#pragma once
+
+#include "framework/message/message.h"
+
+#include <QDialog>
+#include <QPointer>
+
+namespace fenwake {
+
+class Dialog;
+
+// The Qt window of a Dialog. It turns the window's own input into the dialog's messages:
+// Escape is Cancel, the close button is OK, Return is OK when the dialog has no edits (a
+// stray Enter after typing a number must not close a calculator), a left click on the window
+// is a left-button-down message, and focus moving in or out of an edit is reported.
+class DialogWindow : public QDialog {
+public:
+    DialogWindow(Dialog& owner, QWidget* parent);
+
+    void setHasEdits(bool hasEdits) { editsPresent = hasEdits; }
+    // After this the window reports nothing more: its dialog is taking it down.
+    void detach() { detached = true; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool report(Notification notification, int id);
+
+    Dialog& owner;
+    QPointer<QObject> focusedEdit;
+    bool editsPresent = false;
+    bool detached = false;
+};
+
+} // namespace fenwake

@@ -1,0 +1,117 @@
+#include "framework/dialog/list_control.h"
+
+#include "framework/dialog/mouse_message.h"
+#include "framework/dialog/qt_text.h"
+#include "framework/dialog/report_view.h"
+#include "framework/dialog/window_style.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace fenwake {
+
+// Watches the list's viewport for the left button and hands it to the message table first.
+struct ListControl::Binding : QObject {
+    explicit Binding(ListControl& owner) : list(owner) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress || view == nullptr ||
+            watched != view->viewport()) {
+            return false;
+        }
+        const auto& press = static_cast<const QMouseEvent&>(*event);
+        if (press.button() != Qt::LeftButton) {
+            return false;
+        }
+        const QPoint point = view->mapFromGlobal(press.globalPosition().toPoint());
+        const bool handled = list.dispatch(leftButtonDownMessage(press, point));
+        return handled && !list.passedToDefault();
+    }
+
+    ListControl& list;
+    QPointer<ReportView> view;
+};
+
+const MessageMap ListControl::messages{nullptr, {}};
+
+ListControl::ListControl() : binding(std::make_unique<Binding>(*this)) {}
+
+ListControl::~ListControl() = default;
+
+const MessageMap* ListControl::messageMap() const {
+    return &messages;
+}
+
+void ListControl::onLeftButtonDown(unsigned, Point) {
+    passToDefault();
+}
+
+bool ListControl::attach(QWidget* listView) {
+    auto* view = dynamic_cast<ReportView*>(listView);
+    if (view == nullptr) {
+        return false;
+    }
+    if (binding->view != view) {
+        binding->view = view;
+        view->viewport()->installEventFilter(binding.get());
+    }
+    return true;
+}
+
+void ListControl::setExtendedStyle(std::uint32_t style) {
+    if (ReportView* view = binding->view) {
+        const bool fullRow = (style & windowstyle::listExtendedFullRowSelect) != 0;
+        view->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows
+                                           : QAbstractItemView::SelectItems);
+    }
+}
+
+int ListControl::insertColumn(int index, std::string_view heading) {
+    ReportView* view = binding->view;
+    if (view == nullptr || index < 0) {
+        return -1;
+    }
+    const int at = std::min(index, view->columnCount());
+    view->addColumn(at, qtText(heading));
+    return at;
+}
+
+int ListControl::insertItem(int row, std::string_view text) {
+    ReportView* view = binding->view;
+    if (view == nullptr || row < 0) {
+        return -1;
+    }
+    const int at = std::min(row, view->rowCount());
+    view->addRow(at, qtText(text));
+    return at;
+}
+
+bool ListControl::setItemText(int row, int column, std::string_view text) {
+    ReportView* view = binding->view;
+    if (view == nullptr || row < 0 || row >= view->rowCount() || column < 0 ||
+        column >= view->columnCount()) {
+        return false;
+    }
+    view->setCellText(row, column, qtText(text));
+    return true;
+}
+
+bool ListControl::setColumnWidth(int column, int width) {
+    ReportView* view = binding->view;
+    if (view == nullptr || column < 0 || column >= view->columnCount()) {
+        return false;
+    }
+    view->setDesignWidth(column, width);
+    return true;
+}
+
+bool ListControl::reserveColumnWidth(int column, std::string_view widestText) {
+    ReportView* view = binding->view;
+    if (view == nullptr || column < 0 || column >= view->columnCount()) {
+        return false;
+    }
+    view->reserveWidth(column, qtText(widestText));
+    return true;
+}
+
+} // namespace fenwake

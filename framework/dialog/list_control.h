@@ -1,0 +1,53 @@
+#pragma once
+
+#include "framework/message/message_target.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace fenwake {
+
+// A report-view list: columns with headings, rows of text cells. The object wraps the list
+// control of a dialog once a form update has bound it; before that, and after the window is
+// gone, every operation does nothing and reports failure. No text in it is ever cut.
+class ListControl : public MessageTarget {
+public:
+    ListControl();
+    ~ListControl() override;
+    ListControl(const ListControl&) = delete;
+    ListControl& operator=(const ListControl&) = delete;
+
+    // Binds to a list-view control; binding again to the same control changes nothing.
+    bool attach(QWidget* listView);
+
+    // The whole extended style; full-row selection is the one bit understood.
+    void setExtendedStyle(std::uint32_t style);
+    // Inserts a left-aligned column with no width of its own; returns its index or -1.
+    int insertColumn(int index, std::string_view heading);
+    // Inserts a row with the text of its first cell; returns its index or -1.
+    int insertItem(int row, std::string_view text);
+    bool setItemText(int row, int column, std::string_view text);
+    // The width in pixels of the template's design font: the list scales it to the window's
+    // font, and makes no column narrower than its heading and its texts in any case.
+    bool setColumnWidth(int column, int width);
+    // Keeps the column wide enough for that text, shown or not, so that the figures a column
+    // can hold fit from the start.
+    bool reserveColumnWidth(int column, std::string_view widestText);
+
+protected:
+    // The default handling of the left button: the list's own selection.
+    void onLeftButtonDown(unsigned keyFlags, Point point);
+
+    const MessageMap* messageMap() const override;
+    static const MessageMap messages;
+
+private:
+    struct Binding;
+    std::unique_ptr<Binding> binding;
+};
+
+} // namespace fenwake

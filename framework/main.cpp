@@ -1,5 +1,0 @@
-#include "framework/application_entry.h"
-
-int main(int argc, char** argv) {
-    return fenwake::runApplication(argc, argv);
-}

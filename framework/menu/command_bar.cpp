@@ -1,0 +1,173 @@
+#include "framework/menu/command_bar.h"
+
+#include "framework/dialog/dialog.h"
+#include "framework/dialog/qt_text.h"
+#include "framework/dialog/window_style.h"
+#include "framework/menu/menu_bar_record.h"
+#include "framework/menu/menu_template.h"
+#include "framework/resources/resources.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QShortcut>
+
+#include <vector>
+
+namespace fenwake {
+
+struct CommandBar::Bar {
+    Dialog* parent = nullptr;
+    QPointer<QMenuBar> menuBar;
+    bool showWhenFilled = false;
+};
+
+namespace {
+
+// A menu's text with its first letter or digit marked as the key that chooses it (Alt plus
+// that key on the bar, the key alone in a pop-up), unless the text marks one itself.
+QString withAccessKey(const std::string& text) {
+    QString marked = qtText(text);
+    if (marked.contains('&')) {
+        return marked;
+    }
+    for (qsizetype at = 0; at < marked.size(); ++at) {
+        if (marked[at].isLetterOrNumber()) {
+            marked.insert(at, '&');
+            break;
+        }
+    }
+    return marked;
+}
+
+void sendCommand(Dialog& dialog, int id) {
+    dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
+}
+
+QAction* commandAction(const std::string& text, int id, Dialog& dialog, QObject* owner) {
+    auto* action = new QAction(withAccessKey(text), owner);
+    QObject::connect(action, &QAction::triggered, action,
+                     [&dialog, id] { sendCommand(dialog, id); });
+    return action;
+}
+
+void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
+    for (const MenuItem& item : items) {
+        if (item.isSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = nullptr;
+        if (item.isPopup()) {
+            QMenu* submenu = menu.addMenu(withAccessKey(item.text));
+            fillMenu(*submenu, item.items, dialog);
+            action = submenu->menuAction();
+        } else {
+            action = commandAction(item.text, item.id, dialog, &menu);
+            action->setCheckable((item.flags & MenuItem::checked) != 0);
+            action->setChecked((item.flags & MenuItem::checked) != 0);
+            menu.addAction(action);
+        }
+        action->setEnabled((item.flags & (MenuItem::grayed | MenuItem::disabled)) == 0);
+    }
+}
+
+// The bar's contents, or nothing at all when any part of the resources is missing or wrong.
+std::vector<QAction*> buildButtons(const MenuBarRecord& record, const std::vector<MenuItem>& menu,
+                                   Dialog& dialog, QMenuBar& bar) {
+    std::vector<QAction*> buttons;
+    bool complete = true;
+    for (const MenuBarButton& button : record.buttons) {
+        const std::string* text = Resources::string(button.stringId);
+        const bool popupFound =
+            button.popupIndex < menu.size() && menu.at(button.popupIndex).isPopup();
+        if (text == nullptr || (button.isDropDown() && !popupFound)) {
+            complete = false;
+            break;
+        }
+        QAction* action = nullptr;
+        if (button.isDropDown()) {
+            auto* popup = new QMenu(withAccessKey(*text), &bar);
+            fillMenu(*popup, menu.at(button.popupIndex).items, dialog);
+            action = popup->menuAction();
+        } else {
+            action = commandAction(*text, button.commandId, dialog, &bar);
+        }
+        action->setEnabled((button.state & MenuBarButton::enabledState) != 0);
+        action->setVisible((button.state & MenuBarButton::hiddenState) == 0);
+        buttons.push_back(action);
+    }
+    if (!complete) {
+        for (QAction* action : buttons) {
+            if (QMenu* popup = action->menu()) {
+                delete popup; // takes its own action with it
+            } else {
+                delete action;
+            }
+        }
+        buttons.clear();
+    }
+    return buttons;
+}
+
+} // namespace
+
+CommandBar::CommandBar() : bar(std::make_unique<Bar>()) {}
+
+CommandBar::~CommandBar() = default;
+
+// The control style asks for a flat tool bar, which is how a Qt menu bar looks anyway.
+bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle, int id) {
+    QWidget* window = parent.window();
+    if (window == nullptr || window->layout() == nullptr) {
+        return false;
+    }
+    auto* menuBar = new QMenuBar(window);
+    menuBar->setObjectName(QString("commandBar%1").arg(id));
+    menuBar->setNativeMenuBar(false); // the bar belongs to this window
+    menuBar->hide();
+    if ((windowStyle & alignTop) != 0) {
+        window->layout()->setMenuBar(menuBar);
+    }
+    bar->parent = &parent;
+    bar->menuBar = menuBar;
+    // F10 opens the first menu, as on any desktop.
+    auto* openFirstMenu = new QShortcut(QKeySequence(Qt::Key_F10), menuBar);
+    QObject::connect(openFirstMenu, &QShortcut::activated, menuBar, [menuBar] {
+        for (QAction* button : menuBar->actions()) {
+            if (button->isVisible() && button->isEnabled()) {
+                menuBar->setActiveAction(button);
+                return;
+            }
+        }
+    });
+    bar->showWhenFilled = (windowStyle & windowstyle::visible) != 0;
+    return true;
+}
+
+bool CommandBar::insertMenuBar(int menuBarId, int) {
+    QMenuBar* menuBar = bar->menuBar;
+    const std::vector<std::uint8_t>* recordBytes = Resources::menuBar(menuBarId);
+    if (menuBar == nullptr || recordBytes == nullptr) {
+        return false;
+    }
+    const std::optional<MenuBarRecord> record = MenuBarRecord::parse(*recordBytes);
+    const std::vector<std::uint8_t>* menuBytes = record ? Resources::menu(record->menuId) : nullptr;
+    const auto menu = menuBytes ? MenuTemplate::parse(*menuBytes) : std::nullopt;
+    if (!menu) {
+        return false;
+    }
+    const std::vector<QAction*> buttons = buildButtons(*record, *menu, *bar->parent, *menuBar);
+    if (buttons.empty()) {
+        return false;
+    }
+    for (QAction* button : buttons) {
+        menuBar->addAction(button);
+    }
+    menuBar->setVisible(bar->showWhenFilled);
+    return true;
+}
+
+} // namespace fenwake

@@ -1,0 +1,41 @@
+#include "framework/menu/menu_bar_record.h"
+
+namespace fenwake {
+
+namespace {
+
+constexpr std::size_t headerBytes = 4;
+constexpr std::size_t buttonBytes = 14;
+
+std::uint16_t wordAt(std::span<const std::uint8_t> bytes, std::size_t index) {
+    return static_cast<std::uint16_t>(bytes[2 * index] | (bytes[2 * index + 1] << 8));
+}
+
+} // namespace
+
+std::optional<MenuBarRecord> MenuBarRecord::parse(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < headerBytes) {
+        return std::nullopt;
+    }
+    MenuBarRecord record;
+    record.menuId = wordAt(bytes, 0);
+    const std::size_t count = wordAt(bytes, 1);
+    if (bytes.size() != headerBytes + count * buttonBytes) {
+        return std::nullopt;
+    }
+    for (std::size_t button = 0; button < count; ++button) {
+        const std::size_t first = 2 + button * 7;
+        MenuBarButton entry;
+        entry.imageIndex = static_cast<std::int16_t>(wordAt(bytes, first));
+        entry.commandId = wordAt(bytes, first + 1);
+        entry.state = wordAt(bytes, first + 2);
+        entry.style = wordAt(bytes, first + 3);
+        entry.stringId = wordAt(bytes, first + 4);
+        // first + 5 is reserved.
+        entry.popupIndex = wordAt(bytes, first + 6);
+        record.buttons.push_back(entry);
+    }
+    return record;
+}
+
+} // namespace fenwake

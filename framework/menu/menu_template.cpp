@@ -1,0 +1,100 @@
+#include "framework/menu/menu_template.h"
+
+#include "framework/text/utf8.h"
+
+namespace fenwake {
+
+namespace {
+
+// Deeper than any menu a person could use; it keeps hostile bytes from exhausting the stack.
+constexpr int deepestLevel = 8;
+
+class Reader {
+public:
+    explicit Reader(std::span<const std::uint8_t> data) : bytes(data) {}
+
+    bool word(std::uint16_t& value) {
+        if (bytes.size() - at < 2) {
+            return false;
+        }
+        value = static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+        at += 2;
+        return true;
+    }
+
+    bool text(std::string& utf8) {
+        std::uint16_t unit = 0;
+        while (word(unit)) {
+            if (unit == 0) {
+                return true;
+            }
+            std::uint32_t codePoint = unit;
+            if (unit >= 0xD800 && unit <= 0xDBFF) {
+                std::uint16_t low = 0;
+                if (!word(low) || low < 0xDC00 || low > 0xDFFF) {
+                    return false;
+                }
+                codePoint = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+            } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                return false;
+            }
+            appendUtf8(utf8, codePoint);
+        }
+        return false;
+    }
+
+    bool skip(std::size_t count) {
+        if (bytes.size() - at < count) {
+            return false;
+        }
+        at += count;
+        return true;
+    }
+
+    bool atEnd() const { return at == bytes.size(); }
+
+private:
+    std::span<const std::uint8_t> bytes;
+    std::size_t at = 0;
+};
+
+bool readLevel(Reader& reader, std::vector<MenuItem>& items, int level) {
+    if (level > deepestLevel) {
+        return false;
+    }
+    for (;;) {
+        MenuItem item;
+        std::uint16_t id = 0;
+        if (!reader.word(item.flags) || (!item.isPopup() && !reader.word(id)) ||
+            !reader.text(item.text)) {
+            return false;
+        }
+        item.id = id;
+        if (item.isPopup() && !readLevel(reader, item.items, level + 1)) {
+            return false;
+        }
+        const bool last = (item.flags & MenuItem::end) != 0;
+        items.push_back(std::move(item));
+        if (last) {
+            return true;
+        }
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<MenuItem>> MenuTemplate::parse(std::span<const std::uint8_t> bytes) {
+    Reader reader(bytes);
+    std::uint16_t version = 0;
+    std::uint16_t offset = 0;
+    if (!reader.word(version) || !reader.word(offset) || version != 0 || !reader.skip(offset)) {
+        return std::nullopt;
+    }
+    std::vector<MenuItem> items;
+    if (!readLevel(reader, items, 0) || !reader.atEnd()) {
+        return std::nullopt;
+    }
+    return items;
+}
+
+} // namespace fenwake
