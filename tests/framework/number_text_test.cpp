@@ -107,10 +107,21 @@ TEST_P(LeadingNumber, ReadsTheLongestLeadingDecimalNumber) {
     EXPECT_TRUE(sameValue(NumberText::readLeadingNumber(GetParam().text), GetParam().value));
 }
 
+// The text before, a run of one digit, and the text after.
+std::string withRun(std::string_view before, std::size_t count, char digit,
+                    std::string_view after) {
+    std::string text(before);
+    text.append(count, digit);
+    text.append(after);
+    return text;
+}
+
 TEST(NumberText, LeadingNumberOfVeryLongDigitRuns) {
-    EXPECT_EQ(NumberText::readLeadingNumber("1" + std::string(400, '0')), inf);
-    EXPECT_EQ(NumberText::readLeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
-    EXPECT_EQ(NumberText::readLeadingNumber(std::string(100000, '7') + "x"), inf);
+    EXPECT_EQ(NumberText::readLeadingNumber(withRun("1", 400, '0', "")), inf);
+    EXPECT_EQ(NumberText::readLeadingNumber(withRun("0.", 400, '0', "1")), 0.0);
+    // The zeros after the point count when judging an overflow: 1e-401 times 1e50 is tiny.
+    EXPECT_EQ(NumberText::readLeadingNumber(withRun("0.", 400, '0', "1e50")), 0.0);
+    EXPECT_EQ(NumberText::readLeadingNumber(withRun("", 100000, '7', "x")), inf);
 }
 
 struct EditRead {

@@ -64,14 +64,18 @@ TEST_F(ProfileTest, WhatItWritesReadsBackThroughQSettings) {
     const std::vector<std::string> texts{"34.00", "-3.50",     "inf",      " lead",    "a;b",
                                          "a,b",   "x=y",       "q\"uote",  "b\\s",     "tab\t",
                                          "@at",   "new\nline", "\x01\x02", "\xc3\xbc", ""};
+    const auto key = [](std::size_t i) {
+        std::string name = "k";
+        name += std::to_string(i);
+        return name;
+    };
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        profile.writeText("Settings", "k" + std::to_string(i), texts[i]);
+        profile.writeText("Settings", key(i), texts[i]);
     }
     const QSettings qt(QString::fromStdString(settingsPath()), QSettings::IniFormat);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const QString key = QString("Settings/k%1").arg(i);
-        EXPECT_EQ(qt.value(key).toString().toStdString(), texts[i]) << i;
-        EXPECT_EQ(profile.readText("Settings", "k" + std::to_string(i), "none"), texts[i]) << i;
+        EXPECT_EQ(qt.value(QString("Settings/k%1").arg(i)).toString().toStdString(), texts[i]) << i;
+        EXPECT_EQ(profile.readText("Settings", key(i), "none"), texts[i]) << i;
     }
 }
 
