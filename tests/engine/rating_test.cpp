@@ -82,17 +82,5 @@ TEST_P(IndexCategories, CategorisesTheFullPrecisionValue) {
     EXPECT_EQ(categoriseBodyMassIndex(GetParam().index), GetParam().expected);
 }
 
-TEST(Ratings, LabelsAreTheExactTexts) {
-    EXPECT_EQ(fatRatingLabel(FatRating::VeryLow), "Very Low");
-    EXPECT_EQ(fatRatingLabel(FatRating::Low), "Low");
-    EXPECT_EQ(fatRatingLabel(FatRating::Average), "Average");
-    EXPECT_EQ(fatRatingLabel(FatRating::High), "High");
-    EXPECT_EQ(fatRatingLabel(FatRating::VeryHigh), "Very High");
-    EXPECT_EQ(bmiCategoryLabel(BmiCategory::Underweight), "Underweight");
-    EXPECT_EQ(bmiCategoryLabel(BmiCategory::Normal), "Normal");
-    EXPECT_EQ(bmiCategoryLabel(BmiCategory::Overweight), "Overweight");
-    EXPECT_EQ(bmiCategoryLabel(BmiCategory::Obese), "Obese");
-}
-
 } // namespace
 } // namespace fenwake

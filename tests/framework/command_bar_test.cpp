@@ -37,7 +37,7 @@ Bytes words(std::initializer_list<std::uint16_t> values) {
 // Menu 301: pop-up "File" with "Open", then the last pop-up "Edit" with "Undo".
 const Bytes fileMenu =
     words({0, 0,    0x10, 'F', 'i', 'l', 'e', 0,    0x80, IDM_OPEN, 'O', 'p', 'e', 'n',
-           0, 0x90, 'E',  'd', 'i', 't', 0,   0x80, 1,    'U',      'n', 'd', 'o', 0});
+           0, 0x90, 'E',  'd', 'i', 't', 0,   0x82, 1,    'U',      'n', 'd', 'o', 0});
 
 class HostDialog : public Dialog {
 public:
@@ -113,6 +113,8 @@ TEST_F(CommandBarTest, SecondPopupAndDisabledButton) {
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_FALSE(buttons[0]->isEnabled());
     EXPECT_EQ(buttons[0]->menu()->actions()[0]->text(), "&Undo");
+    // Its only flag besides the end is "disabled", without "grayed": it is disabled all the same.
+    EXPECT_FALSE(buttons[0]->menu()->actions()[0]->isEnabled());
 }
 
 struct BrokenBar {

@@ -27,10 +27,12 @@ constexpr int IDC_FLAG = 10;
 constexpr int IDC_AMOUNT = 11;
 constexpr int IDC_OTHER = 12;
 constexpr int IDC_NOTE = 13;
+constexpr int IDC_PLAIN = 14; // an edit that is no tab stop
 
 constexpr std::uint32_t checkBoxStyle = 0x50010003;
 constexpr std::uint32_t labelStyle = 0x50020000;
 constexpr std::uint32_t editStyle = 0x50810080;
+constexpr std::uint32_t noTabStopEditStyle = 0x50800080;
 
 void registerTemplates() {
     DialogTemplate form;
@@ -42,6 +44,7 @@ void registerTemplates() {
         {ControlClassAtom::Edit, {}, {}, 0, IDC_AMOUNT, editStyle, 0, {40, 5, 60, 12}},
         {ControlClassAtom::Static, {}, "note", 0, IDC_NOTE, labelStyle, 0, {5, 60, 40, 8}},
         {ControlClassAtom::Button, {}, "Flag", 0, IDC_FLAG, checkBoxStyle, 0, {5, 40, 40, 10}},
+        {ControlClassAtom::Edit, {}, {}, 0, IDC_PLAIN, noTabStopEditStyle, 0, {50, 40, 60, 12}},
         {ControlClassAtom::Edit, {}, {}, 0, IDC_OTHER, editStyle, 0, {40, 20, 60, 12}},
     };
     Resources::addDialog(IDD_FORM, form);
@@ -151,7 +154,7 @@ TEST_F(DialogTest, ControlsReachTheirHandlersThroughTheTable) {
 }
 
 TEST_F(DialogTest, WritingTheFormRunsNoHandler) {
-    dialog.flag = 1;
+    dialog.flag = 2; // any value but 0 checks the box
     dialog.amount = 81.81818181818181;
     dialog.other = -0.25;
     EXPECT_TRUE(dialog.updateFormData(FormDirection::Write));
@@ -218,6 +221,7 @@ TEST(DialogWithoutEdits, ReturnEndsItWithOk) {
 struct ModalEnding {
     const char* name;
     int key; // 0: the close button
+    Qt::KeyboardModifiers modifiers;
     int expectedCode;
 };
 
@@ -228,9 +232,11 @@ void PrintTo(const ModalEnding& c, std::ostream* out) {
 class RunModal : public testing::TestWithParam<ModalEnding> {};
 
 INSTANTIATE_TEST_SUITE_P(Dialog, RunModal,
-                         testing::Values(ModalEnding{"escape", Qt::Key_Escape, IDCANCEL},
-                                         ModalEnding{"return", Qt::Key_Return, IDOK},
-                                         ModalEnding{"close_button", 0, IDOK}),
+                         testing::Values(ModalEnding{"escape", Qt::Key_Escape, {}, IDCANCEL},
+                                         ModalEnding{"return", Qt::Key_Return, {}, IDOK},
+                                         ModalEnding{"keypad_enter", Qt::Key_Enter,
+                                                     Qt::KeypadModifier, IDOK},
+                                         ModalEnding{"close_button", 0, {}, IDOK}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(RunModal, ReturnsTheEndCodeAndDestroysTheWindow) {
@@ -244,7 +250,7 @@ TEST_P(RunModal, ReturnsTheEndCodeAndDestroysTheWindow) {
         if (key == 0) {
             modal->close();
         } else {
-            QTest::keyClick(modal, static_cast<Qt::Key>(key));
+            QTest::keyClick(modal, static_cast<Qt::Key>(key), GetParam().modifiers);
         }
     });
     EXPECT_EQ(notice.runModal(), GetParam().expectedCode);
@@ -269,6 +275,33 @@ TEST_F(DialogTest, ControlsArePlacedInDialogUnitsOfTheWindowFont) {
     EXPECT_EQ(amount->parentWidget()->size(), QSize(pixels.x(120), pixels.y(80)));
 }
 
+// A dialog unit is a quarter of the average character width, and that average is rounded,
+// not cut: in a font whose alphabets average an odd number of half pixels the two differ.
+TEST(DialogUnits, TheAverageCharacterWidthIsRounded) {
+    const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    int pointSize = 0;
+    for (int size = 6; size <= 40 && pointSize == 0; ++size) {
+        const int width = QFontMetrics(QFont("DejaVu Sans", size)).horizontalAdvance(alphabet);
+        pointSize = (width / 26) % 2 == 1 ? size : 0;
+    }
+    ASSERT_NE(pointSize, 0);
+    constexpr int IDD_SIZED = 9003;
+    DialogTemplate sized;
+    sized.style = 0x80C800C0;
+    sized.rect = {0, 0, 160, 40};
+    sized.fontName = "DejaVu Sans";
+    sized.fontPointSize = pointSize;
+    sized.controls = {
+        {ControlClassAtom::Static, {}, "x", 0, IDC_NOTE, labelStyle, 0, {100, 16, 20, 8}},
+    };
+    Resources::addDialog(IDD_SIZED, sized);
+    Dialog dialog(IDD_SIZED);
+    ASSERT_TRUE(dialog.create());
+    const test::ExpectedPixels pixels(dialog.window()->font());
+    EXPECT_EQ(dialog.control(IDC_NOTE)->pos(), QPoint(pixels.x(100), pixels.y(16)));
+}
+
+// The edit between the check box and the other edit is no tab stop: Tab passes it by.
 TEST_F(DialogTest, TabVisitsTheTabStopsInTemplateOrder) {
     EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(IDC_AMOUNT));
     const std::vector<QWidget*> cycle{control<QCheckBox>(IDC_FLAG), control<QLineEdit>(IDC_OTHER),
@@ -304,8 +337,10 @@ TEST_F(DialogTest, APopUpMenuIsNoFocusChangeOfTheEdit) {
 
 TEST_F(DialogTest, LeftButtonOnTheWindowReachesItsHandlerWithFlagsAndPoint) {
     QTest::mouseClick(dialog.window(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 150));
-    ASSERT_EQ(dialog.leftClicks.size(), 1u);
+    QTest::mouseClick(dialog.window(), Qt::LeftButton, Qt::ControlModifier, QPoint(4, 150));
+    ASSERT_EQ(dialog.leftClicks.size(), 2u);
     EXPECT_EQ(dialog.leftClicks[0].keyFlags, unsigned(LeftButtonFlag | ShiftFlag));
+    EXPECT_EQ(dialog.leftClicks[1].keyFlags, unsigned(LeftButtonFlag | ControlFlag));
     EXPECT_EQ(dialog.leftClicks[0].point.x, 3);
     EXPECT_EQ(dialog.leftClicks[0].point.y, 150);
 }

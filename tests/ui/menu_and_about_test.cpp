@@ -4,6 +4,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -158,14 +159,13 @@ TEST_F(MenuTest, AboutOpensFreshEachTimeAndClosesWithReturnOrEscape) {
     EXPECT_TRUE(dialog->window()->isVisible());
 }
 
-TEST(Version, IsOnePointOneInTheProgramsMetadata) {
+// The program's resources make its identity the application's own, as Qt reports it to the
+// desktop: the product name and version, and the desktop entry windows are matched to.
+TEST(Identity, IsTheProgramsAsTheDesktopSeesIt) {
     test::TestApplication application;
-    const VersionRecord* version = Resources::version();
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(VersionRecord::dotted(version->fileVersion), "1.1.0.0");
-    EXPECT_EQ(version->strings.at("ProductVersion"), "1, 1, 0, 0");
-    EXPECT_EQ(version->strings.at("ProductName"), "Fenwake");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Fenwake");
     EXPECT_EQ(QCoreApplication::applicationVersion(), "1.1.0.0");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.kestrova.fenwake");
 }
 
 } // namespace

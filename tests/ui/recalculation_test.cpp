@@ -49,7 +49,16 @@ TEST_F(RecalculationTest, TypedEntryShowsTheFiguresAndRatings) {
 TEST_F(RecalculationTest, TickingMetricConvertsStoresOnceAndRecomputes) {
     writeSettingsFile(manImperial);
     openWindow();
+    // What the disk holds as each of the switch's four values is written: still the old
+    // file, every time. The four reach the disk together, in one replace, or not at all.
+    Texts seenDuringTheSwitch;
+    application.profile().setWriteListener(
+        [&](std::string_view, std::string_view key, std::string_view text) {
+            writes.push_back(std::string(key) + "=" + std::string(text));
+            seenDuringTheSwitch.push_back(readSettingsFile());
+        });
     clickMetric();
+    EXPECT_EQ(seenDuringTheSwitch, Texts(4, manImperial));
     EXPECT_EQ(writes, (Texts{"Metric=1", "Waist=87.04", "Weight=81.82", "Height=179.20"}));
     EXPECT_EQ(readSettingsFile(),
               "[Settings]\nFemale=0\nHeight=179.20\nMetric=1\nWaist=87.04\nWeight=81.82\n");

@@ -103,6 +103,36 @@ TEST_F(MainWindowTest, StoredEntryShowsItsResultsBeforeAnythingIsTouched) {
     EXPECT_TRUE(writes.empty());
 }
 
+struct Rated {
+    const char* settings;
+    const char* fatRating;
+    const char* indexCategory;
+};
+
+void PrintTo(const Rated& c, std::ostream* out) {
+    *out << c.fatRating << " and " << c.indexCategory;
+}
+
+class ShowsRatings : public MainWindowTest, public testing::WithParamInterface<Rated> {};
+
+// Every rating's text, as the list shows it for an entry in its band.
+INSTANTIATE_TEST_SUITE_P(
+    ResultsList, ShowsRatings,
+    testing::Values(Rated{"[Settings]\nWaist=30\nWeight=150\nHeight=80\n", "Very Low",
+                          "Underweight"},
+                    Rated{"[Settings]\nWaist=31\nWeight=150\nHeight=70\n", "Low", "Normal"},
+                    Rated{"[Settings]\nWaist=34\nWeight=180\nHeight=70\n", "Average", "Overweight"},
+                    Rated{"[Settings]\nWaist=80\nWeight=65\nHeight=170\nMetric=1\nFemale=1\n",
+                          "High", "Normal"},
+                    Rated{"[Settings]\nWaist=40\nWeight=150\nHeight=55\n", "Very High", "Obese"}));
+
+TEST_P(ShowsRatings, BesideTheFatPercentageAndTheIndex) {
+    writeSettingsFile(GetParam().settings);
+    openWindow();
+    EXPECT_EQ(cell(0, 3), GetParam().fatRating);
+    EXPECT_EQ(cell(4, 3), GetParam().indexCategory);
+}
+
 TEST_F(MainWindowTest, AllZeroEntryShowsWhatTheDivisionsGive) {
     openWindow();
     EXPECT_EQ(figures(), (Figures{"-inf", "-98.42", "98.42", "1361.15", "nan"}));
