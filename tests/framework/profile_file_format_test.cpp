@@ -100,17 +100,34 @@ TEST(ProfileFileFormat, KeepsStoredValuesAsTheyStood) {
               "[S]\nlist=a, b\nopen=x\nquoted=\"x\"  \ntrailing=x\n");
 }
 
-// Whatever a file holds, what was read from it is written back so that it reads the same.
-TEST(ProfileFileFormat, RenderingWhatWasParsedReadsTheSame) {
-    std::mt19937 random(7);
-    static constexpr char letters[] = "[]=;#/\\\"%U, \t\r\nabSk01x\0\xff";
-    const std::string alphabet(letters, sizeof letters - 1);
-    for (int round = 0; round < 20000; ++round) {
+// Random texts of up to the longest length, from the letters given (a literal, ending NUL
+// and all).
+class RandomTexts {
+public:
+    template <std::size_t size>
+    RandomTexts(unsigned seed, const char (&letters)[size], int longestLength)
+        : random(seed), alphabet(letters, size - 1), longest(longestLength) {}
+
+    std::string next() {
         std::string text;
-        const int length = static_cast<int>(random() % 80);
+        const int length = static_cast<int>(random() % static_cast<unsigned>(longest));
         for (int i = 0; i < length; ++i) {
             text += alphabet[random() % alphabet.size()];
         }
+        return text;
+    }
+
+private:
+    std::mt19937 random;
+    std::string alphabet;
+    int longest;
+};
+
+// Whatever a file holds, what was read from it is written back so that it reads the same.
+TEST(ProfileFileFormat, RenderingWhatWasParsedReadsTheSame) {
+    RandomTexts files(7, "[]=;#/\\\"%U, \t\r\nabSk01x\0\xff", 80);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = files.next();
         const Entries parsed = ProfileFileFormat::parse(text);
         ASSERT_EQ(texts(ProfileFileFormat::parse(ProfileFileFormat::render(parsed))), texts(parsed))
             << testing::PrintToString(text);
@@ -118,16 +135,12 @@ TEST(ProfileFileFormat, RenderingWhatWasParsedReadsTheSame) {
 }
 
 TEST(ProfileFileFormat, EncodedValuesReadBackAsTheirText) {
-    std::mt19937 random(11);
-    static constexpr char letters[] = "@=;,\"\\ \t\r\n\a\x01\x7f\xc3\xbc"
-                                      "ab09fF\0";
-    const std::string alphabet(letters, sizeof letters - 1);
+    RandomTexts values(11,
+                       "@=;,\"\\ \t\r\n\a\x01\x7f\xc3\xbc"
+                       "ab09fF\0",
+                       12);
     for (int round = 0; round < 20000; ++round) {
-        std::string text;
-        const int length = static_cast<int>(random() % 12);
-        for (int i = 0; i < length; ++i) {
-            text += alphabet[random() % alphabet.size()];
-        }
+        const std::string text = values.next();
         const Entries entries{{"S/k", {text, {}}}, {"S/z", {"z", {}}}};
         ASSERT_EQ(texts(ProfileFileFormat::parse(ProfileFileFormat::render(entries))),
                   texts(entries))
