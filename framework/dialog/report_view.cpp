@@ -93,6 +93,10 @@ int ReportView::cellWidth(int column, const QString& text) {
 int ReportView::widthAtMost(const QString& text) {
     int width = textWidth({});
     for (const QChar character : text) {
+        // A character that is not drawn on its own gives no bound: shape the whole text.
+        if (character.isSurrogate() || character.isMark()) {
+            return textWidth(text);
+        }
         auto known = characterWidths.constFind(character.unicode());
         if (known == characterWidths.constEnd()) {
             known = characterWidths.insert(character.unicode(),
