@@ -211,8 +211,7 @@ void ControlFactory::place(QWidget& widget, const ControlTemplate& control) cons
     const int bottom = units.toPixelsY(r.y + r.height);
     if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->pixmap().isNull()) {
         // An icon control takes the size of its icon, whatever the template says.
-        widget.setGeometry(x, y, label->pixmap().deviceIndependentSize().toSize().width(),
-                           label->pixmap().deviceIndependentSize().toSize().height());
+        widget.setGeometry(QRect(QPoint(x, y), label->pixmap().deviceIndependentSize().toSize()));
         return;
     }
     const QSize needed = wholeTextSize(widget);

@@ -86,10 +86,15 @@ int ListControl::insertItem(int row, std::string_view text) {
     return at;
 }
 
-bool ListControl::setItemText(int row, int column, std::string_view text) {
+// The bound view, when it has that column; nothing otherwise.
+ReportView* ListControl::viewWithColumn(int column) const {
     ReportView* view = binding->view;
-    if (view == nullptr || row < 0 || row >= view->rowCount() || column < 0 ||
-        column >= view->columnCount()) {
+    return view != nullptr && column >= 0 && column < view->columnCount() ? view : nullptr;
+}
+
+bool ListControl::setItemText(int row, int column, std::string_view text) {
+    ReportView* view = viewWithColumn(column);
+    if (view == nullptr || row < 0 || row >= view->rowCount()) {
         return false;
     }
     view->setCellText(row, column, qtText(text));
@@ -97,21 +102,19 @@ bool ListControl::setItemText(int row, int column, std::string_view text) {
 }
 
 bool ListControl::setColumnWidth(int column, int width) {
-    ReportView* view = binding->view;
-    if (view == nullptr || column < 0 || column >= view->columnCount()) {
-        return false;
+    ReportView* view = viewWithColumn(column);
+    if (view != nullptr) {
+        view->setDesignWidth(column, width);
     }
-    view->setDesignWidth(column, width);
-    return true;
+    return view != nullptr;
 }
 
 bool ListControl::reserveColumnWidth(int column, std::string_view widestText) {
-    ReportView* view = binding->view;
-    if (view == nullptr || column < 0 || column >= view->columnCount()) {
-        return false;
+    ReportView* view = viewWithColumn(column);
+    if (view != nullptr) {
+        view->reserveWidth(column, qtText(widestText));
     }
-    view->reserveWidth(column, qtText(widestText));
-    return true;
+    return view != nullptr;
 }
 
 } // namespace fenwake

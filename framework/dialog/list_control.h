@@ -11,6 +11,8 @@ class QWidget;
 
 namespace fenwake {
 
+class ReportView;
+
 // A report-view list: columns with headings, rows of text cells. The object wraps the list
 // control of a dialog once a form update has bound it; before that, and after the window is
 // gone, every operation does nothing and reports failure. No text in it is ever cut.
@@ -46,6 +48,8 @@ protected:
     static const MessageMap messages;
 
 private:
+    ReportView* viewWithColumn(int column) const;
+
     struct Binding;
     std::unique_ptr<Binding> binding;
 };

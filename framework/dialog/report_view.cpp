@@ -66,19 +66,24 @@ void ReportView::reserveWidth(int column, const QString& widestText) {
     fitColumn(column);
 }
 
-// As the item delegate measures a cell: the text in the view's font, with the margins the
-// style puts around it, which are asked of the style once, with a text of known width.
-int ReportView::textWidth(const QString& text) {
-    if (textMargins < 0) {
+// The margins the style puts around a cell's text, asked of the style once, with a text of
+// known width.
+int ReportView::textMargins() {
+    if (margins < 0) {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
         option.features |= QStyleOptionViewItem::HasDisplay;
         option.text = QStringLiteral("0");
-        textMargins =
+        margins =
             style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() -
             fontMetrics().horizontalAdvance(option.text);
     }
-    return fontMetrics().horizontalAdvance(text) + textMargins;
+    return margins;
+}
+
+// As the item delegate measures a cell: the text in the view's font, with the margins.
+int ReportView::textWidth(const QString& text) {
+    return fontMetrics().horizontalAdvance(text) + textMargins();
 }
 
 // A cell's width as far as its column needs to know it. Shaping a text to measure it is the
@@ -91,7 +96,7 @@ int ReportView::cellWidth(int column, const QString& text) {
 }
 
 int ReportView::widthAtMost(const QString& text) {
-    int width = textWidth({});
+    int width = textMargins();
     for (const QChar character : text) {
         // A character that is not drawn on its own gives no bound: shape the whole text.
         if (character.isSurrogate() || character.isMark()) {

@@ -35,12 +35,13 @@ private:
     };
 
     int cellWidth(int column, const QString& text);
+    int textMargins();
     int textWidth(const QString& text);
     int widthAtMost(const QString& text);
     void fitColumn(int column);
 
     double scale;
-    int textMargins = -1; // what the style adds to a text's width in a cell; measured once
+    int margins = -1; // what the style adds to a text's width in a cell; measured once
     QHash<char16_t, int> characterWidths;
     std::vector<Column> columns;
 };

@@ -98,9 +98,11 @@ ProfileFile::Contents ProfileFile::read() const {
     if (!S_ISREG(status.st_mode)) {
         return refused(filePath + " is not a regular file");
     }
-    const std::string tooLarge = filePath + " is larger than 1 MiB";
+    const auto tooLarge = [this] {
+        return refused(filePath + " is larger than 1 MiB");
+    };
     if (static_cast<unsigned long long>(status.st_size) > sizeLimit) {
-        return refused(tooLarge);
+        return tooLarge();
     }
     Contents contents{State::Read, {}, {}};
     int error = 0;
@@ -108,7 +110,7 @@ ProfileFile::Contents ProfileFile::read() const {
         return refused(filePath + " cannot be read: " + systemError(error));
     }
     if (contents.text.size() > sizeLimit) {
-        return refused(tooLarge);
+        return tooLarge(); // it grew while it was read
     }
     return contents;
 }

@@ -1,5 +1,6 @@
 #include "framework/profile/profile_file_format.h"
 
+#include "framework/text/blanks.h"
 #include "framework/text/utf8.h"
 
 #include <algorithm>
@@ -11,10 +12,6 @@ namespace {
 
 bool isLineSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool isAsciiSpace(char c) {
-    return isLineSpace(c) || c == '\v' || c == '\f';
 }
 
 bool isBlankOrTab(char c) {
@@ -300,14 +297,8 @@ bool nextLine(std::string_view file, std::size_t& at, Line& line) {
 // The key prefix a section header gives its keys: none for [General], else "name/".
 std::string sectionPrefix(std::string_view header) {
     const std::size_t close = header.find(']');
-    std::string_view name =
-        header.substr(1, close == std::string_view::npos ? header.size() - 1 : close - 1);
-    while (!name.empty() && isAsciiSpace(name.front())) {
-        name.remove_prefix(1);
-    }
-    while (!name.empty() && isAsciiSpace(name.back())) {
-        name.remove_suffix(1);
-    }
+    const std::string_view name = trimBlanks(
+        header.substr(1, close == std::string_view::npos ? header.size() - 1 : close - 1));
     if (equalsIgnoringCase(name, "general")) {
         return {};
     }
@@ -389,11 +380,13 @@ std::string renderLine(std::string_view key, const ProfileFileFormat::Value& val
 ProfileFileFormat::Entries ProfileFileFormat::parse(std::string_view fileText) {
     Entries entries;
     std::string prefix;
+    std::string section; // the prefix as a key: a line whose key normalises to it has none
     std::size_t at = fileText.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     Line line;
     while (nextLine(fileText, at, line)) {
         if (line.text.front() == '[') {
             prefix = sectionPrefix(line.text);
+            section = normalisedKey(prefix);
             continue;
         }
         if (line.equals == std::string_view::npos) {
@@ -404,7 +397,7 @@ ProfileFileFormat::Entries ProfileFileFormat::parse(std::string_view fileText) {
             key.remove_suffix(1);
         }
         const std::string name = normalisedKey(prefix + unescapeKey(key));
-        if (name.empty() || name == normalisedKey(prefix)) {
+        if (name.empty() || name == section) {
             continue; // no key of its own
         }
         const std::string_view stored = line.text.substr(line.equals + 1);

@@ -133,13 +133,8 @@ int open(const char* path, int flags, ...) {
     return openFile(AT_FDCWD, path, flags, mode);
 }
 
-int open64(const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = fenwake::test::modeOf(flags, arguments);
-    va_end(arguments);
-    return openFile(AT_FDCWD, path, flags, mode);
-}
+// On this platform the 64-bit names are the same calls.
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
 
 int openat(int directory, const char* path, int flags, ...) {
     va_list arguments;
@@ -149,13 +144,7 @@ int openat(int directory, const char* path, int flags, ...) {
     return openFile(directory, path, flags, mode);
 }
 
-int openat64(int directory, const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = fenwake::test::modeOf(flags, arguments);
-    va_end(arguments);
-    return openFile(directory, path, flags, mode);
-}
+int openat64(int directory, const char* path, int flags, ...) __attribute__((alias("openat")));
 
 int close(int descriptor) {
     fenwake::test::forget(descriptor);
