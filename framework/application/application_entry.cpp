@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QList>
+#include <QSocketNotifier>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -57,11 +59,48 @@ void openClosedStandardDescriptors() {
     }
 }
 
+// Ending a desktop session sends SIGHUP or SIGTERM, and Ctrl+C in a terminal SIGINT. Each
+// first lets the profile write what it still holds, then ends the process as the signal
+// would have. The handler only wakes the window's thread, through a pipe; the writing is done
+// there, outside the handler.
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int number) {
+    const int savedError = errno;
+    const auto byte = static_cast<unsigned char>(number);
+    [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
+    errno = savedError;
+}
+
+void endOnTerminationSignals(Application& application) {
+    if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, [&application] {
+        unsigned char number = 0;
+        if (read(signalPipe[0], &number, 1) != 1) {
+            return;
+        }
+        application.profile().finish();
+        std::signal(number, SIG_DFL);
+        std::raise(number);
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(number, &action, nullptr);
+    }
+}
+
 int runStartUp(Application& application) {
+    endOnTerminationSignals(application);
     const bool keepRunning = application.startUp();
     const int status = keepRunning ? QApplication::exec() : 0;
-    // The window has closed: a last try for values a held lock or a full disk kept back.
-    application.profile().commitPending();
+    // The window has closed: what is still on its way to the disk gets there first.
+    application.profile().finish();
     return status;
 }
 

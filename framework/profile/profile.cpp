@@ -1,17 +1,15 @@
 #include "framework/profile/profile.h"
 
 #include "framework/profile/profile_file.h"
-#include "framework/profile/profile_file_format.h"
-#include "framework/profile/profile_lock.h"
 #include "framework/text/blanks.h"
 
-#include <QDir>
+#include <QMetaObject>
+#include <QObject>
 #include <QStandardPaths>
 #include <QString>
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -54,30 +52,53 @@ std::string profilePath(std::string_view company, std::string_view application) 
 } // namespace
 
 Profile::Profile(std::string_view company, std::string_view application)
-    : path(profilePath(company, application)) {}
+    : path(profilePath(company, application)), troubleNews(std::make_unique<QObject>()),
+      writer(path) {
+    // The writer's thread says that the trouble changed; the listener hears it here.
+    writer.setTroubleCallback([this, news = troubleNews.get()](const std::string& trouble) {
+        QMetaObject::invokeMethod(
+            news,
+            [this, trouble] {
+                if (troubleListener) {
+                    troubleListener(trouble);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
 
 Profile::~Profile() {
-    commitPending();
+    finish();
+}
+
+const ProfileFileFormat::Entries& Profile::stored() {
+    if (loaded || path.empty()) {
+        return fileValues;
+    }
+    loaded = true;
+    const ProfileFile::Contents contents = ProfileFile(path).read();
+    const std::string problem = contents.state == ProfileFile::State::Refused ? contents.problem
+                                : !ProfileFileFormat::isProfileText(contents.text)
+                                    ? path + " is not a settings file"
+                                    : std::string();
+    if (!problem.empty()) {
+        writer.reportTrouble("settings not read: " + problem +
+                             "; starting from the defaults, and the file is left as it is");
+        return fileValues;
+    }
+    fileValues = ProfileFileFormat::parse(contents.text);
+    return fileValues;
 }
 
 std::string Profile::readText(std::string_view section, std::string_view key,
                               std::string_view defaultText) {
     const std::string name = fullKey(section, key);
-    if (const auto held = pending.find(name); held != pending.end()) {
-        return held->second;
+    if (const auto found = written.find(name); found != written.end()) {
+        return found->second;
     }
-    if (path.empty()) {
-        return std::string(defaultText);
-    }
-    const ProfileFile::Contents contents = ProfileFile(path).read();
-    if (contents.state == ProfileFile::State::Refused) {
-        reportTrouble("settings not read: " + contents.problem +
-                      "; starting from the defaults, and the file is left as it is");
-        return std::string(defaultText);
-    }
-    const ProfileFileFormat::Entries entries = ProfileFileFormat::parse(contents.text);
-    const auto found = entries.find(name);
-    return found == entries.end() ? std::string(defaultText) : found->second.text;
+    const ProfileFileFormat::Entries& values = stored();
+    const auto found = values.find(name);
+    return found == values.end() ? std::string(defaultText) : found->second;
 }
 
 int Profile::readInteger(std::string_view section, std::string_view key, int defaultValue) {
@@ -96,9 +117,18 @@ void Profile::write(std::string_view section, std::string_view key, std::string 
     if (writeListener) {
         writeListener(section, key, text);
     }
-    pending[fullKey(section, key)] = std::move(text);
+    const std::string name = fullKey(section, key);
+    written[name] = text;
+    held.emplace_back(name, std::move(text));
     if (batchDepth == 0) {
-        commit();
+        handOver();
+    }
+}
+
+void Profile::handOver() {
+    if (!held.empty()) {
+        writer.hand(held);
+        held.clear();
     }
 }
 
@@ -110,14 +140,19 @@ void Profile::endBatch() {
     if (batchDepth > 0) {
         --batchDepth;
     }
-    // A batch inside a handler's batch belongs to the handler: only the outermost commits.
+    // A batch inside a handler's batch belongs to the handler: only the outermost hands over.
     if (batchDepth == 0) {
-        commit();
+        handOver();
     }
 }
 
-void Profile::commitPending() {
-    commit();
+bool Profile::waitUntilWritten(std::chrono::milliseconds timeout) {
+    return writer.waitUntilWritten(timeout);
+}
+
+void Profile::finish(std::chrono::milliseconds timeout) {
+    handOver();
+    writer.finish(timeout);
 }
 
 void Profile::setWriteListener(WriteListener listener) {
@@ -126,62 +161,6 @@ void Profile::setWriteListener(WriteListener listener) {
 
 void Profile::setTroubleListener(TroubleListener listener) {
     troubleListener = std::move(listener);
-}
-
-void Profile::commit() {
-    if (pending.empty()) {
-        return;
-    }
-    std::string problem;
-    if (!store(problem)) {
-        reportTrouble("settings not saved: " + problem);
-        return;
-    }
-    pending.clear();
-    reportTrouble({});
-}
-
-// One locked read-merge-replace.
-bool Profile::store(std::string& problem) const {
-    if (path.empty()) {
-        problem = "no company key was named for the profile";
-        return false;
-    }
-    const QString folder = QString::fromStdString(path.substr(0, path.rfind('/')));
-    if (!QDir().mkpath(folder)) {
-        problem = "cannot create the folder " + folder.toStdString();
-        return false;
-    }
-    ProfileLock lock(path);
-    if (!lock.acquire(lockWait, problem)) {
-        return false;
-    }
-    const ProfileFile file(path);
-    const ProfileFile::Contents current = file.read();
-    if (current.state == ProfileFile::State::Refused) {
-        problem = current.problem + ", and it is left as it is";
-        return false;
-    }
-    ProfileFileFormat::Entries entries = ProfileFileFormat::parse(current.text);
-    for (const auto& [key, text] : pending) {
-        entries[key] = {text, {}};
-    }
-    return file.replace(ProfileFileFormat::render(entries), problem);
-}
-
-// Said once on standard error when trouble starts; the listener hears every change.
-void Profile::reportTrouble(const std::string& trouble) {
-    if (trouble == currentTrouble) {
-        return;
-    }
-    if (currentTrouble.empty()) {
-        std::fprintf(stderr, "fenwake: %s; the window goes on working\n", trouble.c_str());
-        std::fflush(stderr);
-    }
-    currentTrouble = trouble;
-    if (troubleListener) {
-        troubleListener(currentTrouble);
-    }
 }
 
 } // namespace fenwake

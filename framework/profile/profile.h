@@ -1,41 +1,46 @@
 #pragma once
 
-// framework/profile: the per-user profile. The file's INI text is read and written by
-// standard-library code (profile_file_format.h); the file itself, its lock and the
-// read-merge-replace of a commit use Qt Core (QLockFile, QSaveFile) and POSIX calls. It may
-// use the number texts' helpers; nothing of windows, except that the dialogs batch a
-// handler's writes and the application shows its trouble.
+// framework/profile: the per-user profile. The file's INI text is read and edited by
+// standard-library code (profile_file_format.h); the file itself, its lock and the commits of
+// its writer thread use POSIX calls. Qt Core only finds the configuration folder and brings
+// the writer's news to the window's thread. It may use the number texts' helpers; nothing of
+// windows, except that the dialogs batch a handler's writes and the application shows its
+// trouble.
+
+#include "framework/profile/profile_file_format.h"
+#include "framework/profile/profile_writer.h"
 
 #include <chrono>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+
+class QObject;
 
 namespace fenwake {
 
 // The per-user profile: text and integer values in sections, kept in
 // $XDG_CONFIG_HOME/<company>/<application>.conf.
 //
-// Writes are held until the outermost batch ends (one batch per handler; outside any batch
-// each write stands alone) and then committed in one locked read-merge-replace: under the
-// file's lock, taken with a bounded wait, the current file is read, the pending keys are merged
-// into it and the file is replaced atomically and durably. Other programs' keys, and other
-// instances' latest values, are kept. A commit that fails leaves the file byte for byte as it
-// was and keeps its keys pending for the next one. What goes wrong is the profile's trouble:
-// said once on standard error and to a listener (the window shows it), and cleared by the next
-// commit that succeeds.
+// The file is read once, at the first read; every value written is read back from memory at
+// once. Writes are held until the outermost batch ends (one batch per handler; outside any
+// batch each write stands alone) and then handed to the profile's writer, which commits them
+// off the calling thread (profile_writer.h): the window never waits for the disk or a lock.
+// Other programs' keys and lines, and other instances' latest values, are kept. What goes
+// wrong is the profile's trouble, told on the thread that made the profile.
 class Profile {
 public:
-    static constexpr std::chrono::milliseconds lockWait{250};
+    // How long closing the window, or a signal that ends the process, waits for the disk.
+    static constexpr std::chrono::milliseconds closingWait{3000};
 
     Profile(std::string_view company, std::string_view application);
-    ~Profile(); // a last try for whatever is still pending
+    ~Profile(); // writes what is pending, as finish() does
     Profile(const Profile&) = delete;
     Profile& operator=(const Profile&) = delete;
 
-    // Pending values are read as they will be stored. A file that is not a regular file, or is
-    // larger than a profile could be, is not read: every value then has its default.
+    // A file that is not a regular file of the user's, is larger than a profile could be, or
+    // is no settings file at all, is not read: every value then has its default.
     std::string readText(std::string_view section, std::string_view key,
                          std::string_view defaultText);
     // Any decimal integer reads as itself, saturated to the 32-bit range; a missing value or
@@ -47,8 +52,12 @@ public:
 
     void beginBatch();
     void endBatch();
-    // Commits what is pending, batch or not: the last try as the window closes.
-    void commitPending();
+
+    // True once every value handed to the writer is on disk; false when the time ran out.
+    bool waitUntilWritten(std::chrono::milliseconds timeout);
+    // The end of the process: hands over what a batch still holds, writes everything pending
+    // for at most the given time, then gives up with a line on standard error.
+    void finish(std::chrono::milliseconds timeout = closingWait);
 
     // Told of every write as it is made, in order, before any batching: the file shows only
     // the outcome of a batch, this shows the sequence.
@@ -57,8 +66,8 @@ public:
     void setWriteListener(WriteListener listener);
 
     // Why values are not being kept, in a sentence; empty while all is well.
-    const std::string& trouble() const { return currentTrouble; }
-    // Told whenever the trouble changes, with the new one (empty once it is over).
+    std::string trouble() const { return writer.trouble(); }
+    // Told on the profile's own thread, from its event loop, whenever the trouble changes.
     using TroubleListener = std::function<void(const std::string& trouble)>;
     void setTroubleListener(TroubleListener listener);
 
@@ -66,17 +75,20 @@ public:
     const std::string& filePath() const { return path; }
 
 private:
+    const ProfileFileFormat::Entries& stored();
     void write(std::string_view section, std::string_view key, std::string text);
-    void commit();
-    bool store(std::string& problem) const;
-    void reportTrouble(const std::string& trouble);
+    void handOver();
 
     std::string path;
-    std::map<std::string, std::string> pending; // "section/key" to text
+    bool loaded = false;
+    ProfileFileFormat::Entries fileValues; // the file as it was read
+    ProfileFileFormat::Entries written;    // every value written since, by full key
+    ProfileFileFormat::Changes held;       // the batch's writes, not yet handed over
+    int batchDepth = 0;
     WriteListener writeListener;
     TroubleListener troubleListener;
-    std::string currentTrouble;
-    int batchDepth = 0;
+    std::unique_ptr<QObject> troubleNews; // where the writer's news is delivered
+    ProfileWriter writer;
 };
 
 } // namespace fenwake

@@ -1,18 +1,21 @@
 #include "framework/profile/profile_file.h"
 
-#include <QSaveFile>
-#include <QString>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fenwake {
 
 namespace {
+
+constexpr int mostLinksFollowed = 8;
+constexpr std::string_view temporaryMark = ".saving-";
+constexpr std::size_t temporaryLetters = 6;
 
 std::string systemError(int error) {
     return std::strerror(error);
@@ -25,18 +28,60 @@ ProfileFile::Contents refused(std::string problem) {
 class Descriptor {
 public:
     explicit Descriptor(int descriptor) : fd(descriptor) {}
-    ~Descriptor() {
-        if (fd >= 0) {
-            close(fd);
-        }
-    }
+    ~Descriptor() { release(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd; }
+    // Closes now, saying whether the system reported the file written.
+    bool release() {
+        const int closing = fd;
+        fd = -1;
+        return closing < 0 || close(closing) == 0;
+    }
 
 private:
     int fd;
 };
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool ownedByUser(const struct stat& status) {
+    return status.st_uid == geteuid();
+}
+
+// A folder may be a link of the user's; what it leads to must be the user's folder.
+std::string folderProblem(const std::string& file, const std::string& folder) {
+    const std::string named = "the folder of " + file + ", " + folder + ",";
+    struct stat status {};
+    if (lstat(folder.c_str(), &status) != 0) {
+        return errno == ENOENT ? std::string()
+                               : named + " cannot be examined: " + systemError(errno);
+    }
+    if (S_ISLNK(status.st_mode) && !ownedByUser(status)) {
+        return named + " is a link that belongs to another user";
+    }
+    if (stat(folder.c_str(), &status) != 0) {
+        return named + " cannot be examined: " + systemError(errno);
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return named + " is not a folder";
+    }
+    if (!ownedByUser(status)) {
+        return named + " belongs to another user";
+    }
+    return {};
+}
 
 // Reads at most limit + 1 bytes, so that a file that grew past the limit is noticed.
 bool readAtMost(int fd, std::size_t limit, std::string& text, int& error) {
@@ -58,38 +103,116 @@ bool readAtMost(int fd, std::size_t limit, std::string& text, int& error) {
     return true;
 }
 
-// The new name is on disk only once the folder that holds it is. A symbolic link is followed:
-// the file replaced is the one it points to.
-bool syncFolderOf(std::string path, std::string& problem) {
-    struct stat status {};
-    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char* target = realpath(path.c_str(), nullptr)) {
-            path = target;
-            std::free(target);
+// A short count is no error of its own: the rest is written again, and a disk that filled up
+// part of the way then says so.
+bool writeAll(int fd, std::string_view text, int& error) {
+    while (!text.empty()) {
+        const ssize_t count = ::write(fd, text.data(), text.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
         }
-    }
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const Descriptor directory(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() < 0 || fsync(directory.get()) != 0) {
-        problem = "cannot sync the folder of " + path + ": " + systemError(errno);
-        return false;
+        if (count <= 0) {
+            error = count < 0 ? errno : ENOSPC;
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(count));
     }
     return true;
 }
 
+std::string temporaryName(const std::string& name) {
+    static constexpr char letters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random(std::random_device{}() ^ static_cast<unsigned>(getpid()));
+    std::string result = name + std::string(temporaryMark);
+    for (std::size_t i = 0; i < temporaryLetters; ++i) {
+        result += letters[random() % (sizeof letters - 1)];
+    }
+    return result;
+}
+
+bool isTemporaryOf(std::string_view entry, const std::string& name) {
+    return entry.size() == name.size() + temporaryMark.size() + temporaryLetters &&
+           entry.substr(0, name.size()) == name &&
+           entry.substr(name.size(), temporaryMark.size()) == temporaryMark;
+}
+
 } // namespace
+
+// The real file behind the path, once every link on the way was found to be the user's.
+struct ProfileFile::Target {
+    std::string folder;
+    std::string name;
+    std::string problem; // why the path may not be used; empty when it may
+    std::string path() const { return folder + '/' + name; }
+};
 
 ProfileFile::ProfileFile(std::string path) : filePath(std::move(path)) {}
 
+ProfileFile::Target ProfileFile::resolve() const {
+    Target target{folderOf(filePath), nameOf(filePath),
+                  folderProblem(filePath, folderOf(filePath))};
+    for (int link = 0; target.problem.empty(); ++link) {
+        const std::string current = target.path();
+        struct stat status {};
+        if (lstat(current.c_str(), &status) != 0) {
+            if (errno != ENOENT) {
+                target.problem = current + " cannot be examined: " + systemError(errno);
+            }
+            break; // a new file
+        }
+        if (!ownedByUser(status)) {
+            target.problem =
+                (S_ISLNK(status.st_mode) ? filePath + " leads through a link, " + current + ", that"
+                                         : current + " is a file that") +
+                " belongs to another user, and it is left as it is";
+            break;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            break;
+        }
+        if (link == mostLinksFollowed) {
+            target.problem = filePath + " leads through too many links";
+            break;
+        }
+        char destination[4096];
+        const ssize_t length = readlink(current.c_str(), destination, sizeof destination - 1);
+        if (length < 0) {
+            target.problem = current + " cannot be followed: " + systemError(errno);
+            break;
+        }
+        std::string next(destination, static_cast<std::size_t>(length));
+        next = next.front() == '/' ? next : target.folder + '/' + next;
+        target = {folderOf(next), nameOf(next), folderProblem(filePath, folderOf(next))};
+    }
+    // Renames go to the folder itself, whatever links led to it.
+    if (target.problem.empty()) {
+        if (char* real = realpath(target.folder.c_str(), nullptr)) {
+            target.folder = real;
+            std::free(real);
+        }
+    }
+    return target;
+}
+
 ProfileFile::Contents ProfileFile::read() const {
+    const Target target = resolve();
+    if (!target.problem.empty()) {
+        return refused(target.problem);
+    }
     // Without O_NONBLOCK a FIFO at the path would wait for a writer for ever.
-    const Descriptor file(open(filePath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const Descriptor file(
+        open(target.path().c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
     if (file.get() < 0) {
-        if (errno == ENOENT) {
+        const int error = errno;
+        struct stat status {};
+        if (error == ENOENT) {
             return {};
         }
-        return refused(filePath + " cannot be opened: " + systemError(errno));
+        if (lstat(target.path().c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+            return refused(filePath + " is not a regular file"); // a socket, say
+        }
+        return refused(filePath + " cannot be opened: " + systemError(error));
     }
     struct stat status {};
     if (fstat(file.get(), &status) != 0) {
@@ -97,6 +220,9 @@ ProfileFile::Contents ProfileFile::read() const {
     }
     if (!S_ISREG(status.st_mode)) {
         return refused(filePath + " is not a regular file");
+    }
+    if (!ownedByUser(status)) {
+        return refused(filePath + " belongs to another user");
     }
     const auto tooLarge = [this] {
         return refused(filePath + " is larger than 1 MiB");
@@ -115,29 +241,88 @@ ProfileFile::Contents ProfileFile::read() const {
     return contents;
 }
 
-bool ProfileFile::replace(std::string_view text, std::string& problem) const {
-    // Unbuffered, so that a full disk fails the write itself, not a flush QSaveFile ignores.
-    QSaveFile file(QString::fromStdString(filePath));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        problem =
-            "cannot create a file beside " + filePath + ": " + file.errorString().toStdString();
+std::string ProfileFile::refusal() const {
+    return resolve().problem;
+}
+
+bool ProfileFile::replace(std::string_view text, std::string& problem,
+                          const std::function<bool()>& mayRename) const {
+    const Target target = resolve();
+    if (!target.problem.empty()) {
+        problem = target.problem;
         return false;
     }
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size || !file.flush()) {
-        problem = "cannot write " + filePath + ": " + file.errorString().toStdString();
-        return false; // the temporary file goes with the QSaveFile
+    struct stat existing {};
+    const bool exists = lstat(target.path().c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    std::string temporary;
+    int descriptor = -1;
+    for (int attempt = 0; descriptor < 0 && attempt < 8; ++attempt) {
+        temporary = target.folder + '/' + temporaryName(target.name);
+        descriptor =
+            open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST) {
+            break;
+        }
     }
-    // QSaveFile syncs before it renames but does not say when that fails.
-    if (fsync(file.handle()) != 0) {
-        problem = "cannot write " + filePath + " to disk: " + systemError(errno);
+    if (descriptor < 0) {
+        problem = "cannot create a file beside " + filePath + ": " + systemError(errno);
         return false;
     }
-    if (!file.commit()) {
-        problem = "cannot replace " + filePath + ": " + file.errorString().toStdString();
+    Descriptor file(descriptor);
+    int error = 0;
+    const auto failed = [&](const std::string& what) {
+        problem = what + ": " + systemError(error);
+        file.release();
+        unlink(temporary.c_str());
+        return false;
+    };
+    // A new file gets the modes the user's mask gives; a replaced one keeps its own.
+    if (exists && fchmod(file.get(), existing.st_mode & 07777) != 0) {
+        error = errno;
+        return failed("cannot keep the permissions of " + filePath);
+    }
+    if (!writeAll(file.get(), text, error)) {
+        return failed("cannot write " + filePath);
+    }
+    if (fdatasync(file.get()) != 0 || !file.release()) {
+        error = errno;
+        return failed("cannot write " + filePath + " to disk");
+    }
+    if (!mayRename()) {
+        error = ECANCELED;
+        return failed("gave up replacing " + filePath);
+    }
+    if (rename(temporary.c_str(), target.path().c_str()) != 0) {
+        error = errno;
+        return failed("cannot replace " + filePath);
+    }
+    // The new name is on disk only once the folder that holds it is.
+    const Descriptor folder(open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0 || fsync(folder.get()) != 0) {
+        problem = "cannot sync the folder of " + filePath + ": " + systemError(errno);
         return false;
     }
-    return syncFolderOf(filePath, problem);
+    return true;
+}
+
+void ProfileFile::removeLeftovers() const {
+    const Target target = resolve();
+    if (!target.problem.empty()) {
+        return;
+    }
+    DIR* folder = opendir(target.folder.c_str());
+    if (folder == nullptr) {
+        return;
+    }
+    while (const dirent* entry = readdir(folder)) {
+        struct stat status {};
+        if (isTemporaryOf(entry->d_name, target.name) &&
+            fstatat(dirfd(folder), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && ownedByUser(status)) {
+            unlinkat(dirfd(folder), entry->d_name, 0);
+        }
+    }
+    closedir(folder);
 }
 
 } // namespace fenwake

@@ -1,16 +1,21 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace fenwake {
 
-// The profile's file on disk. Reading never blocks and never reads without bound: only a
-// regular file (a symbolic link to one is followed) of at most sizeLimit bytes is read;
-// anything else is refused and left as it is. Replacing writes a temporary file beside it,
-// checks every write, the flush and the sync, and only then renames it over the file, so a
-// failure at any step leaves the old file byte for byte.
+// The profile's file on disk, reached only through what belongs to the user: a symbolic link
+// at the path (a dotfile manager's, say) is followed when it and what it points to are the
+// user's own, and never when a link, the file or its folder belongs to someone else.
+//
+// Reading never blocks and never reads without bound: only a regular file of at most
+// sizeLimit bytes is read; anything else is refused and left as it is. Replacing writes a
+// temporary file beside the real file, checks every write and the sync, renames it over the
+// file and syncs the folder, so a failure at any step leaves the old file byte for byte. The
+// caller holds the profile's lock for both.
 class ProfileFile {
 public:
     // Far above what a profile holds (ours is under a hundred bytes).
@@ -25,14 +30,25 @@ public:
 
     explicit ProfileFile(std::string path);
 
-    const std::string& path() const { return filePath; }
+    // Why the path may not be used (a link, file or folder of another user's on the way), or
+    // empty when it may.
+    std::string refusal() const;
 
     Contents read() const;
 
-    // False, with the reason, when the file could not be replaced; it is then as it was.
-    bool replace(std::string_view text, std::string& problem) const;
+    // False, with the reason, when the file could not be replaced; it is then as it was. Asked
+    // last thing before the rename, mayRename can still keep the file as it is.
+    bool replace(std::string_view text, std::string& problem,
+                 const std::function<bool()>& mayRename) const;
+
+    // Removes the temporary files that writers killed in the middle of a replace left behind.
+    // Only while the lock is held: then no live writer has one.
+    void removeLeftovers() const;
 
 private:
+    struct Target;
+    Target resolve() const;
+
     std::string filePath;
 };
 

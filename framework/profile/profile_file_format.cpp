@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
 
 namespace fenwake {
 
@@ -359,74 +362,225 @@ std::string encodeValue(std::string_view text) {
     return out;
 }
 
-// A value read from a file can go back as it stood only where it reads the same again: a
-// backslash or an open quote at its end would swallow the line that follows.
-bool standsAlone(const ProfileFileFormat::Value& value) {
-    if (value.stored.empty()) {
-        return false;
+// The logical lines of a file that are not comments, each with the section it stands in.
+class LineScanner {
+public:
+    enum class Kind { Header, KeyValue, Other };
+    struct Scanned {
+        Kind kind = Kind::Other;
+        std::size_t start = 0; // offsets in the file
+        std::size_t end = 0;
+        std::string section; // the section it belongs to, as a key; "" for none
+        std::string name;    // a key=value line's full key ("section/key")
+        std::size_t valueStart = 0;
+        std::size_t valueEnd = 0; // before the blanks that end the line
+    };
+
+    explicit LineScanner(std::string_view fileText)
+        : file(fileText), at(file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0) {}
+
+    bool next(Scanned& scanned) {
+        Line line;
+        if (!nextLine(file, at, line)) {
+            return false;
+        }
+        scanned.start = static_cast<std::size_t>(line.text.data() - file.data());
+        scanned.end = scanned.start + line.text.size();
+        scanned.name.clear();
+        if (line.text.front() == '[') {
+            prefix = sectionPrefix(line.text);
+            section = normalisedKey(prefix);
+            scanned.kind = Kind::Header;
+        } else if (line.equals == std::string_view::npos) {
+            scanned.kind = Kind::Other;
+        } else {
+            scanned.kind = Kind::KeyValue;
+            readKeyValue(line, scanned);
+        }
+        scanned.section = section;
+        return true;
     }
-    const auto again = ProfileFileFormat::parse("k=" + value.stored + "\nz=z\n");
-    const auto found = again.find("k");
-    return again.size() == 2 && found != again.end() && found->second == value;
+
+private:
+    void readKeyValue(const Line& line, Scanned& scanned) const {
+        std::string_view key = line.text.substr(0, line.equals);
+        while (!key.empty() && isBlankOrTab(key.back())) {
+            key.remove_suffix(1);
+        }
+        const std::string name = normalisedKey(prefix + unescapeKey(key));
+        if (!name.empty() && name != section) { // else it has no key of its own
+            scanned.name = name;
+        }
+        scanned.valueStart = skipBlanks(file, scanned.start + line.equals + 1);
+        scanned.valueEnd = std::max(scanned.valueStart, scanned.end);
+        while (scanned.valueEnd > scanned.valueStart && isBlankOrTab(file[scanned.valueEnd - 1])) {
+            --scanned.valueEnd;
+        }
+    }
+
+    std::string_view file;
+    std::size_t at;
+    std::string prefix;  // what a key of the current section is prefixed with
+    std::string section; // the prefix as a key: a line whose key normalises to it has none
+};
+
+// Where the physical line that holds this offset ends, after its line break.
+std::size_t afterLineBreak(std::string_view file, std::size_t at) {
+    at = std::min(file.find_first_of("\r\n", at), file.size());
+    if (at < file.size() && file[at] == '\r') {
+        ++at;
+    }
+    if (at < file.size() && file[at] == '\n') {
+        ++at;
+    }
+    return at;
 }
 
-std::string renderLine(std::string_view key, const ProfileFileFormat::Value& value) {
-    return escapeKey(key) + '=' + (standsAlone(value) ? value.stored : encodeValue(value.text)) +
-           '\n';
+std::string_view lineEnding(std::string_view file) {
+    const std::size_t first = file.find('\n');
+    return first != std::string_view::npos && first > 0 && file[first - 1] == '\r' ? "\r\n" : "\n";
+}
+
+std::string keyInSection(std::string_view fullKey, std::string_view section) {
+    return escapeKey(section.empty() ? fullKey : fullKey.substr(section.size() + 1));
+}
+
+std::string_view sectionOf(std::string_view fullKey) {
+    const std::size_t slash = fullKey.find('/');
+    return slash == std::string_view::npos ? std::string_view() : fullKey.substr(0, slash);
+}
+
+// One change to the text: the bytes in [start, end) become the replacement.
+struct Edit {
+    std::size_t start;
+    std::size_t end;
+    std::string replacement;
+};
+
+// Where the lines of each section end, and which line holds each key's value.
+struct Layout {
+    std::map<std::string, LineScanner::Scanned> lastOfKey;
+    std::map<std::string, std::size_t> endOfSection; // after the line break of its last line
+    std::size_t firstHeader = std::string_view::npos;
+};
+
+Layout layoutOf(std::string_view file) {
+    Layout layout;
+    LineScanner scanner(file);
+    LineScanner::Scanned line;
+    while (scanner.next(line)) {
+        if (line.kind == LineScanner::Kind::Other) {
+            continue;
+        }
+        if (line.kind == LineScanner::Kind::Header &&
+            layout.firstHeader == std::string_view::npos) {
+            layout.firstHeader = line.start;
+        }
+        layout.endOfSection[line.section] = afterLineBreak(file, line.end);
+        if (!line.name.empty()) {
+            layout.lastOfKey[line.name] = line;
+        }
+    }
+    return layout;
+}
+
+// The lines of new keys go after the last line of their section, keys without one before the
+// first section, and a new section at the end of the file.
+Edit insertion(std::string_view file, const Layout& layout, std::string_view section,
+               const std::string& lines) {
+    const std::string_view eol = lineEnding(file);
+    if (const auto found = layout.endOfSection.find(std::string(section));
+        found != layout.endOfSection.end()) {
+        const bool broken = found->second > 0 && isLineBreak(file[found->second - 1]);
+        return {found->second, found->second, (broken ? "" : std::string(eol)) + lines};
+    }
+    if (section.empty() && layout.firstHeader != std::string_view::npos) {
+        return {layout.firstHeader, layout.firstHeader, lines + std::string(eol)};
+    }
+    std::string text;
+    const bool hasContent =
+        trimBlanks(file.substr(file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0)).size() > 0;
+    if (hasContent) {
+        text += isLineBreak(file.back()) ? std::string(eol) : std::string(eol) + std::string(eol);
+    }
+    if (!section.empty()) {
+        text += '[' + escapeSection(section) + ']' + std::string(eol);
+    }
+    return {file.size(), file.size(), text + lines};
 }
 
 } // namespace
 
 ProfileFileFormat::Entries ProfileFileFormat::parse(std::string_view fileText) {
     Entries entries;
-    std::string prefix;
-    std::string section; // the prefix as a key: a line whose key normalises to it has none
-    std::size_t at = fileText.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-    Line line;
-    while (nextLine(fileText, at, line)) {
-        if (line.text.front() == '[') {
-            prefix = sectionPrefix(line.text);
-            section = normalisedKey(prefix);
-            continue;
+    LineScanner scanner(fileText);
+    LineScanner::Scanned line;
+    while (scanner.next(line)) {
+        if (!line.name.empty()) {
+            entries[line.name] =
+                unescapeValue(fileText.substr(line.valueStart, line.end - line.valueStart));
         }
-        if (line.equals == std::string_view::npos) {
-            continue;
-        }
-        std::string_view key = line.text.substr(0, line.equals);
-        while (!key.empty() && isBlankOrTab(key.back())) {
-            key.remove_suffix(1);
-        }
-        const std::string name = normalisedKey(prefix + unescapeKey(key));
-        if (name.empty() || name == section) {
-            continue; // no key of its own
-        }
-        const std::string_view stored = line.text.substr(line.equals + 1);
-        entries[name] = {unescapeValue(stored), std::string(stored.substr(skipBlanks(stored, 0)))};
     }
     return entries;
 }
 
-std::string ProfileFileFormat::render(const Entries& entries) {
-    std::string loose;
-    std::string sections;
-    std::string currentSection;
-    for (const auto& [key, value] : entries) {
-        const std::size_t slash = key.find('/');
-        if (slash == std::string::npos) {
-            loose += renderLine(key, value);
+bool ProfileFileFormat::isProfileText(std::string_view fileText) {
+    LineScanner scanner(fileText);
+    LineScanner::Scanned line;
+    while (scanner.next(line)) {
+        if (line.kind == LineScanner::Kind::Other) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> ProfileFileFormat::update(std::string_view fileText,
+                                                     const Changes& changes) {
+    const Layout layout = layoutOf(fileText);
+    const std::string_view eol = lineEnding(fileText);
+    std::vector<Edit> edits;
+    std::map<std::string, std::string> newLines; // by section, in the order of the changes
+    std::vector<std::string> newSections;
+    for (const auto& [key, text] : changes) {
+        if (const auto found = layout.lastOfKey.find(key); found != layout.lastOfKey.end()) {
+            edits.push_back({found->second.valueStart, found->second.valueEnd, encodeValue(text)});
             continue;
         }
-        const std::string section = key.substr(0, slash);
-        if (sections.empty() || section != currentSection) {
-            sections += (sections.empty() ? "[" : "\n[") + escapeSection(section) + "]\n";
-            currentSection = section;
+        const std::string section(sectionOf(key));
+        if (newLines.find(section) == newLines.end()) {
+            newSections.push_back(section);
         }
-        sections += renderLine(std::string_view(key).substr(slash + 1), value);
+        newLines[section] +=
+            keyInSection(key, section) + '=' + encodeValue(text) + std::string(eol);
     }
-    if (loose.empty() || sections.empty()) {
-        return loose + sections;
+    for (const std::string& section : newSections) {
+        edits.push_back(insertion(fileText, layout, section, newLines[section]));
     }
-    return loose + '\n' + sections;
+    // From the end backwards, so that every offset still points where it did; of two edits at
+    // one place the later goes first, so that the earlier ends up in front of it.
+    std::vector<std::size_t> order(edits.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&edits](std::size_t a, std::size_t b) {
+        return edits[a].start != edits[b].start ? edits[a].start > edits[b].start : a > b;
+    });
+    std::string result(fileText);
+    for (const std::size_t index : order) {
+        const Edit& edit = edits[index];
+        result.replace(edit.start, edit.end - edit.start, edit.replacement);
+    }
+    // A quote left open, or a backslash at the very end, can make the lines around an edit
+    // mean something else; such a file is left alone rather than have its values changed.
+    Entries expected = parse(fileText);
+    for (const auto& [key, text] : changes) {
+        expected[key] = text;
+    }
+    if (parse(result) != expected) {
+        return std::nullopt;
+    }
+    return result;
 }
 
 } // namespace fenwake

@@ -1,99 +1,70 @@
 #include "framework/profile/profile_lock.h"
 
-#include <QLockFile>
-#include <QString>
-
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <thread>
-
 namespace fenwake {
 
 namespace {
 
-using namespace std::chrono_literals;
-
-constexpr auto pollInterval = 5ms;
-constexpr auto secondLookAfter = 50ms;
-
-// An empty regular file that no process holds: what a writer killed between creating its
-// lock and writing its name into it leaves behind. A live writer holds its lock from the
-// moment it exists and fills it in at once.
-bool looksAbandoned(const std::string& path, unsigned long long& inode) {
-    struct stat status {};
-    if (lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size != 0) {
-        return false;
-    }
-    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool unheld = flock(descriptor, LOCK_EX | LOCK_NB) == 0;
-    close(descriptor); // also lets go of the lock just taken
-    inode = status.st_ino;
-    return unheld;
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
 
-ProfileLock::ProfileLock(const std::string& filePath)
-    : lockPath(filePath + ".lock"),
-      lock(std::make_unique<QLockFile>(QString::fromStdString(lockPath))) {
-    // Only a lock whose process has died is stale; a live one, however old, is respected.
-    lock->setStaleLockTime(0);
-}
+ProfileLock::ProfileLock(const std::string& filePath) : lockPath(filePath + ".lock") {}
 
-ProfileLock::~ProfileLock() = default;
-
-bool ProfileLock::acquire(std::chrono::milliseconds wait, std::string& problem) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        if (lock->tryLock(0)) {
-            return true;
-        }
-        if (lock->error() != QLockFile::LockFailedError) {
-            problem = "cannot create the lock file " + lockPath;
-            return false;
-        }
-        if (clearIfAbandoned()) {
-            continue;
-        }
-        const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) {
-            problem = "the settings are locked by another program (" + lockPath + ")";
-            return false;
-        }
-        std::this_thread::sleep_for(
-            std::min<std::chrono::steady_clock::duration>(pollInterval, deadline - now));
+ProfileLock::~ProfileLock() {
+    if (descriptor >= 0) {
+        // Removed while still held: whoever waits on the old file finds it gone and makes a
+        // new one, so no two holders can ever think the lock is theirs.
+        unlink(lockPath.c_str());
+        close(descriptor);
     }
 }
 
-bool ProfileLock::clearIfAbandoned() {
-    unsigned long long inode = 0;
-    const auto now = std::chrono::steady_clock::now();
-    if (!looksAbandoned(lockPath, inode)) {
-        abandonedInode = 0;
-        return false;
+ProfileLock::Outcome ProfileLock::tryAcquire(std::string& problem) {
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int fd =
+            open(lockPath.c_str(),
+                 O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            // A lock left by another user that the user may not even read is no one's lock
+            // here: nobody who could take it can open it.
+            if (errno == EACCES && attempt == 0 && unlink(lockPath.c_str()) == 0) {
+                continue;
+            }
+            problem = "cannot create the lock: " + lockPath + ": " + std::strerror(errno);
+            return Outcome::Failed;
+        }
+        struct stat held {};
+        if (fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            close(fd);
+            problem = "cannot create the lock: " + lockPath + " is not a regular file";
+            return Outcome::Failed;
+        }
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            close(fd);
+            if (error == EWOULDBLOCK || error == EINTR) {
+                return Outcome::Busy;
+            }
+            problem = "cannot take the lock " + lockPath + ": " + std::strerror(error);
+            return Outcome::Failed;
+        }
+        struct stat named {};
+        if (lstat(lockPath.c_str(), &named) == 0 && sameFile(named, held)) {
+            descriptor = fd;
+            return Outcome::Held;
+        }
+        close(fd); // removed or replaced by its last holder while this one waited
     }
-    if (abandonedInode != inode) {
-        abandonedInode = inode;
-        firstSeenAbandoned = now;
-        return false;
-    }
-    if (now - firstSeenAbandoned < secondLookAfter) {
-        return false;
-    }
-    // Two programs clearing the same lock at once could remove each other's fresh one; the
-    // remover's own lock keeps them apart, as QLockFile does for stale locks.
-    QLockFile remover(QString::fromStdString(lockPath + ".rmlock"));
-    remover.setStaleLockTime(0);
-    const bool cleared = remover.tryLock(0) && looksAbandoned(lockPath, inode) &&
-                         inode == abandonedInode && lock->removeStaleLockFile();
-    abandonedInode = 0;
-    return cleared;
+    return Outcome::Busy;
 }
 
 } // namespace fenwake

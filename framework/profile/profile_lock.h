@@ -1,16 +1,15 @@
 #pragma once
 
-#include <chrono>
-#include <memory>
 #include <string>
-
-class QLockFile;
 
 namespace fenwake {
 
-// The lock that lets one process at a time read, merge and replace a profile file: the file
-// "<file>.lock" beside it, the same lock QSettings takes, so other Qt programs respect it too.
-// It is taken with a bounded wait: a window must never stall behind another process.
+// The lock that lets one process at a time read, merge and replace a profile file: a kernel
+// lock (flock) on the file "<file>.lock" beside it. The kernel lets go of it when its holder
+// dies, so whatever a crashed or foreign program left in that file (nothing, NUL bytes, its
+// pid, another host's name) never stops anyone; only a live holder is waited for. Qt's
+// QLockFile takes the same kernel lock, so QSettings in another program is respected too.
+// The file is removed as the lock is let go, so the folder keeps only the settings.
 class ProfileLock {
 public:
     explicit ProfileLock(const std::string& filePath);
@@ -18,19 +17,13 @@ public:
     ProfileLock(const ProfileLock&) = delete;
     ProfileLock& operator=(const ProfileLock&) = delete;
 
-    // True once the lock is held. False, with the reason, when it could not be made or was
-    // still held by someone else when the wait ran out.
-    bool acquire(std::chrono::milliseconds wait, std::string& problem);
+    enum class Outcome { Held, Busy, Failed };
+    // One try, without waiting. Failed, with the reason, when the lock cannot be made at all.
+    Outcome tryAcquire(std::string& problem);
 
 private:
-    bool clearIfAbandoned();
-
     std::string lockPath;
-    std::unique_ptr<QLockFile> lock;
-    // An empty lock that nobody holds: a writer killed between creating it and filling it in.
-    // It is cleared only after a second look at least this much later finds it the same.
-    std::chrono::steady_clock::time_point firstSeenAbandoned;
-    unsigned long long abandonedInode = 0;
+    int descriptor = -1;
 };
 
 } // namespace fenwake

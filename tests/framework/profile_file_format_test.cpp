@@ -2,27 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace fenwake {
 namespace {
 
 using Entries = ProfileFileFormat::Entries;
-using Texts = std::map<std::string, std::string>;
-
-Texts texts(const Entries& entries) {
-    Texts result;
-    for (const auto& [key, value] : entries) {
-        result[key] = value.text;
-    }
-    return result;
-}
+using Changes = ProfileFileFormat::Changes;
 
 struct ParseCase {
     const char* name;
     std::string text;
-    Texts values;
+    Entries values;
+    bool isProfile = true; // every line a header, a key=value line, a comment or blank
 };
 
 void PrintTo(const ParseCase& c, std::ostream* out) {
@@ -69,35 +64,100 @@ INSTANTIATE_TEST_SUITE_P(
         // '#' lines are comments here too: a hand-edited "# a=b" is no key "# a".
         ParseCase{"comments_and_junk",
                   "; note\n# a=b\n  # c=d\n[S]\njunk line\n=nokey\nk=1 ; why\n",
-                  {{"S/k", "1"}}},
+                  {{"S/k", "1"}},
+                  false},
+        ParseCase{"shell_script",
+                  "# ~/.bashrc\nalias ll='ls -l'\nif [ -f ~/.bash_aliases ]; then\n    . x\nfi\n",
+                  {{"alias ll", "'ls -l'"}},
+                  false},
         ParseCase{"empty", "", {}},
-        ParseCase{"binary", std::string("\0\xff\xfe[S\0]\n\x01=\x02\n", 12), {{"\x01", "\x02"}}}),
+        ParseCase{
+            "binary", std::string("\0\xff\xfe[S\0]\n\x01=\x02\n", 12), {{"\x01", "\x02"}}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ParsesProfileText, AsQSettingsReadsIni) {
-    EXPECT_EQ(texts(ProfileFileFormat::parse(GetParam().text)), GetParam().values);
+    EXPECT_EQ(ProfileFileFormat::parse(GetParam().text), GetParam().values);
+    EXPECT_EQ(ProfileFileFormat::isProfileText(GetParam().text), GetParam().isProfile);
 }
 
-TEST(ProfileFileFormat, RendersSectionsAsIniText) {
-    const Entries entries{{"Settings/Weight", {"180.00", {}}},
-                          {"Settings/Female", {"0", {}}},
-                          {"Other/x", {" y, z", {}}},
-                          {"general/a b", {"@c\n", {}}},
-                          {"loose", {"1", {}}}};
-    EXPECT_EQ(ProfileFileFormat::render(entries), "loose=1\n\n[Other]\nx=\" y, z\"\n\n"
-                                                  "[Settings]\nFemale=0\nWeight=180.00\n\n"
-                                                  "[%general]\na%20b=@@c\\n\n");
+struct UpdateCase {
+    const char* name;
+    std::string before;
+    Changes changes;
+    std::string after;
+};
+
+void PrintTo(const UpdateCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-// Other programs' values go back exactly as they stood, unless that would change what the
-// lines after them mean.
-TEST(ProfileFileFormat, KeepsStoredValuesAsTheyStood) {
-    const Entries entries{{"S/list", {"a, b", "a, b"}},
-                          {"S/quoted", {"x", "\"x\"  "}},
-                          {"S/open", {"x", "\"x"}},
-                          {"S/trailing", {"x", "x\\"}}};
-    EXPECT_EQ(ProfileFileFormat::render(entries),
-              "[S]\nlist=a, b\nopen=x\nquoted=\"x\"  \ntrailing=x\n");
+class UpdatesProfileText : public testing::TestWithParam<UpdateCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileFileFormat, UpdatesProfileText,
+    testing::Values(
+        UpdateCase{"new_file",
+                   "",
+                   {{"Settings/Metric", "1"}, {"Settings/Waist", "87.04"}},
+                   "[Settings]\nMetric=1\nWaist=87.04\n"},
+        UpdateCase{"changed_line_only",
+                   "[Settings]\nWaist=30.00\nWeight=180.00\n",
+                   {{"Settings/Waist", "31.00"}},
+                   "[Settings]\nWaist=31.00\nWeight=180.00\n"},
+        // A person's file: only the value's bytes change, whatever stands around them.
+        UpdateCase{"hand_edited",
+                   "\xEF\xBB\xBF; mine\r\n[Settings]\r\n  Waist = \"30\" ; in inches\r\n"
+                   "my key=x\r\n\xE4\xB8\xAD=y\r\n\xFF\xFE=z\r\n# end\r\nWeight=1\r\n",
+                   {{"Settings/Waist", "31.00"}, {"Settings/Weight", "2"}},
+                   "\xEF\xBB\xBF; mine\r\n[Settings]\r\n  Waist = 31.00 ; in inches\r\n"
+                   "my key=x\r\n\xE4\xB8\xAD=y\r\n\xFF\xFE=z\r\n# end\r\nWeight=2\r\n"},
+        UpdateCase{
+            "new_keys_end_their_section_as_the_file_ends_lines",
+            "[Settings]\r\nWaist=1\r\n; note\r\n\r\n[Other]\r\nk=v\r\n",
+            {{"Settings/Weight", "2"}, {"Settings/Height", "3"}},
+            "[Settings]\r\nWaist=1\r\nWeight=2\r\nHeight=3\r\n; note\r\n\r\n[Other]\r\nk=v\r\n"},
+        UpdateCase{"new_section_at_the_end",
+                   "[Other]\nk=v",
+                   {{"Settings/Waist", "1"}},
+                   "[Other]\nk=v\n\n[Settings]\nWaist=1\n"},
+        UpdateCase{"last_line_without_a_break",
+                   "[Settings]\nWaist=1",
+                   {{"Settings/Weight", "2"}, {"Settings/Waist", "3"}},
+                   "[Settings]\nWaist=3\nWeight=2\n"},
+        UpdateCase{"later_of_two_sections_and_of_two_lines",
+                   "[Settings]\nWaist=1\nWaist=2\n[Other]\nx=1\n[Settings]\nb=2\n",
+                   {{"Settings/Waist", "3"}, {"Settings/c", "4"}},
+                   "[Settings]\nWaist=1\nWaist=3\n[Other]\nx=1\n[Settings]\nb=2\nc=4\n"},
+        UpdateCase{"spelling_of_escaped_names_kept",
+                   "[%53ettings]\n%57aist=1\n",
+                   {{"Settings/Waist", "5"}},
+                   "[%53ettings]\n%57aist=5\n"},
+        UpdateCase{"values_over_several_lines",
+                   "[Settings]\nWaist=\"a\nb\"\nWeight=1 \\\n 2\nHeight=3\n",
+                   {{"Settings/Waist", "5"}, {"Settings/Weight", "a;b"}},
+                   "[Settings]\nWaist=5\nWeight=\"a;b\"\nHeight=3\n"},
+        UpdateCase{"keys_without_a_section_before_the_first",
+                   "top=1\n[A]\nk=2\n",
+                   {{"loose", "2"}, {"A/k", "3"}},
+                   "top=1\nloose=2\n[A]\nk=3\n"},
+        UpdateCase{
+            "new_names_escaped", "", {{"my section/a b", "@x"}}, "[my%20section]\na%20b=@@x\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(UpdatesProfileText, ChangingOnlyTheLinesOfTheKeys) {
+    const std::optional<std::string> after =
+        ProfileFileFormat::update(GetParam().before, GetParam().changes);
+    ASSERT_TRUE(after.has_value());
+    EXPECT_EQ(*after, GetParam().after);
+}
+
+// A quote left open, or a backslash at the end, would swallow a new line: such a file is not
+// edited at all.
+TEST(ProfileFileFormat, RefusesAnEditThatWouldChangeOtherValues) {
+    EXPECT_EQ(ProfileFileFormat::update("[Settings]\nk=\"open", {{"Settings/Waist", "1"}}),
+              std::nullopt);
+    EXPECT_EQ(ProfileFileFormat::update("[Settings]\nk=1\\", {{"Settings/Waist", "1"}}),
+              std::nullopt);
 }
 
 // Random texts of up to the longest length, from the letters given (a literal, ending NUL
@@ -123,28 +183,29 @@ private:
     int longest;
 };
 
-// Whatever a file holds, what was read from it is written back so that it reads the same.
-TEST(ProfileFileFormat, RenderingWhatWasParsedReadsTheSame) {
+// Whatever a file holds, an edit either changes exactly the values asked for and no other, or
+// is refused; it never changes a byte when nothing changes.
+TEST(ProfileFileFormat, AnEditChangesTheValuesAskedForAndNoOther) {
     RandomTexts files(7, "[]=;#/\\\"%U, \t\r\nabSk01x\0\xff", 80);
-    for (int round = 0; round < 20000; ++round) {
-        const std::string text = files.next();
-        const Entries parsed = ProfileFileFormat::parse(text);
-        ASSERT_EQ(texts(ProfileFileFormat::parse(ProfileFileFormat::render(parsed))), texts(parsed))
-            << testing::PrintToString(text);
-    }
-}
-
-TEST(ProfileFileFormat, EncodedValuesReadBackAsTheirText) {
     RandomTexts values(11,
                        "@=;,\"\\ \t\r\n\a\x01\x7f\xc3\xbc"
                        "ab09fF\0",
                        12);
+    const std::vector<std::string> keys{"S/k", "S/a", "k", "S/new", "T/k"};
     for (int round = 0; round < 20000; ++round) {
-        const std::string text = values.next();
-        const Entries entries{{"S/k", {text, {}}}, {"S/z", {"z", {}}}};
-        ASSERT_EQ(texts(ProfileFileFormat::parse(ProfileFileFormat::render(entries))),
-                  texts(entries))
-            << testing::PrintToString(text);
+        const std::string text = files.next();
+        ASSERT_EQ(ProfileFileFormat::update(text, {}), text) << testing::PrintToString(text);
+        const Changes changes{{keys[static_cast<std::size_t>(round) % keys.size()], values.next()}};
+        const std::optional<std::string> after = ProfileFileFormat::update(text, changes);
+        if (!after) {
+            // Only a quote or a backslash can carry a line over into the next.
+            ASSERT_NE(text.find_first_of("\"\\"), std::string::npos)
+                << testing::PrintToString(text);
+            continue;
+        }
+        Entries expected = ProfileFileFormat::parse(text);
+        expected[changes[0].first] = changes[0].second;
+        ASSERT_EQ(ProfileFileFormat::parse(*after), expected) << testing::PrintToString(text);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -25,40 +26,7 @@ Settings readWriterSettings() {
         return {};
     }
     const QByteArray bytes = file.readAll();
-    Settings settings;
-    for (const auto& [key, value] :
-         ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()))) {
-        settings[key] = value.text;
-    }
-    return settings;
-}
-
-// Killed at any moment, a writer leaves either the file as it was or the file with one
-// whole round more: never a torn, empty or mixed file, and never an older round.
-TEST(CrashSafety, KilledWritersNeverLeaveATornOrMixedFile) {
-    std::mt19937 random(20261207);
-    long long lastRound = 0;
-    for (int kill = 0; kill < 200; ++kill) {
-        QProcess writer;
-        writer.start(SETTINGS_WRITER, {"forever"});
-        ASSERT_TRUE(writer.waitForReadyRead(30000)) << "kill " << kill;
-        QThread::usleep(random() % 8000);
-        writer.kill();
-        writer.waitForFinished();
-
-        const Settings entries = readWriterSettings();
-        SCOPED_TRACE("after kill " + std::to_string(kill));
-        ASSERT_EQ(entries.size(), 4u);
-        const std::string waist = entries.at("Settings/Waist");
-        ASSERT_EQ(entries.at("Settings/Weight"), waist);
-        ASSERT_EQ(entries.at("Settings/Height"), waist);
-        ASSERT_EQ(waist.substr(waist.size() - 3), ".00");
-        const long long round = std::stoll(waist);
-        ASSERT_EQ(entries.at("Settings/Metric"), round % 2 == 1 ? "1" : "0");
-        ASSERT_GE(round, lastRound);
-        lastRound = round;
-    }
-    EXPECT_GT(lastRound, 200);
+    return ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()));
 }
 
 class SharedFileWriter {
@@ -78,6 +46,53 @@ public:
 private:
     QProcess process;
 };
+
+QStringList temporaryFiles(const QDir& folder) {
+    return folder.entryList({"settings_writer.conf.saving-??????"}, QDir::Files);
+}
+
+// Killed at any moment, a writer leaves either the file as it was or the file with one
+// whole round more: never a torn, empty or mixed file, and never an older round. A kill in
+// the middle of a replace leaves its temporary file, which the next writer removes.
+TEST(CrashSafety, KilledWritersNeverLeaveATornOrMixedFile) {
+    std::mt19937 random(20261207);
+    long long lastRound = 0;
+    int killsThatLeftATemporary = 0;
+    const QDir folder(QFileInfo(QString::fromStdString(writerSettingsPath())).path());
+    for (int kill = 0; kill < 200; ++kill) {
+        QProcess writer;
+        writer.start(SETTINGS_WRITER, {"forever"});
+        ASSERT_TRUE(writer.waitForReadyRead(30000)) << "kill " << kill;
+        QThread::usleep(random() % 8000);
+        writer.kill();
+        writer.waitForFinished();
+
+        const Settings entries = readWriterSettings();
+        SCOPED_TRACE("after kill " + std::to_string(kill));
+        ASSERT_EQ(entries.size(), 4u);
+        const std::string waist = entries.at("Settings/Waist");
+        ASSERT_EQ(entries.at("Settings/Weight"), waist);
+        ASSERT_EQ(entries.at("Settings/Height"), waist);
+        ASSERT_EQ(waist.substr(waist.size() - 3), ".00");
+        const long long round = std::stoll(waist);
+        ASSERT_EQ(entries.at("Settings/Metric"), round % 2 == 1 ? "1" : "0");
+        ASSERT_GE(round, lastRound);
+        lastRound = round;
+        ASSERT_LE(temporaryFiles(folder).size(), 1) << "an earlier one was not removed";
+        killsThatLeftATemporary += temporaryFiles(folder).size();
+    }
+    EXPECT_GT(lastRound, 200);
+    EXPECT_GT(killsThatLeftATemporary, 0);
+
+    // Only temporary files of the writers' own making are removed.
+    QFile(folder.filePath("settings_writer.conf.saving-kept")).open(QIODevice::WriteOnly);
+    {
+        SharedFileWriter writer;
+        writer.store("Waist", "1.00");
+    }
+    EXPECT_EQ(folder.entryList(QDir::Files).join(' ').toStdString(),
+              "settings_writer.conf settings_writer.conf.saving-kept");
+}
 
 // Two programs open on the same settings, writing in turn: each keeps what the other wrote.
 TEST(SharedSettings, TwoWritersKeepEachOthersKeys) {

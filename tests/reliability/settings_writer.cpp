@@ -1,22 +1,26 @@
 // A helper process for the reliability tests. It stores settings the way the window does,
 // through SettingsStore inside one batch per change:
-//   forever           the four values of a unit switch, round after round, as fast as it can
-//                     (to be killed at a random moment)
-//   serve             "<key> <text>" lines from standard input, each answered with "ok" or
-//                     "trouble: <why>" (to share the file with another, or to meet a full disk)
-//   race <key> <n>    n new values of one key as fast as it can, checking before and after
-//                     each commit that the file holds its own latest one; prints how many times
-//                     it did not ("stale <count>")
+//   forever           the four values of a unit switch, round after round, each on disk
+//                     before the next (to be killed at a random moment)
+//   serve             "<key> <text>" lines from standard input, each answered with "ok" once on
+//                     disk or "trouble: <why>" when it could not be written within two seconds
+//                     (to share the file with another, or to meet a full disk)
+//   race <key> <n>    n new values of one key as fast as it can, checking on disk before and
+//                     after each commit that the file holds its own latest one; prints how many
+//                     times it did not ("stale <count>")
 //   hold <file>       takes the lock of that settings file as another program would, says
 //                     "held", and lets go when its standard input ends
 #include "framework/application/application.h"
 #include "framework/profile/profile.h"
 #include "framework/profile/profile_batch.h"
+#include "framework/profile/profile_file_format.h"
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLockFile>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -25,6 +29,21 @@
 namespace {
 
 class WriterApplication : public fenwake::Application {};
+
+constexpr std::chrono::seconds longWait{10};
+
+// What the file holds for the key right now, read past the profile's memory.
+std::string onDisk(fenwake::Profile& profile, const std::string& key) {
+    QFile file(QString::fromStdString(profile.filePath()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    const auto entries =
+        fenwake::ProfileFileFormat::parse(std::string_view(bytes.constData(), bytes.size()));
+    const auto found = entries.find("Settings/" + key);
+    return found == entries.end() ? std::string() : found->second;
+}
 
 // Each round stores a unit switch's four values; they must only ever be seen together.
 [[noreturn]] void storeForever() {
@@ -39,6 +58,7 @@ class WriterApplication : public fenwake::Application {};
             SettingsStore::saveWeight(static_cast<double>(round));
             SettingsStore::saveHeight(static_cast<double>(round));
         }
+        fenwake::Application::current()->profile().waitUntilWritten(longWait);
         if (round % 16 == 1) {
             std::printf("%lld\n", round);
             std::fflush(stdout);
@@ -54,7 +74,8 @@ void storeOnCommand(fenwake::Application& application) {
             const fenwake::ProfileBatch batch;
             application.writeProfileString("Settings", key, text);
         }
-        const std::string& trouble = application.profile().trouble();
+        application.profile().waitUntilWritten(std::chrono::seconds(2));
+        const std::string trouble = application.profile().trouble();
         std::printf("%s\n", trouble.empty() ? "ok" : ("trouble: " + trouble).c_str());
         std::fflush(stdout);
     }
@@ -62,16 +83,17 @@ void storeOnCommand(fenwake::Application& application) {
 
 int race(fenwake::Application& application, const std::string& key, int commits) {
     fenwake::Profile& profile = application.profile();
-    std::string latest = profile.readText("Settings", key, "");
+    std::string latest = onDisk(profile, key);
     int stale = 0;
     for (int commit = 1; commit <= commits; ++commit) {
-        stale += profile.readText("Settings", key, "") != latest ? 1 : 0;
+        stale += onDisk(profile, key) != latest ? 1 : 0;
         latest = std::to_string(commit);
         {
             const fenwake::ProfileBatch batch;
             application.writeProfileString("Settings", key, latest);
         }
-        stale += profile.readText("Settings", key, "") != latest ? 1 : 0;
+        profile.waitUntilWritten(longWait);
+        stale += onDisk(profile, key) != latest ? 1 : 0;
     }
     std::printf("stale %d\n", stale);
     return profile.trouble().empty() ? 0 : 1;

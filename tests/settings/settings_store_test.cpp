@@ -81,7 +81,7 @@ TEST_F(SettingsStoreTest, SavesNumbersWithTwoDecimals) {
     SettingsStore::saveWeight(154.0000000002);
     SettingsStore::saveWaist(12.3456);
     SettingsStore::saveHeight(-3.5);
-    EXPECT_EQ(readSettingsFile(), "[Settings]\nHeight=-3.50\nWaist=12.35\nWeight=154.00\n");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWeight=154.00\nWaist=12.35\nHeight=-3.50\n");
     EXPECT_EQ(SettingsStore::loadWeight(), 154.0);
     EXPECT_EQ(SettingsStore::loadWaist(), 12.35);
 }
@@ -89,14 +89,14 @@ TEST_F(SettingsStoreTest, SavesNumbersWithTwoDecimals) {
 TEST_F(SettingsStoreTest, SavesFlagsAsOneAndZero) {
     SettingsStore::saveMetric(true);
     SettingsStore::saveFemale(false);
-    EXPECT_EQ(readSettingsFile(), "[Settings]\nFemale=0\nMetric=1\n");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nMetric=1\nFemale=0\n");
 }
 
 TEST_F(SettingsStoreTest, EachSaveWritesOnlyItsOwnKey) {
     writeSettingsFile("[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\n");
     SettingsStore::saveFemale(true);
     EXPECT_EQ(readSettingsFile(),
-              "[Settings]\nFemale=1\nHeight=70.00\nMetric=0\nWaist=34.00\nWeight=180.00\n");
+              "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=1\n");
 }
 
 } // namespace

@@ -6,10 +6,13 @@
 
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <mutex>
 #include <set>
+#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fenwake::test {
@@ -24,11 +27,29 @@ struct Fault {
     std::string folder;
     std::set<int> descriptors; // files opened for writing in the folder
     int failures = 0;
+    std::chrono::milliseconds syncDelay{0};
+    // Calls counted for one thread.
+    std::string watchedFolder;
+    std::thread::id watchedThread;
+    std::set<int> watchedDescriptors; // anything opened in the watched folder, by any thread
+    int watchedCalls = 0;
 };
 
 Fault& fault() {
     static Fault instance;
     return instance;
+}
+
+// A path as given, or relative to the folder a descriptor stands for.
+std::string fullPath(int directory, const char* path) {
+    if (path == nullptr || path[0] == '/' || directory == AT_FDCWD) {
+        return path != nullptr ? path : "";
+    }
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", directory);
+    char folder[4096];
+    const ssize_t length = readlink(link, folder, sizeof folder - 1);
+    return length < 0 ? path : std::string(folder, static_cast<std::size_t>(length)) + '/' + path;
 }
 
 bool inFolder(const Fault& state, const char* path) {
@@ -38,6 +59,31 @@ bool inFolder(const Fault& state, const char* path) {
     const std::string name(path);
     const bool isLock = name.ends_with(".lock") || name.ends_with(".rmlock");
     return name.starts_with(state.folder) && !isLock;
+}
+
+bool watched(const Fault& state, const std::string& path) {
+    return !state.watchedFolder.empty() && path.starts_with(state.watchedFolder);
+}
+
+// Counts a call on a path, or on a descriptor opened in the watched folder.
+void noteCall(const char* path, int descriptor = -1) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    const bool inWatched =
+        path != nullptr ? watched(state, path) : state.watchedDescriptors.count(descriptor) > 0;
+    if (inWatched && std::this_thread::get_id() == state.watchedThread) {
+        ++state.watchedCalls;
+    }
+}
+
+void slowDown() {
+    Fault& state = fault();
+    std::chrono::milliseconds delay;
+    {
+        const std::lock_guard lock(state.mutex);
+        delay = state.syncDelay;
+    }
+    std::this_thread::sleep_for(delay);
 }
 
 // Whether a call of this step on this file fails now; counts it when it does.
@@ -53,12 +99,15 @@ bool failsNow(FileStep step, const char* path, int descriptor = -1) {
     return true;
 }
 
-void remember(int descriptor, const char* path, int flags) {
+void remember(int descriptor, const std::string& path, int flags) {
     const bool writing = (flags & (O_WRONLY | O_RDWR | O_CREAT)) != 0;
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
-    if (descriptor >= 0 && writing && inFolder(state, path)) {
+    if (descriptor >= 0 && writing && inFolder(state, path.c_str())) {
         state.descriptors.insert(descriptor);
+    }
+    if (descriptor >= 0 && watched(state, path)) {
+        state.watchedDescriptors.insert(descriptor);
     }
 }
 
@@ -66,6 +115,7 @@ void forget(int descriptor) {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
     state.descriptors.erase(descriptor);
+    state.watchedDescriptors.erase(descriptor);
 }
 
 template <class Function>
@@ -79,14 +129,27 @@ bool creates(int flags) {
 
 // Every open goes to the C library's openat, which open, open64 and openat64 all are.
 int openFile(int directory, const char* path, int flags, mode_t mode) {
-    if (creates(flags) && failsNow(FileStep::Create, path)) {
+    const std::string full = fullPath(directory, path);
+    noteCall(full.c_str());
+    if (creates(flags) && failsNow(FileStep::Create, full.c_str())) {
         return -1;
     }
     using OpenAt = int (*)(int, const char*, int, ...);
     static const auto real = next<OpenAt>("openat");
     const int descriptor = real(directory, path, flags, mode);
-    remember(descriptor, path, flags);
+    remember(descriptor, full, flags);
     return descriptor;
+}
+
+int syncFile(bool dataOnly, int descriptor) {
+    noteCall(nullptr, descriptor);
+    slowDown();
+    if (failsNow(FileStep::Sync, nullptr, descriptor)) {
+        return -1;
+    }
+    static const auto realFsync = next<int (*)(int)>("fsync");
+    static const auto realFdatasync = next<int (*)(int)>("fdatasync");
+    return (dataOnly ? realFdatasync : realFsync)(descriptor);
 }
 
 mode_t modeOf(int flags, va_list arguments) {
@@ -105,10 +168,31 @@ void failStep(FileStep step, int error, const std::string& folder) {
     state.failures = 0;
 }
 
+void slowSyncs(std::chrono::milliseconds delay) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    state.syncDelay = delay;
+}
+
 void stopFailing() {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
     state.armed = false;
+    state.syncDelay = std::chrono::milliseconds(0);
+}
+
+void countCallsOfThisThread(const std::string& folder) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    state.watchedFolder = folder;
+    state.watchedThread = std::this_thread::get_id();
+    state.watchedCalls = 0;
+}
+
+int countedCalls() {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    return state.watchedCalls;
 }
 
 int failedCalls() {
@@ -121,6 +205,7 @@ int failedCalls() {
 
 using fenwake::test::failsNow;
 using fenwake::test::FileStep;
+using fenwake::test::noteCall;
 using fenwake::test::openFile;
 
 extern "C" {
@@ -153,6 +238,7 @@ int close(int descriptor) {
 }
 
 ssize_t write(int descriptor, const void* data, size_t size) {
+    noteCall(nullptr, descriptor);
     if (failsNow(FileStep::Write, nullptr, descriptor)) {
         return -1;
     }
@@ -161,22 +247,21 @@ ssize_t write(int descriptor, const void* data, size_t size) {
 }
 
 int fsync(int descriptor) {
-    if (failsNow(FileStep::Sync, nullptr, descriptor)) {
-        return -1;
-    }
-    static const auto real = fenwake::test::next<int (*)(int)>("fsync");
-    return real(descriptor);
+    return fenwake::test::syncFile(false, descriptor);
 }
 
 int fdatasync(int descriptor) {
-    if (failsNow(FileStep::Sync, nullptr, descriptor)) {
-        return -1;
-    }
-    static const auto real = fenwake::test::next<int (*)(int)>("fdatasync");
-    return real(descriptor);
+    return fenwake::test::syncFile(true, descriptor);
+}
+
+int flock(int descriptor, int operation) {
+    noteCall(nullptr, descriptor);
+    static const auto real = fenwake::test::next<int (*)(int, int)>("flock");
+    return real(descriptor, operation);
 }
 
 int rename(const char* from, const char* to) {
+    noteCall(to);
     if (failsNow(FileStep::Replace, to)) {
         return -1;
     }
@@ -185,6 +270,7 @@ int rename(const char* from, const char* to) {
 }
 
 int linkat(int fromDirectory, const char* from, int toDirectory, const char* to, int flags) {
+    noteCall(to);
     if (failsNow(FileStep::Replace, to)) {
         return -1;
     }

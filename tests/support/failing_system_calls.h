@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace fenwake::test {
@@ -16,8 +17,15 @@ enum class FileStep {
 // C library: once armed, every call of that step on a file in the folder (lock files aside)
 // fails with the error, as a full disk, a quota or a failing device would make it fail.
 void failStep(FileStep step, int error, const std::string& folder);
+// Every sync, of any file, takes this much longer, as on a slow or busy disk.
+void slowSyncs(std::chrono::milliseconds delay);
 void stopFailing();
 // How many calls failed since the step was armed.
 int failedCalls();
+
+// Counts the calls that open, write, sync, lock or rename anything in the folder (locks
+// included) made on the calling thread from now on.
+void countCallsOfThisThread(const std::string& folder);
+int countedCalls();
 
 } // namespace fenwake::test

@@ -1,11 +1,13 @@
 #include "tests/support/settings_file.h"
 
 #include "framework/application/application.h"
+#include "framework/profile/profile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <chrono>
 #include <cstdlib>
 
 namespace fenwake::test {
@@ -16,6 +18,18 @@ std::string settingsPath() {
 }
 
 std::string readSettingsFile() {
+    if (Application* application = Application::current()) {
+        return readSettingsFile(application->profile());
+    }
+    return readSettingsFileNow();
+}
+
+std::string readSettingsFile(Profile& profile) {
+    profile.waitUntilWritten(std::chrono::seconds(10));
+    return readSettingsFileNow();
+}
+
+std::string readSettingsFileNow() {
     QFile file(QString::fromStdString(settingsPath()));
     if (!file.open(QIODevice::ReadOnly)) {
         return "<missing>";

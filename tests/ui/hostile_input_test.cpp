@@ -28,8 +28,7 @@ protected:
     // Whatever was stored is well formed: flags are 0 or 1, and a number is the two-decimal
     // text of what it reads back as (or an infinity, which reads back as nothing stored).
     static void expectFileReadsBack() {
-        for (const auto& [key, entry] : ProfileFileFormat::parse(readSettingsFile())) {
-            const std::string& value = entry.text;
+        for (const auto& [key, value] : ProfileFileFormat::parse(readSettingsFile())) {
             if (key == "Settings/Metric" || key == "Settings/Female") {
                 EXPECT_TRUE(value == "0" || value == "1") << key << "=" << value;
                 continue;

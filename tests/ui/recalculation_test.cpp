@@ -43,7 +43,7 @@ TEST_F(RecalculationTest, TypedEntryShowsTheFiguresAndRatings) {
     EXPECT_EQ(figures(), (Texts{"15.51", "27.92", "152.08", "2103.27", "25.82"}));
     EXPECT_EQ(cell(0, 3), "Average");
     EXPECT_EQ(cell(4, 3), "Overweight");
-    EXPECT_EQ(readSettingsFile(), "[Settings]\nHeight=70.00\nWaist=34.00\nWeight=180.00\n");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\n");
 }
 
 TEST_F(RecalculationTest, TickingMetricConvertsStoresOnceAndRecomputes) {
@@ -61,7 +61,7 @@ TEST_F(RecalculationTest, TickingMetricConvertsStoresOnceAndRecomputes) {
     EXPECT_EQ(seenDuringTheSwitch, Texts(4, manImperial));
     EXPECT_EQ(writes, (Texts{"Metric=1", "Waist=87.04", "Weight=81.82", "Height=179.20"}));
     EXPECT_EQ(readSettingsFile(),
-              "[Settings]\nFemale=0\nHeight=179.20\nMetric=1\nWaist=87.04\nWeight=81.82\n");
+              "[Settings]\nWaist=87.04\nWeight=81.82\nHeight=179.20\nMetric=1\nFemale=0\n");
     EXPECT_EQ(fields(), (Texts{"87.04", "81.8181818181818", "179.2"}));
     EXPECT_EQ(text(IDC_WAIST_UNIT), "cm");
     EXPECT_EQ(text(IDC_WEIGHT_UNIT), "Kg");
@@ -96,7 +96,7 @@ TEST_F(RecalculationTest, SwitchingBackAndForthDoesNotDrift) {
     }
     EXPECT_EQ(fields(), (Texts{"34", "180", "70"}));
     EXPECT_EQ(readSettingsFile(),
-              "[Settings]\nFemale=0\nHeight=70.00\nMetric=0\nWaist=34.00\nWeight=180.00\n");
+              "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n");
 }
 
 TEST_F(RecalculationTest, AnInchIsTwoPointFiveSixCentimetres) {

@@ -1,0 +1,297 @@
+#include "framework/profile/profile_writer.h"
+
+#include "framework/profile/profile_file.h"
+#include "framework/profile/profile_lock.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+
+namespace fenwake {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// Polls of a lock held by someone else: often at first, then gently while it stays held.
+constexpr auto quickPoll = 5ms;
+constexpr auto slowPoll = 50ms;
+
+bool makeFolders(const std::string& path, std::string& problem) {
+    const std::string folder = path.substr(0, path.rfind('/'));
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+            problem = "cannot create the folder " + part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (slash == std::string::npos) {
+            return true;
+        }
+    }
+}
+
+} // namespace
+
+struct ProfileWriter::State {
+    explicit State(std::string filePath) : path(std::move(filePath)) {}
+
+    struct Queued {
+        std::string text;
+        std::uint64_t sequence;
+    };
+
+    // Under the mutex. Said on standard error when an episode starts.
+    void setTrouble(const std::string& newTrouble) {
+        if (newTrouble == trouble || abandoned) {
+            return;
+        }
+        if (trouble.empty()) {
+            std::fprintf(stderr, "fenwake: %s; the window goes on working\n", newTrouble.c_str());
+            std::fflush(stderr);
+        }
+        trouble = newTrouble;
+        if (onTrouble) {
+            onTrouble(trouble);
+        }
+    }
+
+    const std::string path;
+    mutable std::mutex mutex;
+    std::condition_variable wake;    // the writer: new values, a hurry, the end
+    std::condition_variable settled; // those who wait: a commit has ended
+    std::map<std::string, Queued> queued;
+    std::uint64_t nextSequence = 1;
+    std::uint64_t attempts = 0;
+    bool lastRefused = false; // the last commit found a file that is never replaced
+    bool hurry = false;
+    bool stopping = false;
+    bool abandoned = false;
+    std::string trouble;
+    std::function<void(const std::string&)> onTrouble;
+};
+
+ProfileWriter::ProfileWriter(std::string path) : state(std::make_shared<State>(std::move(path))) {}
+
+ProfileWriter::~ProfileWriter() {
+    finish(std::chrono::seconds(3));
+}
+
+void ProfileWriter::hand(const ProfileFileFormat::Changes& changes) {
+    const std::lock_guard lock(state->mutex);
+    if (state->path.empty()) {
+        state->setTrouble("settings not saved: no company key was named for the profile");
+        return;
+    }
+    for (const auto& [key, text] : changes) {
+        state->queued[key] = {text, state->nextSequence++};
+    }
+    if (!thread.joinable() && !state->abandoned) {
+        state->stopping = false;
+        thread = std::thread(run, state);
+    }
+    state->wake.notify_one();
+}
+
+bool ProfileWriter::waitUntilWritten(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(state->mutex);
+    state->hurry = true;
+    state->wake.notify_one();
+    return state->settled.wait_for(lock, timeout, [this] { return state->queued.empty(); });
+}
+
+void ProfileWriter::finish(std::chrono::milliseconds timeout) {
+    if (!thread.joinable()) {
+        return;
+    }
+    std::unique_lock lock(state->mutex);
+    const std::uint64_t attemptsBefore = state->attempts;
+    state->hurry = true;
+    state->wake.notify_one();
+    const bool written = state->settled.wait_for(lock, timeout, [&] {
+        return state->queued.empty() || (state->attempts > attemptsBefore && state->lastRefused);
+    });
+    state->stopping = true;
+    if (!state->queued.empty()) {
+        const std::string why =
+            written || !state->trouble.empty()
+                ? state->trouble
+                : "the disk took longer than " + std::to_string(timeout.count()) + " ms";
+        std::fprintf(stderr,
+                     "fenwake: closing without the last values saved (%s); the file is "
+                     "left as it was\n",
+                     why.c_str());
+        std::fflush(stderr);
+        state->abandoned = true;
+    }
+    state->wake.notify_one();
+    const bool abandoned = state->abandoned;
+    lock.unlock();
+    // A writer stuck in a system call is left to it: it holds its own share of the state and
+    // stops before it would rename anything.
+    if (abandoned) {
+        thread.detach();
+    } else {
+        thread.join();
+    }
+}
+
+std::string ProfileWriter::trouble() const {
+    const std::lock_guard lock(state->mutex);
+    return state->trouble;
+}
+
+void ProfileWriter::reportTrouble(const std::string& trouble) {
+    const std::lock_guard lock(state->mutex);
+    state->setTrouble(trouble);
+}
+
+void ProfileWriter::setTroubleCallback(std::function<void(const std::string&)> callback) {
+    const std::lock_guard lock(state->mutex);
+    state->onTrouble = std::move(callback);
+}
+
+void ProfileWriter::run(const std::shared_ptr<State>& shared) {
+    State& state = *shared;
+    auto backOff = std::chrono::duration_cast<Clock::duration>(firstRetry);
+    Clock::time_point retryAt{};
+    std::unique_lock lock(state.mutex);
+    while (!state.abandoned && !(state.stopping && state.queued.empty())) {
+        if (state.queued.empty()) {
+            state.wake.wait(lock);
+            continue;
+        }
+        if (!state.hurry && Clock::now() < retryAt) {
+            state.wake.wait_until(lock, retryAt);
+            continue;
+        }
+        state.hurry = false;
+        lock.unlock();
+        std::string problem;
+        const Outcome outcome = commit(state, problem);
+        lock.lock();
+        ++state.attempts;
+        state.lastRefused = outcome == Outcome::Refused;
+        if (outcome == Outcome::Committed) {
+            backOff = firstRetry;
+            retryAt = {};
+            if (state.queued.empty()) {
+                state.setTrouble({});
+            }
+        } else {
+            retryAt = Clock::now() + backOff;
+            backOff = std::min<Clock::duration>(backOff * 2, lastRetry);
+            state.setTrouble("settings not saved: " + problem);
+        }
+        state.settled.notify_all();
+    }
+}
+
+bool ProfileWriter::takeLock(State& state, ProfileLock& lock, std::string& problem) {
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+        switch (lock.tryAcquire(problem)) {
+        case ProfileLock::Outcome::Held:
+            return true;
+        case ProfileLock::Outcome::Failed:
+            return false;
+        case ProfileLock::Outcome::Busy:
+            break;
+        }
+        const bool longWait = Clock::now() - start >= lockWait;
+        {
+            const std::lock_guard guard(state.mutex);
+            if (state.abandoned) {
+                problem = "given up";
+                return false;
+            }
+            if (longWait) {
+                state.setTrouble("settings not saved: the settings are locked by a running "
+                                 "program (" +
+                                 state.path + ".lock)");
+            }
+        }
+        std::this_thread::sleep_for(longWait ? slowPoll : quickPoll);
+    }
+}
+
+// One locked read-merge-replace of everything queued.
+ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem) {
+    if (!makeFolders(state.path, problem)) {
+        return Outcome::Failed;
+    }
+    const ProfileFile file(state.path);
+    if (problem = file.refusal(); !problem.empty()) {
+        problem += ", and it is left as it is";
+        return Outcome::Refused;
+    }
+    ProfileLock lock(state.path);
+    if (!takeLock(state, lock, problem)) {
+        return Outcome::Failed;
+    }
+    file.removeLeftovers();
+    const ProfileFile::Contents current = file.read();
+    if (current.state == ProfileFile::State::Refused) {
+        problem = current.problem + ", and it is left as it is";
+        return Outcome::Refused;
+    }
+    if (!ProfileFileFormat::isProfileText(current.text)) {
+        problem = state.path + " is not a settings file, and it is left as it is";
+        return Outcome::Refused;
+    }
+    const auto [changes, sequences] = queuedChanges(state);
+    const std::optional<std::string> text = ProfileFileFormat::update(current.text, changes);
+    if (!text) {
+        problem = "the values cannot be changed in " + state.path +
+                  " without changing its other values, and it is left as it is";
+        return Outcome::Refused;
+    }
+    if (text->size() > ProfileFile::sizeLimit) {
+        problem = "the settings file would grow past 1 MiB, and it is left as it is";
+        return Outcome::Refused;
+    }
+    const auto mayRename = [&state] {
+        const std::lock_guard guard(state.mutex);
+        return !state.abandoned;
+    };
+    if (!file.replace(*text, problem, mayRename)) {
+        return Outcome::Failed;
+    }
+    // A key typed again meanwhile stays queued with its newer text.
+    const std::lock_guard guard(state.mutex);
+    for (const auto& [key, sequence] : sequences) {
+        if (const auto found = state.queued.find(key);
+            found != state.queued.end() && found->second.sequence == sequence) {
+            state.queued.erase(found);
+        }
+    }
+    return Outcome::Committed;
+}
+
+// What is queued, in the order it was handed over, and which hand-over each text came from.
+std::pair<ProfileFileFormat::Changes, std::map<std::string, std::uint64_t>>
+ProfileWriter::queuedChanges(State& state) {
+    const std::lock_guard guard(state.mutex);
+    std::vector<std::pair<std::uint64_t, std::string>> order;
+    std::map<std::string, std::uint64_t> sequences;
+    for (const auto& [key, queued] : state.queued) {
+        order.emplace_back(queued.sequence, key);
+        sequences[key] = queued.sequence;
+    }
+    std::sort(order.begin(), order.end());
+    ProfileFileFormat::Changes changes;
+    for (const auto& [sequence, key] : order) {
+        changes.emplace_back(key, state.queued.at(key).text);
+    }
+    return {changes, sequences};
+}
+
+} // namespace fenwake

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "framework/profile/profile_file_format.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace fenwake {
+
+class ProfileLock;
+
+// The one writer of a profile file, on a thread of its own, so that no disk, however slow or
+// busy, and no lock held by another program ever makes the window wait.
+//
+// Values handed to it are committed in the order they came, each hand-over whole, in one
+// locked read-merge-replace: under the file's lock the current file is read, only the lines
+// of the handed keys change, and the file is replaced atomically and durably. A key handed
+// again before it was written is written once, with its latest text. A commit that fails
+// keeps its values and is tried again on its own after a back-off that grows from
+// firstRetry to lastRetry; a lock held by a live program is waited for. What goes wrong is
+// the profile's trouble: said once on standard error and to the callback.
+class ProfileWriter {
+public:
+    static constexpr std::chrono::milliseconds lockWait{250}; // then the wait is reported
+    static constexpr std::chrono::milliseconds firstRetry{250};
+    static constexpr std::chrono::milliseconds lastRetry{5000};
+
+    explicit ProfileWriter(std::string path);
+    ~ProfileWriter(); // finishes, as finish() does, if that has not happened yet
+    ProfileWriter(const ProfileWriter&) = delete;
+    ProfileWriter& operator=(const ProfileWriter&) = delete;
+
+    void hand(const ProfileFileFormat::Changes& changes);
+
+    // True once everything handed over is on disk, false when the time ran out first. A commit
+    // waiting out its back-off is tried again at once.
+    bool waitUntilWritten(std::chrono::milliseconds timeout);
+
+    // Writes what is still pending and stops. What cannot be written in the time given (or at
+    // all, when the file is refused) is given up with one line on standard error; the file is
+    // then left as it was. A later hand-over starts the writer again.
+    void finish(std::chrono::milliseconds timeout);
+
+    // Why values are not being kept, in a sentence; empty while all is well.
+    std::string trouble() const;
+    void reportTrouble(const std::string& trouble);
+    // Called with the new trouble on whichever thread changed it, never after finish() gave
+    // up.
+    void setTroubleCallback(std::function<void(const std::string&)> callback);
+
+private:
+    struct State;
+    // Refused: the file is one that is never replaced (not a settings file, too large, not
+    // the user's), which waiting will not change.
+    enum class Outcome { Committed, Failed, Refused };
+    static void run(const std::shared_ptr<State>& state);
+    static Outcome commit(State& state, std::string& problem);
+    static std::pair<ProfileFileFormat::Changes, std::map<std::string, std::uint64_t>>
+    queuedChanges(State& state);
+    static bool takeLock(State& state, ProfileLock& lock, std::string& problem);
+
+    std::shared_ptr<State> state;
+    std::thread thread;
+};
+
+} // namespace fenwake

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The real program on an X server of its own, typed into with xdotool, against a real slow
+# disk and real signals:
+#
+#   slow-disk      every fsync and fdatasync made 300 ms slower by strace while "12345" is
+#                  typed 150 ms a key: the window's thread syncs, locks and renames nothing
+#                  and opens the settings file only once, at start, and the last value is on
+#                  disk within a few seconds of the last key.
+#   signal NAME    a value typed while another program holds the lock, then SIGNAME (TERM,
+#                  INT or HUP, as the end of a desktop session or Ctrl+C sends): the program
+#                  waits for the lock, writes the value, and only then ends, as the signal
+#                  ends it. Held for good, the lock makes it give up after three seconds with
+#                  one line on standard error, the file as it was.
+#
+# usage: settings_in_session_test.sh <fenwake> <settings_writer> slow-disk|signal NAME
+set -euo pipefail
+
+if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
+    exec env FENWAKE_UNDER_XVFB=1 "$(dirname "$0")/../support/with_xvfb.sh" -screen 1024x768x24 \
+        "$0" "$@"
+fi
+
+program=$1
+writer=$2
+mode=$3
+# shellcheck source=../support/fenwake_session.sh
+. "$(dirname "$0")/../support/fenwake_session.sh"
+
+stored=$'[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\n'
+printf '%s' "$stored" >"$settings"
+
+# The first field after Female is the waist: its text is selected by Tab, so typing replaces it.
+type_into_waist() {
+    keys Tab
+    xdotool type --delay "$2" "$1"
+}
+
+slow_disk() {
+    local trace=$work/trace
+    # No session bus to start on its own either: strace would wait for it to end.
+    launcher=(env DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+        strace -f -qq --seccomp-bpf -o "$trace"
+        -e trace=openat,fsync,fdatasync,flock,rename,renameat,renameat2
+        -e inject=fsync,fdatasync:delay_enter=300000)
+    start
+    type_into_waist 12345 150
+    expect_settings "Waist=12345.00" "Weight=180.00" "Height=70.00"
+    stop_with_escape
+
+    # The main thread is the one that opened the first file, before any other thread existed.
+    local main
+    main=$(awk 'NR == 1 { print $1 }' "$trace")
+    local waits
+    waits=$(awk -v main="$main" '$1 == main && $2 ~ /^(fsync|fdatasync|flock|rename)/' "$trace")
+    [ -z "$waits" ] || fail "the window's thread waited for the disk: $waits"
+    local opens
+    opens=$(awk -v main="$main" '$1 == main && /Kestrova/' "$trace" | wc -l)
+    [ "$opens" -eq 1 ] || fail "the window's thread opened the settings $opens times"
+    grep -q "fdatasync.*DELAYED" "$trace" || fail "no sync was made slow: the test tested nothing"
+    echo "a disk 300 ms slower a sync never made the window wait"
+}
+
+hold_lock() {
+    coproc HOLDER { exec "$writer" hold "$settings"; }
+    holder=$HOLDER_PID
+    local held
+    read -r held <&"${HOLDER[0]}"
+    [ "$held" = "held" ] || fail "the lock was not taken"
+}
+
+let_go_of_lock() {
+    eval "exec ${HOLDER[1]}>&-"
+    wait "$holder" || true
+}
+
+# Sends the signal and waits for the end; the status must be the signal's.
+end_with() {
+    kill -s "$1" "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    pid=
+    [ "$status" -eq $((128 + $(kill -l "$1"))) ] || fail "SIG$1 ended fenwake with status $status"
+}
+
+signal() {
+    local name=$1
+    hold_lock
+    start
+    type_into_waist 5 80
+    sleep 0.5
+    [ "$(cat "$settings"; echo .)" = "$stored." ] || fail "a value was stored under another program's lock"
+    # The holder ends a second after the signal; the kernel lets go of its lock.
+    (sleep 1 && kill "$holder") &
+    local releaser=$!
+    end_with "$name"
+    wait "$releaser"
+    wait "$holder" || true
+    [ "$(cat "$settings")" = $'[Settings]\nWaist=5.00\nWeight=180.00\nHeight=70.00' ] ||
+        fail "SIG$name ended fenwake before it wrote what was pending: $(cat "$work/stderr")"
+
+    # A lock that stays held: after three seconds the value is given up, and said so once.
+    hold_lock
+    : >"$work/stderr"
+    start
+    type_into_waist 6 80
+    sleep 0.5
+    end_with "$name"
+    let_go_of_lock
+    grep -q 'Waist=5.00' "$settings" || fail "the file changed although the lock was held"
+    [ "$(grep -c '^fenwake: closing without' "$work/stderr")" -eq 1 ] ||
+        fail "giving up was not said once: $(cat "$work/stderr")"
+    echo "SIG$name wrote what was pending first, and gave up after three seconds when it could not"
+}
+
+case "$mode" in
+slow-disk) slow_disk ;;
+signal) signal "$4" ;;
+*) fail "unknown mode $mode" ;;
+esac
