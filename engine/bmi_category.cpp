@@ -13,7 +13,11 @@ constexpr std::array<double, 3> indexThresholds{18.5, 24.9, 29.9};
 } // namespace
 
 BmiCategory categoriseBodyMassIndex(double bodyMassIndex) {
-    return static_cast<BmiCategory>(bandIndex(bodyMassIndex, indexThresholds));
+    return static_cast<BmiCategory>(bandIndex(bodyMassIndex, bodyMassIndexThresholds()));
+}
+
+std::span<const double, 3> bodyMassIndexThresholds() {
+    return indexThresholds;
 }
 
 std::string_view bmiCategoryLabel(BmiCategory category) {

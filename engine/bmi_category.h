@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace fenwake {
@@ -11,5 +12,8 @@ enum class BmiCategory { Underweight, Normal, Overweight, Obese };
 BmiCategory categoriseBodyMassIndex(double bodyMassIndex);
 
 std::string_view bmiCategoryLabel(BmiCategory category);
+
+// The upper ends of the categories below the last, lowest first.
+std::span<const double, 3> bodyMassIndexThresholds();
 
 } // namespace fenwake

@@ -14,8 +14,11 @@ constexpr std::array<double, 4> femaleThresholds{17.0, 20.0, 27.0, 31.0};
 } // namespace
 
 FatRating rateFatPercentage(double fatPercentage, bool female) {
-    const auto& thresholds = female ? femaleThresholds : maleThresholds;
-    return static_cast<FatRating>(bandIndex(fatPercentage, thresholds));
+    return static_cast<FatRating>(bandIndex(fatPercentage, fatPercentageThresholds(female)));
+}
+
+std::span<const double, 4> fatPercentageThresholds(bool female) {
+    return female ? femaleThresholds : maleThresholds;
 }
 
 std::string_view fatRatingLabel(FatRating rating) {

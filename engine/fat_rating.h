@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace fenwake {
@@ -11,5 +12,8 @@ enum class FatRating { VeryLow, Low, Average, High, VeryHigh };
 FatRating rateFatPercentage(double fatPercentage, bool female);
 
 std::string_view fatRatingLabel(FatRating rating);
+
+// The upper ends of the bands below the last, lowest first, for a man or a woman.
+std::span<const double, 4> fatPercentageThresholds(bool female);
 
 } // namespace fenwake

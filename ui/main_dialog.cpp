@@ -11,7 +11,9 @@
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
 #include "ui/about_dialog.h"
+#include "ui/result_explanations.h"
 
+#include <cmath>
 #include <string>
 
 namespace fenwake {
@@ -25,6 +27,20 @@ constexpr const char* columnHeadings[] = {"Qty", "Result", "Unit", "Description"
 constexpr int columnWidths[] = {116, 60, 40, 100};
 constexpr const char* rowNames[] = {"Fat Percentage", "Fat Body Mass", "Lean Body Mass",
                                     "Rest Metabolic Rate", "Body Mass Index"};
+constexpr const char* columnDescriptions[] = {
+    "What each row shows; its tool tip says how it is computed.", "The figure, to two decimals.",
+    "The figure's unit.", "The band the figure falls in."};
+
+struct Field {
+    int id;
+    const char* name;
+};
+constexpr Field fields[] = {{IDC_WAIST, "Waist"}, {IDC_WEIGHT, "Weight"}, {IDC_HEIGHT, "Height"}};
+
+// A rating says where a number stands; a figure that is no number stands nowhere.
+std::string ratingOf(double value, std::string_view label) {
+    return std::isfinite(value) ? std::string(label) : std::string();
+}
 // The widest figure the value column makes room for from the start: six digits before the
 // point. A wider one widens the column when it comes.
 constexpr const char* widestUsualFigure = "-000000.00";
@@ -97,6 +113,7 @@ void MainDialog::initResultsList() {
     resultsList.setExtendedStyle(windowstyle::listExtendedFullRowSelect);
     for (int column = quantityColumn; column <= descriptionColumn; ++column) {
         resultsList.insertColumn(column, columnHeadings[column]);
+        resultsList.setColumnDescription(column, columnDescriptions[column]);
     }
     for (int row = fatPercentageRow; row <= bodyMassIndexRow; ++row) {
         resultsList.insertItem(row, rowNames[row]);
@@ -122,6 +139,9 @@ void MainDialog::showUnitLabels() {
     describeControl(IDC_WAIST, metricUnits ? "cm" : "inches");
     describeControl(IDC_WEIGHT, metricUnits ? "kilograms" : "pounds");
     describeControl(IDC_HEIGHT, metricUnits ? "cm" : "inches");
+    setControlToolTip(IDC_WAIST, ResultExplanations::waistField(metricUnits));
+    setControlToolTip(IDC_WEIGHT, ResultExplanations::weightField(metricUnits));
+    setControlToolTip(IDC_HEIGHT, ResultExplanations::heightField(metricUnits));
 }
 
 void MainDialog::recalculate() {
@@ -133,13 +153,48 @@ void MainDialog::recalculate() {
     showLeanMass(result.leanMass);
     showRestMetabolicRate(result.restMetabolicRate);
     showBodyMassIndex(result.bodyMassIndex);
+    showEntryState(result);
+}
+
+// A field that holds no number leaves the figures at its last number: the window says so in
+// words, dims the list, and a screen reader hears it; otherwise it hears the new figures.
+void MainDialog::showEntryState(const CompositionResult& result) {
+    std::string marked;
+    for (const Field& field : fields) {
+        if (isFieldMarked(field.id)) {
+            marked += (marked.empty() ? "" : ", ") + std::string(field.name);
+        }
+    }
+    const std::string problem =
+        marked + ": enter a number. The figures are those of the last valid entry.";
+    resultsList.setOutOfDate(!marked.empty(), problem);
+    if (!marked.empty()) {
+        showNotice("entry", problem, problem);
+        announce(problem);
+        return;
+    }
+    clearNotice("entry");
+    const auto rated = [](double value, std::string_view unit, std::string_view label) {
+        const std::string rating = ratingOf(value, label);
+        return NumberText::twoDecimals(value) + std::string(unit) +
+               (rating.empty() ? "" : ", " + rating);
+    };
+    announce("Fat Percentage " +
+             rated(result.fatPercentage, " %",
+                   fatRatingLabel(rateFatPercentage(result.fatPercentage, female != 0))) +
+             "; Body Mass Index " +
+             rated(result.bodyMassIndex, "",
+                   bmiCategoryLabel(categoriseBodyMassIndex(result.bodyMassIndex))));
 }
 
 void MainDialog::showFatPercentage(double fatPercentage) {
     resultsList.setItemText(fatPercentageRow, resultColumn, NumberText::twoDecimals(fatPercentage));
     resultsList.setItemText(fatPercentageRow, unitColumn, "%");
     const FatRating rating = rateFatPercentage(fatPercentage, female != 0);
-    resultsList.setItemText(fatPercentageRow, descriptionColumn, fatRatingLabel(rating));
+    resultsList.setItemText(fatPercentageRow, descriptionColumn,
+                            ratingOf(fatPercentage, fatRatingLabel(rating)));
+    resultsList.setItemDescription(fatPercentageRow,
+                                   ResultExplanations::fatPercentage(fatPercentage, female != 0));
 }
 
 void MainDialog::showFatMass(double fatMass) {
@@ -153,18 +208,25 @@ void MainDialog::showLeanMass(double leanMass) {
 void MainDialog::showMass(int row, double mass) {
     resultsList.setItemText(row, resultColumn, NumberText::twoDecimals(mass));
     resultsList.setItemText(row, unitColumn, metric != 0 ? "Kg" : "Lbs");
+    resultsList.setItemDescription(row, row == fatMassRow
+                                            ? ResultExplanations::fatMass(metric != 0)
+                                            : ResultExplanations::leanMass(metric != 0));
 }
 
 void MainDialog::showRestMetabolicRate(double restMetabolicRate) {
     resultsList.setItemText(restMetabolicRateRow, resultColumn,
                             NumberText::twoDecimals(restMetabolicRate));
     resultsList.setItemText(restMetabolicRateRow, unitColumn, "Cals");
+    resultsList.setItemDescription(restMetabolicRateRow, ResultExplanations::restMetabolicRate());
 }
 
 void MainDialog::showBodyMassIndex(double bodyMassIndex) {
     resultsList.setItemText(bodyMassIndexRow, resultColumn, NumberText::twoDecimals(bodyMassIndex));
     const BmiCategory category = categoriseBodyMassIndex(bodyMassIndex);
-    resultsList.setItemText(bodyMassIndexRow, descriptionColumn, bmiCategoryLabel(category));
+    resultsList.setItemText(bodyMassIndexRow, descriptionColumn,
+                            ratingOf(bodyMassIndex, bmiCategoryLabel(category)));
+    resultsList.setItemDescription(bodyMassIndexRow,
+                                   ResultExplanations::bodyMassIndex(bodyMassIndex));
 }
 
 void MainDialog::onWaistChanged() {

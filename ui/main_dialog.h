@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/composition.h"
 #include "framework/dialog/dialog.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/icon.h"
@@ -28,6 +29,7 @@ private:
     void initResultsList();
     void showUnitLabels();
     void recalculate();
+    void showEntryState(const CompositionResult& result);
 
     void showFatPercentage(double fatPercentage);
     void showFatMass(double fatMass);

@@ -72,9 +72,9 @@ void Application::showProfileTrouble() {
     }
     const std::string trouble = userProfile ? userProfile->trouble() : std::string();
     if (trouble.empty()) {
-        mainDialog->clearNotice();
+        mainDialog->clearNotice("settings");
     } else {
-        mainDialog->showNotice("Settings are not being saved", trouble);
+        mainDialog->showNotice("settings", "Settings are not being saved", trouble);
     }
 }
 

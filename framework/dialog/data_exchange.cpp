@@ -1,6 +1,7 @@
 #include "framework/dialog/data_exchange.h"
 
 #include "framework/dialog/list_control.h"
+#include "framework/dialog/mark_colour.h"
 #include "framework/text/number_text.h"
 
 #include <QCheckBox>
@@ -11,22 +12,36 @@ namespace fenwake {
 namespace {
 
 const char* const notANumberHint = "Enter a number.";
+constexpr const char* markedProperty = "notANumber";
 
 void markField(QLineEdit& edit, bool notANumber) {
-    if (edit.property("notANumber").toBool() == notANumber) {
+    if (DataExchange::isMarked(edit) == notANumber) {
         return;
     }
-    edit.setProperty("notANumber", notANumber);
-    edit.setStyleSheet(notANumber ? "QLineEdit { border: 2px solid #c62828; }" : QString());
-    edit.setToolTip(notANumber ? notANumberHint : QString());
+    edit.setProperty(markedProperty, notANumber);
+    const QPalette& palette = edit.palette();
+    const QColor red =
+        MarkColour::alarm({palette.color(QPalette::Window), palette.color(QPalette::Base)});
+    edit.setStyleSheet(notANumber ? QString("QLineEdit { border: 2px solid %1; }").arg(red.name())
+                                  : QString());
+    DataExchange::showToolTip(edit);
     DataExchange::describe(edit);
 }
 
 } // namespace
 
+bool DataExchange::isMarked(const QWidget& control) {
+    return control.property(markedProperty).toBool();
+}
+
+void DataExchange::showToolTip(QWidget& control) {
+    control.setToolTip(isMarked(control) ? QString(notANumberHint)
+                                         : control.property(toolTipProperty).toString());
+}
+
 void DataExchange::describe(QWidget& control) {
     QString description = control.property(descriptionProperty).toString();
-    if (control.property("notANumber").toBool()) {
+    if (isMarked(control)) {
         description += description.isEmpty() ? notANumberHint : QString(". ") + notANumberHint;
     }
     control.setAccessibleDescription(description);

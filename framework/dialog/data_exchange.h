@@ -23,7 +23,8 @@ public:
 
     // Writing shows the number with fifteen significant digits. Reading takes the whole text
     // as one finite decimal number; text that is not one leaves the member as it was and
-    // marks the field (a red frame and the tool tip "Enter a number.") until it is again.
+    // marks the field (a red frame and the tool tip "Enter a number.") until it is again. The
+    // red comes from the palette, so that it stands out on a light desktop and a dark one.
     void edit(int id, double& value);
 
     // Binds the list-view control to the object that wraps it, at the first exchange.
@@ -33,6 +34,11 @@ public:
     // followed by "Enter a number." while the field is marked.
     static constexpr const char* descriptionProperty = "fenwakeDescription";
     static void describe(QWidget& control);
+    // A control's tool tip: the one its dialog gave it (under this property), or "Enter a
+    // number." while the field is marked.
+    static constexpr const char* toolTipProperty = "fenwakeToolTip";
+    static void showToolTip(QWidget& control);
+    static bool isMarked(const QWidget& control);
 
 private:
     Dialog& dialog;

@@ -1,11 +1,13 @@
 #include "framework/dialog/dialog.h"
 
 #include "framework/application/application.h"
+#include "framework/dialog/announcer.h"
 #include "framework/dialog/client_area.h"
 #include "framework/dialog/control_factory.h"
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/dialog_units.h"
 #include "framework/dialog/dialog_window.h"
+#include "framework/dialog/notice_area.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/window_style.h"
 #include "framework/profile/profile_batch.h"
@@ -14,7 +16,6 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,23 +40,6 @@ Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate) {
     return flags;
 }
 
-QWidget* createNoticeLine(QWidget& dialog) {
-    auto* line = new QWidget(&dialog);
-    auto* layout = new QHBoxLayout(line);
-    const int margin = dialog.fontMetrics().height() / 4;
-    layout->setContentsMargins(margin * 2, margin, margin * 2, margin);
-    auto* sign = new QLabel(line);
-    const int size = dialog.style()->pixelMetric(QStyle::PM_SmallIconSize);
-    sign->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size));
-    auto* text = new QLabel(line);
-    text->setObjectName("noticeText");
-    text->setTextFormat(Qt::PlainText);
-    layout->addWidget(sign);
-    layout->addWidget(text, 1);
-    dialog.layout()->addWidget(line);
-    return line;
-}
-
 } // namespace
 
 const MessageEntry Dialog::messageEntries[] = {
@@ -68,7 +52,8 @@ const MessageMap Dialog::messages{nullptr, messageEntries};
 struct Dialog::Window {
     QPointer<DialogWindow> dialog;
     QPointer<ClientArea> clientArea;
-    QPointer<QWidget> notice;
+    QPointer<NoticeArea> notices;
+    QPointer<Announcer> announcer;
     std::map<int, QPointer<QWidget>> controls;
     QIcon largeIcon;
     QIcon smallIcon;
@@ -130,11 +115,14 @@ bool Dialog::createWindow() {
     dialog->layout()->setSizeConstraint(clientArea->grows() ? QLayout::SetDefaultConstraint
                                                             : QLayout::SetFixedSize);
     dialog->setHasEdits(factory.createdEdits());
-    applyNotice();
+    applyNotices();
     placeAtTemplatePosition(ownerDialog, dialogTemplate->rect, units);
 
     if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
         factory.firstTabStop()->setFocus(Qt::TabFocusReason);
+        // The focus shows from the first frame, not only once a key has moved it: a Space
+        // would otherwise tick a box nobody saw had the focus.
+        dialog->setAttribute(Qt::WA_KeyboardFocusChange);
     }
     return hasWindow();
 }
@@ -317,34 +305,53 @@ void Dialog::placeInCentre() {
     dialog.setGeometry(area);
 }
 
-void Dialog::showNotice(std::string_view text, std::string_view detail) {
-    noticeText = text;
-    noticeDetail = detail;
-    applyNotice();
+void Dialog::showNotice(std::string_view matter, std::string_view text, std::string_view detail) {
+    notices[std::string(matter)] = {std::string(text), std::string(detail)};
+    applyNotices();
 }
 
-void Dialog::clearNotice() {
-    noticeText.clear();
-    noticeDetail.clear();
-    applyNotice();
+void Dialog::clearNotice(std::string_view matter) {
+    if (const auto found = notices.find(matter); found != notices.end()) {
+        found->second = {};
+        applyNotices();
+    }
 }
 
-void Dialog::applyNotice() {
-    if (!hasWindow() || (noticeText.empty() && !windowState->notice)) {
+void Dialog::applyNotices() {
+    if (!hasWindow()) {
         return;
     }
-    if (!windowState->notice) {
-        windowState->notice = createNoticeLine(*windowState->dialog);
+    for (const auto& [matter, notice] : notices) {
+        if (notice.text.empty() && !windowState->notices) {
+            continue;
+        }
+        if (!windowState->notices) {
+            windowState->notices = new NoticeArea(*windowState->dialog);
+        }
+        windowState->notices->setLine(matter, qtText(notice.text), qtText(notice.detail));
     }
-    QWidget& line = *windowState->notice;
-    auto* text = line.findChild<QLabel*>("noticeText");
-    text->setText(qtText(noticeText));
-    text->setAccessibleDescription(qtText(noticeDetail));
-    line.setToolTip(qtText(noticeDetail));
-    for (QLabel* label : line.findChildren<QLabel*>()) {
-        label->setToolTip(line.toolTip());
+}
+
+void Dialog::setControlToolTip(int id, std::string_view text) {
+    if (QWidget* widget = control(id)) {
+        widget->setProperty(DataExchange::toolTipProperty, qtText(text));
+        DataExchange::showToolTip(*widget);
     }
-    line.setVisible(!noticeText.empty());
+}
+
+bool Dialog::isFieldMarked(int id) const {
+    const QWidget* widget = control(id);
+    return widget != nullptr && DataExchange::isMarked(*widget);
+}
+
+void Dialog::announce(std::string_view text) {
+    if (!hasWindow()) {
+        return;
+    }
+    if (!windowState->announcer) {
+        windowState->announcer = new Announcer(windowState->dialog);
+    }
+    windowState->announcer->announce(qtText(text));
 }
 
 QWidget* Dialog::window() const {

@@ -9,6 +9,7 @@
 
 #include "framework/message/message_target.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -74,11 +75,21 @@ public:
     // in between (a menu bar added after centring, for one).
     void centreWindow();
 
-    // A quiet line along the foot of the window: a warning sign and a short text, with the
-    // detail as its tool tip. It takes no focus and blocks nothing; it stays until cleared,
-    // also across the window being created again.
-    void showNotice(std::string_view text, std::string_view detail);
-    void clearNotice();
+    // A quiet line along the foot of the window, one for each matter: a warning sign and a
+    // short text, with the detail as its tool tip. It takes no focus and blocks nothing; it
+    // stays until cleared, also across the window being created again.
+    void showNotice(std::string_view matter, std::string_view text, std::string_view detail);
+    void clearNotice(std::string_view matter);
+
+    // A control's tool tip, which a field marked as not a number trades for "Enter a number."
+    // while it is marked.
+    void setControlToolTip(int id, std::string_view text);
+    // Whether the field is marked as not holding a number, since the last form update.
+    bool isFieldMarked(int id) const;
+
+    // Says the text to a screen reader, wherever the focus is; of texts that come quickly one
+    // after another only the last is said.
+    void announce(std::string_view text);
 
     QWidget* window() const;
     QWidget* control(int id) const;
@@ -112,7 +123,7 @@ private:
     void placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
                                  const DialogUnits& units);
     void placeInCentre();
-    void applyNotice();
+    void applyNotices();
     Dialog* owner() const;
 
     struct Window;
@@ -122,8 +133,11 @@ private:
     int formUpdateDepth = 0;
     int lastEndCode = -1;
     bool centred = false;
-    std::string noticeText;
-    std::string noticeDetail;
+    struct Notice {
+        std::string text;
+        std::string detail;
+    };
+    std::map<std::string, Notice, std::less<>> notices;
 };
 
 } // namespace fenwake

@@ -117,4 +117,27 @@ bool ListControl::reserveColumnWidth(int column, std::string_view widestText) {
     return view != nullptr;
 }
 
+bool ListControl::setItemDescription(int row, std::string_view description) {
+    ReportView* view = binding->view;
+    if (view == nullptr || row < 0 || row >= view->rowCount()) {
+        return false;
+    }
+    view->setRowDescription(row, qtText(description));
+    return true;
+}
+
+bool ListControl::setColumnDescription(int column, std::string_view description) {
+    ReportView* view = viewWithColumn(column);
+    if (view != nullptr) {
+        view->horizontalHeaderItem(column)->setToolTip(qtText(description));
+    }
+    return view != nullptr;
+}
+
+void ListControl::setOutOfDate(bool outOfDate, std::string_view reason) {
+    if (ReportView* view = binding->view) {
+        view->setOutOfDate(outOfDate ? qtText(reason) : QString());
+    }
+}
+
 } // namespace fenwake

@@ -15,7 +15,9 @@ class ReportView;
 
 // A report-view list: columns with headings, rows of text cells. The object wraps the list
 // control of a dialog once a form update has bound it; before that, and after the window is
-// gone, every operation does nothing and reports failure. No text in it is ever cut.
+// gone, every operation does nothing and reports failure. No text in it is ever cut. Ctrl+C,
+// and Copy in its context menu, copy the selected rows (all rows when none is selected) as
+// tab-separated lines and as an HTML table; Copy All copies every row.
 class ListControl : public MessageTarget {
 public:
     ListControl();
@@ -39,6 +41,14 @@ public:
     // Keeps the column wide enough for that text, shown or not, so that the figures a column
     // can hold fit from the start.
     bool reserveColumnWidth(int column, std::string_view widestText);
+
+    // What a row or a column heading means, in a sentence or two: its tool tip, and what a
+    // screen reader says with it.
+    bool setItemDescription(int row, std::string_view description);
+    bool setColumnDescription(int column, std::string_view description);
+    // While the texts are out of date they show dimmed, and the reason comes first in the
+    // list's tool tips.
+    void setOutOfDate(bool outOfDate, std::string_view reason);
 
 protected:
     // The default handling of the left button: the list's own selection.

@@ -1,16 +1,49 @@
 #include "framework/dialog/report_view.h"
 
+#include "framework/dialog/mark_colour.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace fenwake {
 
+namespace {
+
+// Cells drawn as the style draws them, but for the style's faint focus frame: the view draws
+// its own, around the whole current row.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+};
+
+} // namespace
+
 ReportView::ReportView(double designScale, QWidget* parent)
-    : QTableWidget(parent), scale(designScale) {}
+    : QTableWidget(parent), scale(designScale) {
+    setItemDelegate(new CellDelegate(this));
+}
 
 void ReportView::addColumn(int index, const QString& heading) {
     insertColumn(index);
@@ -26,6 +59,7 @@ void ReportView::addColumn(int index, const QString& heading) {
 
 void ReportView::addRow(int index, const QString& text) {
     insertRow(index);
+    rowDescriptions.insert(rowDescriptions.begin() + index, QString());
     // The row's own name is its header, which screen readers announce with each cell.
     setVerticalHeaderItem(index, new QTableWidgetItem(text));
     for (Column& column : columns) {
@@ -37,21 +71,57 @@ void ReportView::addRow(int index, const QString& text) {
 }
 
 void ReportView::setCellText(int row, int column, const QString& text) {
-    QTableWidgetItem* cell = item(row, column);
-    if (cell != nullptr && cell->text() == text) {
+    QTableWidgetItem* existing = item(row, column);
+    if (existing != nullptr && existing->text() == text) {
         return;
     }
-    if (cell != nullptr) {
-        cell->setText(text);
-    } else {
-        setItem(row, column, new QTableWidgetItem(text));
-    }
+    cellItem(row, column)->setText(text);
     if (column == 0) {
         verticalHeaderItem(row)->setText(text);
     }
     columns[static_cast<std::size_t>(column)].cells[static_cast<std::size_t>(row)] =
         text.isEmpty() ? 0 : cellWidth(column, text);
     fitColumn(column);
+}
+
+// The cell's item, made when it has none yet, with its row's description.
+QTableWidgetItem* ReportView::cellItem(int row, int column) {
+    if (QTableWidgetItem* existing = item(row, column)) {
+        return existing;
+    }
+    auto* cell = new QTableWidgetItem;
+    const QString& description = rowDescriptions[static_cast<std::size_t>(row)];
+    cell->setToolTip(description);
+    cell->setData(Qt::AccessibleDescriptionRole, description);
+    setItem(row, column, cell);
+    return cell;
+}
+
+void ReportView::setRowDescription(int row, const QString& description) {
+    rowDescriptions[static_cast<std::size_t>(row)] = description;
+    for (int column = 0; column < columnCount(); ++column) {
+        QTableWidgetItem* cell = cellItem(row, column);
+        cell->setToolTip(description);
+        cell->setData(Qt::AccessibleDescriptionRole, description);
+    }
+}
+
+void ReportView::setOutOfDate(const QString& reason) {
+    if (reason == outOfDateReason) {
+        return;
+    }
+    outOfDateReason = reason;
+    setPalette(QPalette()); // back to the window's own
+    if (!reason.isEmpty()) {
+        QPalette dimmed = palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            dimmed.setColor(group, QPalette::Text,
+                            dimmed.color(QPalette::Disabled, QPalette::Text));
+        }
+        setPalette(dimmed);
+    }
+    setToolTip(reason);
+    setAccessibleDescription(reason);
 }
 
 void ReportView::setDesignWidth(int column, int designPixels) {
@@ -66,24 +136,19 @@ void ReportView::reserveWidth(int column, const QString& widestText) {
     fitColumn(column);
 }
 
-// The margins the style puts around a cell's text, asked of the style once, with a text of
-// known width.
+// The margins the style leaves on either side of a cell's text when it draws it.
 int ReportView::textMargins() {
     if (margins < 0) {
-        QStyleOptionViewItem option;
-        initViewItemOption(&option);
-        option.features |= QStyleOptionViewItem::HasDisplay;
-        option.text = QStringLiteral("0");
-        margins =
-            style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() -
-            fontMetrics().horizontalAdvance(option.text);
+        margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     }
     return margins;
 }
 
-// As the item delegate measures a cell: the text in the view's font, with the margins.
+// As the style lays a cell's text out to draw it: the text's width to the next whole pixel
+// (a text a fraction of a pixel wider than its room is cut short), with the margins.
 int ReportView::textWidth(const QString& text) {
-    return fontMetrics().horizontalAdvance(text) + textMargins();
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) +
+           textMargins();
 }
 
 // A cell's width as far as its column needs to know it. Shaping a text to measure it is the
@@ -137,6 +202,92 @@ QSize ReportView::sizeHint() const {
         height += rowHeight(row);
     }
     return {width, height};
+}
+
+std::vector<int> ReportView::rowsToCopy(bool everyRow) const {
+    std::set<int> selected;
+    if (!everyRow) {
+        for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+            selected.insert(index.row());
+        }
+    }
+    std::vector<int> rows(selected.begin(), selected.end());
+    if (rows.empty()) {
+        for (int row = 0; row < rowCount(); ++row) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+void ReportView::copyRows(bool everyRow) const {
+    QString text;
+    QString html = QStringLiteral("<table>");
+    for (const int row : rowsToCopy(everyRow)) {
+        QStringList cells;
+        html += QStringLiteral("<tr>");
+        for (int column = 0; column < columnCount(); ++column) {
+            const QTableWidgetItem* cell = item(row, column);
+            cells << (cell != nullptr ? cell->text() : QString());
+            html += QStringLiteral("<td>") + cells.back().toHtmlEscaped() + QStringLiteral("</td>");
+        }
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    auto* copied = new QMimeData;
+    copied->setText(text);
+    copied->setHtml(html);
+    QApplication::clipboard()->setMimeData(copied);
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyRows(false);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void ReportView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("Copy"));
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* copyAll = menu.addAction(QStringLiteral("Copy All"));
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == copy || chosen == copyAll) {
+        copyRows(chosen == copyAll);
+    }
+}
+
+void ReportView::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid() || columnCount() == 0) {
+        return;
+    }
+    const QRect row = visualRect(model()->index(current.row(), 0))
+                          .united(visualRect(model()->index(current.row(), columnCount() - 1)));
+    const bool selected = selectionModel()->isRowSelected(current.row(), QModelIndex());
+    const QColor background = palette().color(selected ? QPalette::Highlight : QPalette::Base);
+    QPainter painter(viewport());
+    painter.setPen(QPen(MarkColour::outline(palette(), background), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(row.adjusted(1, 1, -1, -1));
+}
+
+// While the texts are out of date, every tool tip says so first.
+bool ReportView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !outOfDateReason.isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QTableWidgetItem* cell = itemAt(help->pos());
+        const QString detail = cell != nullptr ? cell->toolTip() : QString();
+        QToolTip::showText(help->globalPos(),
+                           detail.isEmpty() ? outOfDateReason : outOfDateReason + "\n\n" + detail,
+                           viewport());
+        return true;
+    }
+    return QTableWidget::viewportEvent(event);
 }
 
 } // namespace fenwake

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QTableWidget>
 
+#include <QString>
+
 #include <vector>
 
 namespace fenwake {
@@ -12,6 +14,10 @@ namespace fenwake {
 // window's font, as dialog units are; and no column is ever narrower than its heading and its
 // widest cell with the style's margins, so no text is ever cut. A cell is measured when its
 // text changes, never when it is painted.
+//
+// Rows are copied whole (Ctrl+C, and the context menu's Copy and Copy All), as tab-separated
+// lines and as an HTML table. The current row, while the list has the focus, is framed in a
+// colour of the palette that stands out from the row.
 class ReportView : public QTableWidget {
 public:
     // designScale: the window font's size against the template's design font.
@@ -23,9 +29,22 @@ public:
     void setDesignWidth(int column, int designPixels);
     // The column stays wide enough for this text, whether a cell shows it yet or not.
     void reserveWidth(int column, const QString& widestText);
+    // The tool tip and accessible description of every cell of the row.
+    void setRowDescription(int row, const QString& description);
+    // Texts that are out of date show dimmed, the reason first in every tool tip; an empty
+    // reason ends it.
+    void setOutOfDate(const QString& reason);
+    // The rows as a person pastes them: tab-separated lines, and an HTML table.
+    void copyRows(bool everyRow) const;
 
     // Every column and row whole, without scroll bars.
     QSize sizeHint() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     struct Column {
@@ -39,8 +58,12 @@ private:
     int textWidth(const QString& text);
     int widthAtMost(const QString& text);
     void fitColumn(int column);
+    QTableWidgetItem* cellItem(int row, int column);
+    std::vector<int> rowsToCopy(bool everyRow) const;
 
     double scale;
+    QString outOfDateReason;
+    std::vector<QString> rowDescriptions;
     int margins = -1; // what the style adds to a text's width in a cell; measured once
     QHash<char16_t, int> characterWidths;
     std::vector<Column> columns;

@@ -3,6 +3,7 @@
 // overlapping, the results readable without scrolling, and the window growing as it should.
 // Each case leaves a screenshot in FENWAKE_SCREENSHOTS, named after FENWAKE_LAYOUT.
 #include "res/resource_ids.h"
+#include "tests/support/drawn_text_width.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
 
@@ -53,11 +54,7 @@ protected:
         EXPECT_TRUE(dialog->window()->grab().save(folder + "/" + name));
     }
 
-    // A cell's text with the margins the item delegate leaves on either side.
-    int textWidth(const QString& text) const {
-        const int margin = results()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        return results()->fontMetrics().horizontalAdvance(text) + 2 * margin;
-    }
+    int textWidth(const QString& text) const { return test::drawnTextWidth(*results(), text); }
 };
 
 INSTANTIATE_TEST_SUITE_P(

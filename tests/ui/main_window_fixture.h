@@ -68,13 +68,14 @@ protected:
         }
         return values;
     }
-    // The quiet line that says the values are not being kept, or "" while it is hidden.
-    std::string notice() const {
-        const auto* line = dialog->window()->findChild<QLabel*>("noticeText");
+    // The quiet line at the foot of the window for a matter ("settings": the values are not
+    // being kept; "entry": a field holds no number), or "" while it is hidden.
+    std::string notice(const char* matter = "settings") const {
+        const auto* line = dialog->window()->findChild<QLabel*>(QString("notice-") + matter);
         return line != nullptr && line->isVisible() ? line->text().toStdString() : std::string();
     }
-    std::string noticeDetail() const {
-        const auto* line = dialog->window()->findChild<QLabel*>("noticeText");
+    std::string noticeDetail(const char* matter = "settings") const {
+        const auto* line = dialog->window()->findChild<QLabel*>(QString("notice-") + matter);
         return line != nullptr ? line->toolTip().toStdString() : std::string();
     }
 

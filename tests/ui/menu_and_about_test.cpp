@@ -133,10 +133,11 @@ TEST_F(MenuTest, AboutShowsIconNameAndContactAndChangesNothing) {
         Qt::Key_Return);
     EXPECT_EQ(caption, "About");
     EXPECT_TRUE(hasIcon);
-    ASSERT_EQ(texts.size(), 2);
+    ASSERT_EQ(texts.size(), 3);
     EXPECT_EQ(texts[0], "Fenwake 1.1");
     EXPECT_EQ(texts[1].count('\n'), 1);
     EXPECT_TRUE(texts[1].contains("Copyright"));
+    EXPECT_EQ(texts[2], "The figures are estimates from simple formulas, not medical advice.");
 
     EXPECT_EQ(visibleAboutBoxes(), 0);
     EXPECT_EQ(fields(), (std::vector<std::string>{"34", "180", "70"}));

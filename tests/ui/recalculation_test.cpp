@@ -2,6 +2,8 @@
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
 
+#include <QAccessible>
+
 namespace fenwake {
 namespace {
 
@@ -19,6 +21,15 @@ protected:
         type(keys);
     }
     void clickMetric() { QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton); }
+    QWidget* announcer() const {
+        return dialog->window()->findChild<QWidget*>("fenwake-announcer");
+    }
+    // What was last said to a screen reader.
+    std::string announced() const {
+        QWidget* widget = announcer();
+        return widget != nullptr && widget->isVisible() ? widget->accessibleName().toStdString()
+                                                        : std::string();
+    }
 };
 
 TEST_F(RecalculationTest, EveryKeystrokeRecomputesAndStores) {
@@ -140,9 +151,13 @@ TEST_F(RecalculationTest, FemaleStoresOnlyItselfAndRerates) {
     EXPECT_EQ(cell(0, 1), "15.51");
 }
 
-TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStore) {
+// Text that is no number leaves the figures at the last number, and everyone is told: a line
+// in the window a keyboard user sees, the list dimmed with the reason in its tool tip, the
+// same said to a screen reader. All of it goes once the text is a number again.
+TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStoreAndIsToldToEveryone) {
     writeSettingsFile(manImperial);
     openWindow();
+    const QColor normalText = results()->palette().color(QPalette::Text);
     focusField(IDC_WEIGHT);
     edit(IDC_WEIGHT)->selectAll();
     press(Qt::Key_Delete);
@@ -151,6 +166,51 @@ TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStore) {
     EXPECT_EQ(writes, (Texts{"Weight=180.00", "Weight=180.00", "Weight=180.00"}));
     EXPECT_EQ(edit(IDC_WEIGHT)->toolTip(), "Enter a number.");
     EXPECT_EQ(figures()[0], "15.51");
+    const std::string told =
+        "Weight: enter a number. The figures are those of the last valid entry.";
+    EXPECT_EQ(notice("entry"), told);
+    EXPECT_EQ(results()->toolTip().toStdString(), told);
+    EXPECT_EQ(results()->palette().color(QPalette::Text),
+              results()->palette().color(QPalette::Disabled, QPalette::Text));
+    EXPECT_TRUE(QTest::qWaitFor([this, &told] { return announced() == told; }, 5000))
+        << announced();
+
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
+    type("9");
+    EXPECT_EQ(notice("entry"), "");
+    EXPECT_TRUE(results()->toolTip().isEmpty());
+    EXPECT_EQ(results()->palette().color(QPalette::Text), normalText);
+    EXPECT_EQ(edit(IDC_WEIGHT)->toolTip(), "Your weight, in pounds.");
+}
+
+// A screen reader hears the new figures wherever the focus is, once typing pauses: the last
+// figures only, not one announcement a key.
+TEST_F(RecalculationTest, TheNewFiguresAreAnnouncedOnceTypingPauses) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    // Each announcement shows the notification anew; a screen reader speaks it as it shows.
+    struct ShowCounter : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            shown += event->type() == QEvent::Show ? 1 : 0;
+            return false;
+        }
+        int shown = 0;
+    } counter;
+    replaceField(IDC_WAIST, "3");
+    ASSERT_NE(announcer(), nullptr);
+    announcer()->installEventFilter(&counter);
+    int& shown = counter.shown;
+    type("5");
+    QTest::mouseClick(checkBox(IDC_FEMALE), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown > 0; }, 5000));
+    QTest::qWait(2 * 350);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(announced(), "Fat Percentage 29.85 %, High; Body Mass Index 25.82, Overweight");
+    QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer());
+    ASSERT_NE(notification, nullptr);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    EXPECT_FALSE(announcer()->hasFocus());
 }
 
 TEST_F(RecalculationTest, SwitchingUnitsReplacesBadTextWithTheConvertedLastValue) {
@@ -161,7 +221,8 @@ TEST_F(RecalculationTest, SwitchingUnitsReplacesBadTextWithTheConvertedLastValue
     clickMetric();
     EXPECT_EQ(writes[1], "Waist=87.04");
     EXPECT_EQ(text(IDC_WAIST), "87.04");
-    EXPECT_TRUE(edit(IDC_WAIST)->toolTip().isEmpty());
+    EXPECT_EQ(edit(IDC_WAIST)->toolTip(),
+              "Your waist: measure around it at the navel, in centimetres.");
 }
 
 } // namespace

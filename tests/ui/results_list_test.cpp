@@ -1,9 +1,15 @@
 #include "res/resource_ids.h"
+#include "tests/support/drawn_text_width.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
 #include <QStyle>
+#include <QTimer>
 
 #include <cmath>
 
@@ -16,11 +22,8 @@ using test::readSettingsFile;
 using test::writeSettingsFile;
 using Figures = std::vector<std::string>;
 
-// The widths a list's columns get for texts: the text in the list's font, with the margins
-// the item delegate leaves on either side.
 int widthFor(const QTableWidget& list, const QString& text) {
-    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-    return list.fontMetrics().horizontalAdvance(text) + 2 * margin;
+    return test::drawnTextWidth(list, text);
 }
 
 // The handheld's pixel widths, scaled as dialog units are: by the window font's size against
@@ -124,7 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Rated{"[Settings]\nWaist=34\nWeight=180\nHeight=70\n", "Average", "Overweight"},
                     Rated{"[Settings]\nWaist=80\nWeight=65\nHeight=170\nMetric=1\nFemale=1\n",
                           "High", "Normal"},
-                    Rated{"[Settings]\nWaist=40\nWeight=150\nHeight=55\n", "Very High", "Obese"}));
+                    Rated{"[Settings]\nWaist=40\nWeight=150\nHeight=55\n", "Very High", "Obese"},
+                    // No weight and no height: no number to rate, so no rating.
+                    Rated{"[Settings]\nWaist=100\nWeight=0\nHeight=0\n", "", ""},
+                    Rated{"[Settings]\nWaist=34\nWeight=180\nHeight=0\n", "Average", ""}));
 
 TEST_P(ShowsRatings, BesideTheFatPercentageAndTheIndex) {
     writeSettingsFile(GetParam().settings);
@@ -133,11 +139,12 @@ TEST_P(ShowsRatings, BesideTheFatPercentageAndTheIndex) {
     EXPECT_EQ(cell(4, 3), GetParam().indexCategory);
 }
 
+// A figure that is no number gets no rating: "-inf" is not "Very Low", nor "nan" "Obese".
 TEST_F(MainWindowTest, AllZeroEntryShowsWhatTheDivisionsGive) {
     openWindow();
     EXPECT_EQ(figures(), (Figures{"-inf", "-98.42", "98.42", "1361.15", "nan"}));
-    EXPECT_EQ(cell(0, 3), "Very Low");
-    EXPECT_EQ(cell(4, 3), "Obese");
+    EXPECT_EQ(cell(0, 3), "");
+    EXPECT_EQ(cell(4, 3), "");
 }
 
 TEST_F(MainWindowTest, CellsWithoutContentStayEmpty) {
@@ -165,6 +172,130 @@ TEST_F(MainWindowTest, TappingARowSelectsItWholeAndChangesNothingElse) {
     }
     EXPECT_EQ(figures(), before);
     EXPECT_EQ(readSettingsFile(), manImperial);
+}
+
+struct Explained {
+    const char* name;
+    const char* settings;
+    int row;
+    const char* says;
+};
+
+void PrintTo(const Explained& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ExplainsItsFigures : public MainWindowTest, public testing::WithParamInterface<Explained> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsList, ExplainsItsFigures,
+    testing::Values(
+        Explained{"a_mans_band_marked", manImperial, 0,
+                  "A man's bands: Very Low up to 10, Low up to 13, Average up to 17 (this figure), "
+                  "High up to 25, Very High above 25."},
+        Explained{"a_womans_band_marked",
+                  "[Settings]\nWaist=80\nWeight=65\nHeight=170\nMetric=1\nFemale=1\n", 0,
+                  "A woman's bands: Very Low up to 17, Low up to 20, Average up to 27, High up to "
+                  "31 (this figure), Very High above 31."},
+        Explained{"an_index_band_marked", manImperial, 4,
+                  "Bands: Underweight up to 18.5, Normal up to 24.9, Overweight up to 29.9 (this "
+                  "figure), Obese above 29.9."},
+        Explained{"no_band_for_no_number", "", 4,
+                  "Normal up to 24.9, Overweight up to 29.9, Obese above 29.9. An estimate"},
+        Explained{"masses_in_the_units_shown",
+                  "[Settings]\nWaist=80\nWeight=65\nHeight=170\nMetric=1\n", 1,
+                  "weight less lean body mass, in kilograms."},
+        Explained{"lean_mass_formula", manImperial, 2,
+                  "1.082 times weight, less 4.15 times waist, plus 98.42 for a man or 76.76 for a "
+                  "woman, from pounds and inches; in pounds."},
+        Explained{"calories", manImperial, 3, "13.83 for each pound of lean body mass."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Each row says what its figure is and how it comes from the entries, in its tool tip and to
+// a screen reader alike, and that it is an estimate.
+TEST_P(ExplainsItsFigures, InTheRowsToolTip) {
+    writeSettingsFile(GetParam().settings);
+    openWindow();
+    for (int column = 0; column < 4; ++column) {
+        const QTableWidgetItem* item = results()->item(GetParam().row, column);
+        ASSERT_NE(item, nullptr) << column;
+        const std::string tip = item->toolTip().toStdString();
+        EXPECT_NE(tip.find(GetParam().says), std::string::npos) << tip;
+        EXPECT_TRUE(tip.ends_with(" An estimate from a simple formula, not medical advice."))
+            << tip;
+        EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), item->toolTip());
+    }
+}
+
+class CopyTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        writeSettingsFile(manImperial);
+        openWindow();
+        QApplication::clipboard()->clear();
+    }
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTableWidget* list = results();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualRect(list->model()->index(row, 1)).center());
+    }
+    static std::string copied() { return QApplication::clipboard()->text().toStdString(); }
+    // Opens the list's context menu and chooses the item with this text.
+    void chooseFromContextMenu(const QString& text) {
+        QTimer::singleShot(0, [text] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == text) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            FAIL() << "no " << text.toStdString() << " in the context menu";
+        });
+        QTableWidget* list = results();
+        const QPoint point = list->visualRect(list->model()->index(0, 0)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point,
+                                list->viewport()->mapToGlobal(point));
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+};
+
+const std::string allRows = "Fat Percentage\t15.51\t%\tAverage\n"
+                            "Fat Body Mass\t27.92\tLbs\t\n"
+                            "Lean Body Mass\t152.08\tLbs\t\n"
+                            "Rest Metabolic Rate\t2103.27\tCals\t\n"
+                            "Body Mass Index\t25.82\t\tOverweight\n";
+
+// The figures are copied as shown, a row a line, with their names, units and ratings, so that
+// a spreadsheet splits them into cells; rich targets get a table.
+TEST_F(CopyTest, CtrlCCopiesTheSelectedRowsOrAllWhole) {
+    results()->setFocus();
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copied(), allRows);
+
+    clickRow(0);
+    clickRow(4, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copied(),
+              "Fat Percentage\t15.51\t%\tAverage\nBody Mass Index\t25.82\t\tOverweight\n");
+    const QString html = QApplication::clipboard()->mimeData()->html();
+    EXPECT_TRUE(html.contains("<tr><td>Body Mass Index</td><td>25.82</td><td></td>"
+                              "<td>Overweight</td></tr>"))
+        << html.toStdString();
+
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copied(), allRows);
+}
+
+TEST_F(CopyTest, TheContextMenuCopiesTheSelectionOrEverything) {
+    clickRow(3);
+    chooseFromContextMenu("Copy");
+    EXPECT_EQ(copied(), "Rest Metabolic Rate\t2103.27\tCals\t\n");
+    chooseFromContextMenu("Copy All");
+    EXPECT_EQ(copied(), allRows);
 }
 
 } // namespace

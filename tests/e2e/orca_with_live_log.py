@@ -1,0 +1,22 @@
+# Runs Debian's Orca as it is, with one difference: its debug file is written a line at a time,
+# so that a test reads what Orca said as soon as it said it (Orca opens the file with Python's
+# default block buffering, which would hold back the last lines until more follow).
+#
+# usage: python3 orca_with_live_log.py <debug file>
+import builtins
+import sys
+
+debug_file = sys.argv[1]
+system_open = builtins.open
+
+
+def open_debug_file_by_lines(file, mode="r", *arguments, **keywords):
+    if file == debug_file and "w" in mode:
+        return system_open(file, mode, 1)
+    return system_open(file, mode, *arguments, **keywords)
+
+
+builtins.open = open_debug_file_by_lines
+sys.argv = ["orca", "--debug-file=" + debug_file]
+with system_open("/usr/bin/orca") as orca:
+    exec(compile(orca.read(), "/usr/bin/orca", "exec"))
