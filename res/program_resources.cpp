@@ -75,7 +75,7 @@ DialogTemplate aboutDialog() {
         label(noId, "Fenwake 1.1", {38, 11, 92, 8}),
         label(noId, "Copyright (C) 2026 Kestrova\nfenwake@kestrova.example", {7, 92, 126, 29}),
         // In the room the box leaves free, where every reader of it sees it.
-        label(noId, "The figures are estimates from simple formulas, not medical advice.",
+        label(noId, "The figures are estimates\nfrom simple formulas,\nnot medical advice.",
               {7, 40, 126, 29}),
     };
     return dialog;

@@ -120,9 +120,6 @@ bool Dialog::createWindow() {
 
     if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
         factory.firstTabStop()->setFocus(Qt::TabFocusReason);
-        // The focus shows from the first frame, not only once a key has moved it: a Space
-        // would otherwise tick a box nobody saw had the focus.
-        dialog->setAttribute(Qt::WA_KeyboardFocusChange);
     }
     return hasWindow();
 }

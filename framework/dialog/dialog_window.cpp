@@ -40,6 +40,23 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+bool DialogWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        // Qt hides the focus again as it hands the focus back to the window, after this
+        // event: so the focus is shown once that is done. A click clears it, as it should.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setAttribute(Qt::WA_KeyboardFocusChange);
+                if (QWidget* focus = focusWidget()) {
+                    focus->update();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::event(event);
+}
+
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);

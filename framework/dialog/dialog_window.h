@@ -12,7 +12,9 @@ class Dialog;
 // The Qt window of a Dialog. It turns the window's own input into the dialog's messages:
 // Escape is Cancel, the close button is OK, Return is OK when the dialog has no edits (a
 // stray Enter after typing a number must not close a calculator), a left click on the window
-// is a left-button-down message, and focus moving in or out of an edit is reported.
+// is a left-button-down message, and focus moving in or out of an edit is reported. Whenever
+// the window becomes the active one, the focus shows at once, as if a key had moved it: a
+// Space would otherwise tick a box nobody saw had the focus.
 class DialogWindow : public QDialog {
 public:
     DialogWindow(Dialog& owner, QWidget* parent);
@@ -24,6 +26,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

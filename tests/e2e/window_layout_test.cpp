@@ -23,8 +23,19 @@ using test::writeSettingsFile;
 
 struct Entry {
     const char* name;
-    const char* settings;
-    bool ordinary; // figures of six digits or fewer before the point
+    const char* waist; // nothing at all stored when null
+    const char* weight;
+    const char* height;
+    bool ordinary = true; // figures of six digits or fewer before the point
+    bool metricWoman = false;
+
+    std::string settings() const {
+        if (waist == nullptr) {
+            return {};
+        }
+        return std::string("[Settings]\nWaist=") + waist + "\nWeight=" + weight +
+               "\nHeight=" + height + (metricWoman ? "\nMetric=1\nFemale=1\n" : "\n");
+    }
 };
 
 void PrintTo(const Entry& entry, std::ostream* out) {
@@ -39,9 +50,28 @@ std::string environment(const char* name, const char* otherwise) {
 class WindowLayout : public MainWindowTest, public testing::WithParamInterface<Entry> {
 protected:
     void SetUp() override {
-        writeSettingsFile(GetParam().settings);
+        writeSettingsFile(GetParam().settings());
         openWindow();
         QApplication::processEvents();
+    }
+
+    void typeInto(int id, const char* text) {
+        focusField(id);
+        edit(id)->selectAll();
+        type(text);
+    }
+
+    void expectEveryCellFits() {
+        QTableWidget* list = results();
+        for (int column = 0; column < list->columnCount(); ++column) {
+            SCOPED_TRACE("column " + std::to_string(column));
+            EXPECT_LE(list->horizontalHeader()->sectionSizeHint(column), list->columnWidth(column));
+            for (int row = 0; row < list->rowCount(); ++row) {
+                EXPECT_LE(textWidth(QString::fromStdString(cell(row, column))),
+                          list->columnWidth(column))
+                    << cell(row, column);
+            }
+        }
     }
 
     // The window as it opened, for people to look at.
@@ -57,31 +87,46 @@ protected:
     int textWidth(const QString& text) const { return test::drawnTextWidth(*results(), text); }
 };
 
+// The worked entries, and entries that take every row up to 1e15 and down to -1e15 (each of
+// them drives one row there, and the others wherever that leads).
 INSTANTIATE_TEST_SUITE_P(
     Layout, WindowLayout,
-    testing::Values(
-        Entry{"worked_man", "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\n", true},
-        Entry{"worked_woman",
-              "[Settings]\nWaist=80.00\nWeight=65.00\nHeight=170.00\nMetric=1\nFemale=1\n", true},
-        Entry{"negative", "[Settings]\nWaist=-12345.67\nWeight=-12345.67\nHeight=-12345.67\n",
-              true},
-        Entry{"nothing_entered", "", true},
-        Entry{"infinite", "[Settings]\nWaist=30\nWeight=1e300\nHeight=1e-300\n", false},
-        Entry{"huge", "[Settings]\nWaist=1e15\nWeight=1e15\nHeight=1e15\n", false}),
+    testing::Values(Entry{"worked_man", "34.00", "180.00", "70.00"},
+                    Entry{"worked_woman", "80.00", "65.00", "170.00", true, true},
+                    Entry{"negative", "-12345.67", "-12345.67", "-12345.67"},
+                    Entry{"nothing_entered", nullptr, "0", "0"},
+                    Entry{"infinite", "30", "1e300", "1e-300", false},
+                    Entry{"huge", "1e15", "1e15", "1e15", false},
+                    Entry{"waist_3459", "3459", "180", "70"},
+                    Entry{"fat_percentage_up", "2409638554216.87", "1", "1", false},
+                    Entry{"fat_percentage_down", "-2409638554216.87", "1", "1", false},
+                    Entry{"masses_apart", "240963855421686.7", "1", "1", false},
+                    Entry{"masses_crossed", "-240963855421686.7", "1", "1", false},
+                    Entry{"rate_down", "17424312531190", "1", "1", false},
+                    Entry{"rate_up", "-17424312531190", "1", "1", false},
+                    Entry{"index_up", "0", "1422475106685.63", "1", false},
+                    Entry{"index_down", "0", "-1422475106685.63", "1", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Loaded from the settings file, and typed into the fields: no figure is cut.
 TEST_P(WindowLayout, EveryResultFitsItsColumn) {
     saveScreenshot();
-    QTableWidget* list = results();
-    for (int column = 0; column < list->columnCount(); ++column) {
-        SCOPED_TRACE("column " + std::to_string(column));
-        EXPECT_LE(list->horizontalHeader()->sectionSizeHint(column), list->columnWidth(column));
-        for (int row = 0; row < list->rowCount(); ++row) {
-            EXPECT_LE(textWidth(QString::fromStdString(cell(row, column))),
-                      list->columnWidth(column))
-                << cell(row, column);
-        }
+    {
+        SCOPED_TRACE("loaded");
+        expectEveryCellFits();
     }
+    writeSettingsFile("");
+    dialog.reset();
+    application.setRegistryKey("Kestrova");
+    openWindow();
+    typeInto(IDC_WAIST, GetParam().waist != nullptr ? GetParam().waist : "0");
+    typeInto(IDC_WEIGHT, GetParam().weight);
+    typeInto(IDC_HEIGHT, GetParam().height);
+    {
+        SCOPED_TRACE("typed");
+        expectEveryCellFits();
+    }
+    QTableWidget* list = results();
     for (int row = 0; row < list->rowCount(); ++row) {
         EXPECT_GE(list->rowHeight(row), list->fontMetrics().height());
     }
