@@ -127,6 +127,18 @@ void MainDialog::initResultsList() {
         resultsList.setColumnWidth(column, columnWidths[column]);
     }
     resultsList.reserveColumnWidth(resultColumn, widestUsualFigure);
+    // Every unit and rating fits from the start, so that none ever widens the window.
+    for (const char* unit : {"%", "Lbs", "Kg", "Cals"}) {
+        resultsList.reserveColumnWidth(unitColumn, unit);
+    }
+    for (int rating = 0; rating <= static_cast<int>(FatRating::VeryHigh); ++rating) {
+        resultsList.reserveColumnWidth(descriptionColumn,
+                                       fatRatingLabel(static_cast<FatRating>(rating)));
+    }
+    for (int category = 0; category <= static_cast<int>(BmiCategory::Obese); ++category) {
+        resultsList.reserveColumnWidth(descriptionColumn,
+                                       bmiCategoryLabel(static_cast<BmiCategory>(category)));
+    }
     nameControl(IDC_RESULTS, "Results");
 }
 

@@ -7,9 +7,11 @@
 
 namespace fenwake {
 
-ClientArea::ClientArea(QWidget* parent, QSize templateSize)
-    : QWidget(parent), smallest(templateSize) {
-    setMinimumSize(smallest);
+ClientArea::ClientArea(QWidget* parent, QSize formSize) : QWidget(parent), smallest(formSize) {}
+
+void ClientArea::setFormSize(QSize formSize) {
+    smallest = formSize;
+    updateGeometry();
 }
 
 void ClientArea::setGrowingControl(QWidget* control) {
@@ -28,12 +30,19 @@ QSize ClientArea::sizeHint() const {
     const double factor =
         std::max(static_cast<double>(smallest.width() + extra.width()) / smallest.width(),
                  static_cast<double>(smallest.height() + extra.height()) / smallest.height());
-    return {static_cast<int>(std::ceil(smallest.width() * factor)),
-            static_cast<int>(std::ceil(smallest.height() * factor))};
+    return QSize(static_cast<int>(std::ceil(smallest.width() * factor)),
+                 static_cast<int>(std::ceil(smallest.height() * factor)))
+        .expandedTo(minimumSizeHint());
 }
 
+// The form's size, and more where the growing control would otherwise be cut.
 QSize ClientArea::minimumSizeHint() const {
-    return smallest;
+    if (!growing) {
+        return smallest;
+    }
+    const QSize wanted = growing->minimumSizeHint();
+    return smallest + QSize(std::max(0, wanted.width() - growingAtSmallest.width()),
+                            std::max(0, wanted.height() - growingAtSmallest.height()));
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event) {

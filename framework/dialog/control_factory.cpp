@@ -3,6 +3,7 @@
 #include "framework/dialog/dialog.h"
 #include "framework/dialog/dialog_units.h"
 #include "framework/dialog/dialog_window.h"
+#include "framework/dialog/form_layout.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/report_view.h"
 #include "framework/dialog/window_style.h"
@@ -43,21 +44,6 @@ double designScale(const QWidget& widget, int designPointSize) {
     return pixels / (designPointSize * 96.0 / 72.0);
 }
 
-// What a control needs to show its whole text in the window's font. A template sized for
-// another font may give it less; it then grows to the right and down from its place.
-QSize wholeTextSize(const QWidget& widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return label->fontMetrics().size(0, label->text());
-    }
-    if (qobject_cast<const QCheckBox*>(&widget) != nullptr) {
-        return widget.sizeHint();
-    }
-    if (qobject_cast<const QLineEdit*>(&widget) != nullptr) {
-        return {0, widget.minimumSizeHint().height()};
-    }
-    return {};
-}
-
 void reportClicks(QAbstractButton& button, Dialog& dialog, int id) {
     QObject::connect(&button, &QAbstractButton::clicked, &button, [&dialog, id] {
         dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
@@ -73,9 +59,11 @@ ControlFactory::ControlFactory(Dialog& ownerDialog, DialogWindow& dialogWindow, 
 std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dialogTemplate) {
     designPointSize = dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8;
     std::map<int, QWidget*> controls;
+    std::vector<FormLayout::Item> items;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = createControl(control);
-        place(*widget, control);
+        items.push_back(
+            {widget, templatePlace(*widget, control), control.id == dialogTemplate.growingControl});
         joinTabOrder(*widget, control);
         widget->setEnabled(!has(control.style, style::disabled));
         widget->setVisible(has(control.style, style::visible));
@@ -87,6 +75,9 @@ std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dia
             controls.emplace(control.id, widget);
         }
     }
+    const QSize templateSize(units.toPixelsX(dialogTemplate.rect.width),
+                             units.toPixelsY(dialogTemplate.rect.height));
+    form = FormLayout(templateSize, units.toPixelsX(2)).arrange(items);
     return controls;
 }
 
@@ -203,20 +194,17 @@ QWidget* ControlFactory::createListView(const ControlTemplate& control) {
     return list;
 }
 
-void ControlFactory::place(QWidget& widget, const ControlTemplate& control) const {
+// The template's rectangle in pixels; an icon takes the size of its icon, whatever the
+// template says.
+QRect ControlFactory::templatePlace(const QWidget& widget, const ControlTemplate& control) const {
     const TemplateRect& r = control.rect;
-    const int x = units.toPixelsX(r.x);
-    const int y = units.toPixelsY(r.y);
-    const int right = units.toPixelsX(r.x + r.width);
-    const int bottom = units.toPixelsY(r.y + r.height);
-    if (auto* label = qobject_cast<QLabel*>(&widget); label && !label->pixmap().isNull()) {
-        // An icon control takes the size of its icon, whatever the template says.
-        widget.setGeometry(QRect(QPoint(x, y), label->pixmap().deviceIndependentSize().toSize()));
-        return;
+    const QPoint topLeft(units.toPixelsX(r.x), units.toPixelsY(r.y));
+    if (const auto* label = qobject_cast<const QLabel*>(&widget);
+        label && !label->pixmap().isNull()) {
+        return {topLeft, label->pixmap().deviceIndependentSize().toSize()};
     }
-    const QSize needed = wholeTextSize(widget);
-    widget.setGeometry(x, y, std::max(right - x, needed.width()),
-                       std::max(bottom - y, needed.height()));
+    return {topLeft,
+            QPoint(units.toPixelsX(r.x + r.width) - 1, units.toPixelsY(r.y + r.height) - 1)};
 }
 
 void ControlFactory::joinTabOrder(QWidget& widget, const ControlTemplate& control) {

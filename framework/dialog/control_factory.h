@@ -2,6 +2,9 @@
 
 #include "framework/dialog/dialog_template.h"
 
+#include <QRect>
+#include <QSize>
+
 #include <map>
 
 class QWidget;
@@ -19,8 +22,11 @@ public:
     ControlFactory(Dialog& dialog, DialogWindow& window, QWidget& clientArea,
                    const DialogUnits& units);
 
-    // Creates every control; returns the controls that have an id of their own.
+    // Creates every control and places it (form_layout.h); returns the controls that have an
+    // id of their own.
     std::map<int, QWidget*> createControls(const DialogTemplate& dialogTemplate);
+    // The size the placed controls need: the template's, or more where the style needs it.
+    QSize formSize() const { return form; }
 
     QWidget* firstTabStop() const { return firstStop; }
     bool createdEdits() const { return editsCreated; }
@@ -31,7 +37,7 @@ private:
     QWidget* createEdit(const ControlTemplate& control);
     QWidget* createStatic(const ControlTemplate& control);
     QWidget* createListView(const ControlTemplate& control);
-    void place(QWidget& widget, const ControlTemplate& control) const;
+    QRect templatePlace(const QWidget& widget, const ControlTemplate& control) const;
     void joinTabOrder(QWidget& widget, const ControlTemplate& control);
 
     Dialog& dialog;
@@ -43,6 +49,7 @@ private:
     QWidget* lastStop = nullptr;
     QWidget* previousLabel = nullptr;
     bool editsCreated = false;
+    QSize form;
 };
 
 } // namespace fenwake

@@ -30,8 +30,16 @@ namespace fenwake {
 
 namespace {
 
-Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+// An application window with no owner is a normal top-level window for the window manager;
+// every other dialog is a dialog, of its owner when it has one.
+Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate, bool owned) {
+    const bool application =
+        (dialogTemplate.extendedStyle & windowstyle::extendedApplicationWindow) != 0 && !owned;
+    Qt::WindowFlags flags =
+        (application ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (application) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+    }
     const bool closable = (dialogTemplate.style & windowstyle::systemMenu) != 0 ||
                           (dialogTemplate.extendedStyle & windowstyle::extendedCaptionOkButton);
     if (closable) {
@@ -95,7 +103,7 @@ bool Dialog::createWindow() {
     auto* dialog = new DialogWindow(*this, ownerDialog ? ownerDialog->window() : nullptr);
     windowState = std::make_unique<Window>();
     windowState->dialog = dialog;
-    dialog->setWindowFlags(windowFlags(*dialogTemplate));
+    dialog->setWindowFlags(windowFlags(*dialogTemplate, ownerDialog != nullptr));
     dialog->setWindowTitle(QString::fromStdString(dialogTemplate->caption));
     if (dialogTemplate->fontName != "System") {
         dialog->setFont(
@@ -109,6 +117,7 @@ bool Dialog::createWindow() {
     for (const auto& [id, widget] : factory.createControls(*dialogTemplate)) {
         windowState->controls.emplace(id, widget);
     }
+    clientArea->setFormSize(factory.formSize());
     if (QWidget* growing = control(dialogTemplate->growingControl)) {
         clientArea->setGrowingControl(growing);
     }

@@ -43,6 +43,7 @@ public:
 ReportView::ReportView(double designScale, QWidget* parent)
     : QTableWidget(parent), scale(designScale) {
     setItemDelegate(new CellDelegate(this));
+    applyPalette();
 }
 
 void ReportView::addColumn(int index, const QString& heading) {
@@ -111,15 +112,7 @@ void ReportView::setOutOfDate(const QString& reason) {
         return;
     }
     outOfDateReason = reason;
-    setPalette(QPalette()); // back to the window's own
-    if (!reason.isEmpty()) {
-        QPalette dimmed = palette();
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            dimmed.setColor(group, QPalette::Text,
-                            dimmed.color(QPalette::Disabled, QPalette::Text));
-        }
-        setPalette(dimmed);
-    }
+    applyPalette();
     setToolTip(reason);
     setAccessibleDescription(reason);
 }
@@ -131,8 +124,9 @@ void ReportView::setDesignWidth(int column, int designPixels) {
 }
 
 void ReportView::reserveWidth(int column, const QString& widestText) {
-    int& wanted = columns[static_cast<std::size_t>(column)].wanted;
-    wanted = std::max(wanted, textWidth(widestText));
+    Column& reserving = columns[static_cast<std::size_t>(column)];
+    reserving.wanted = std::max(reserving.wanted, textWidth(widestText));
+    reserving.reserved = true;
     fitColumn(column);
 }
 
@@ -178,21 +172,84 @@ int ReportView::widthAtMost(const QString& text) {
 }
 
 void ReportView::fitColumn(int column) {
-    const Column& measured = columns[static_cast<std::size_t>(column)];
+    Column& measured = columns[static_cast<std::size_t>(column)];
     const int widestCell = measured.cells.empty()
                                ? 0
                                : *std::max_element(measured.cells.begin(), measured.cells.end());
     const int width = std::max({measured.wanted, measured.heading, widestCell});
-    if (columnWidth(column) != width) {
-        setColumnWidth(column, width);
+    if (measured.fitted != width) {
+        measured.fitted = width;
+        spreadLastColumn();
         updateGeometry();
     }
 }
 
+// The last column takes what room the others leave, and never less than its texts need; the
+// others are as wide as their texts (a column that was the last one, before another came,
+// gives its spread back).
+void ReportView::spreadLastColumn() {
+    if (columns.empty()) {
+        return;
+    }
+    int others = 0;
+    for (std::size_t column = 0; column + 1 < columns.size(); ++column) {
+        others += columns[column].fitted;
+        if (columnWidth(static_cast<int>(column)) != columns[column].fitted) {
+            setColumnWidth(static_cast<int>(column), columns[column].fitted);
+        }
+    }
+    const int last = columnCount() - 1;
+    const int width = std::max(columns.back().fitted, viewport()->width() - others);
+    if (columnWidth(last) != width) {
+        setColumnWidth(last, width);
+    }
+}
+
+void ReportView::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    spreadLastColumn();
+}
+
+// The window's palette, but for two things: the texts keep their colour without the focus,
+// and they are dimmed while out of date.
+void ReportView::applyPalette() {
+    if (applyingPalette) {
+        return;
+    }
+    applyingPalette = true;
+    QPalette own = parentWidget() != nullptr ? parentWidget()->palette() : QApplication::palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::HighlightedText}) {
+        own.setColor(QPalette::Inactive, role, own.color(QPalette::Active, role));
+    }
+    if (!outOfDateReason.isEmpty()) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            own.setColor(group, QPalette::Text, own.color(QPalette::Disabled, QPalette::Text));
+        }
+    }
+    setPalette(own);
+    applyingPalette = false;
+}
+
+void ReportView::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::StyleChange) {
+        applyPalette();
+    }
+}
+
 QSize ReportView::sizeHint() const {
+    return sizeFor(false);
+}
+
+QSize ReportView::minimumSizeHint() const {
+    return sizeFor(true);
+}
+
+QSize ReportView::sizeFor(bool usualWidths) const {
     int width = 2 * frameWidth();
-    for (int column = 0; column < columnCount(); ++column) {
-        width += columnWidth(column);
+    for (const Column& column : columns) {
+        width += usualWidths && column.reserved ? std::max(column.wanted, column.heading)
+                                                : column.fitted;
     }
     int height = 2 * frameWidth();
     if (!horizontalHeader()->isHidden()) {

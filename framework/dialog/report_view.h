@@ -15,6 +15,9 @@ namespace fenwake {
 // widest cell with the style's margins, so no text is ever cut. A cell is measured when its
 // text changes, never when it is painted.
 //
+// The last column reaches the list's right edge, so that its heading does too. Texts keep the
+// palette's normal text colour while the list has no focus, as some styles would grey them.
+//
 // Rows are copied whole (Ctrl+C, and the context menu's Copy and Copy All), as tab-separated
 // lines and as an HTML table. The current row, while the list has the focus, is framed in a
 // colour of the palette that stands out from the row.
@@ -39,17 +42,25 @@ public:
 
     // Every column and row whole, without scroll bars.
     QSize sizeHint() const override;
+    // Every column at its usual width and every row: smaller, and a column would be cut. A
+    // column that reserves room for its texts is usually as wide as that (a wider figure
+    // scrolls); any other as its texts are.
+    QSize minimumSizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Column {
-        int wanted = 0;  // the scaled design width, or a reserved text's
-        int heading = 0; // the heading with its margins
+        int wanted = 0;        // the scaled design width, or a reserved text's
+        int heading = 0;       // the heading with its margins
+        int fitted = 0;        // what its texts need: its width, but for the last column's spread
+        bool reserved = false; // wanted holds the texts it makes room for from the start
         std::vector<int> cells;
     };
 
@@ -59,10 +70,14 @@ private:
     int widthAtMost(const QString& text);
     void fitColumn(int column);
     QTableWidgetItem* cellItem(int row, int column);
+    void spreadLastColumn();
+    void applyPalette();
+    QSize sizeFor(bool usualWidths) const;
     std::vector<int> rowsToCopy(bool everyRow) const;
 
     double scale;
     QString outOfDateReason;
+    bool applyingPalette = false;
     std::vector<QString> rowDescriptions;
     int margins = -1; // what the style adds to a text's width in a cell; measured once
     QHash<char16_t, int> characterWidths;

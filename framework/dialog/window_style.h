@@ -41,5 +41,8 @@ constexpr std::uint32_t dialogModalFrame = 0x00000080;
 // Extended dialog style: the caption carries an OK button. Our windows have a close button
 // instead, and closing acts as OK.
 constexpr std::uint32_t extendedCaptionOkButton = 0x80000000;
+// Extended style: an application's own window, which the task list shows: for the window
+// manager a normal window that can be minimised and maximised, not a dialog of another one.
+constexpr std::uint32_t extendedApplicationWindow = 0x00040000;
 
 } // namespace fenwake::windowstyle

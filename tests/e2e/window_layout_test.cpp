@@ -198,9 +198,28 @@ TEST_P(WindowLayout, MakingTheWindowLargerGivesTheListTheRoom) {
     window->resize(1, 1);
     QApplication::processEvents();
     EXPECT_EQ(window->size(), window->minimumSize());
-    EXPECT_EQ(edit(IDC_WAIST)->parentWidget()->size(),
-              edit(IDC_WAIST)->parentWidget()->minimumSize());
+    const QWidget* client = edit(IDC_WAIST)->parentWidget();
+    EXPECT_EQ(client->size(), client->minimumSizeHint());
+    // At the smallest size every column is whole, the margins are even, and the last
+    // column's heading reaches the list's right edge.
+    QTableWidget* view = results();
+    int columns = 0;
+    for (int column = 0; column < view->columnCount(); ++column) {
+        columns += view->columnWidth(column);
+    }
+    if (GetParam().ordinary) {
+        EXPECT_EQ(columns, view->viewport()->width());
+        EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    }
+    EXPECT_EQ(view->x(), client->width() - view->geometry().right() - 1);
     window->resize(window->size() + QSize(120, 90));
+    QApplication::processEvents();
+    EXPECT_EQ(view->x(), client->width() - view->geometry().right() - 1);
+    columns = 0;
+    for (int column = 0; column < view->columnCount(); ++column) {
+        columns += view->columnWidth(column);
+    }
+    EXPECT_GE(columns, view->viewport()->width());
 }
 
 } // namespace

@@ -1,0 +1,121 @@
+#include "framework/dialog/form_layout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <map>
+
+namespace fenwake {
+
+FormLayout::FormLayout(QSize size, int controlSpacing)
+    : templateSize(size), spacing(controlSpacing) {}
+
+QSize FormLayout::needed(const QWidget& widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return label->pixmap().isNull() ? label->fontMetrics().size(0, label->text())
+                                        : label->pixmap().deviceIndependentSize().toSize();
+    }
+    if (qobject_cast<const QCheckBox*>(&widget) != nullptr) {
+        return widget.sizeHint();
+    }
+    if (qobject_cast<const QLineEdit*>(&widget) != nullptr) {
+        return {0, widget.minimumSizeHint().height()}; // a long text scrolls; no edit is cut
+    }
+    return {};
+}
+
+// Controls whose template rows overlap, top to bottom.
+std::vector<FormLayout::Band> FormLayout::bands(const std::vector<Item>& items) const {
+    std::vector<std::size_t> order(items.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&items](std::size_t a, std::size_t b) {
+        return items[a].place.top() < items[b].place.top();
+    });
+    std::vector<Band> result;
+    for (const std::size_t index : order) {
+        const QRect& place = items[index].place;
+        if (result.empty() || place.top() > result.back().bottom) {
+            result.push_back({place.top(), place.bottom(), {}});
+        }
+        result.back().bottom = std::max(result.back().bottom, place.bottom());
+        result.back().items.push_back(index);
+    }
+    return result;
+}
+
+QSize FormLayout::arrange(std::vector<Item>& items) const {
+    std::vector<QSize> sizes;
+    int leftMargin = templateSize.width();
+    int lowest = 0;
+    for (const Item& item : items) {
+        const QSize wanted = item.growing ? QSize() : needed(*item.widget);
+        sizes.push_back(item.place.size().expandedTo(wanted));
+        leftMargin = std::min(leftMargin, item.place.left());
+        lowest = std::max(lowest, item.place.bottom() + 1);
+    }
+    const std::vector<Band> rows = bands(items);
+
+    // Down: each band by what the bands above it grew, centred in its own growth.
+    std::vector<int> down(items.size(), 0);
+    int grown = 0;
+    for (const Band& band : rows) {
+        int growth = 0;
+        for (const std::size_t i : band.items) {
+            growth = std::max(growth, sizes[i].height() - items[i].place.height());
+        }
+        for (const std::size_t i : band.items) {
+            down[i] = grown + (growth - (sizes[i].height() - items[i].place.height())) / 2;
+        }
+        grown += growth;
+    }
+
+    // Across: how far each template column moves, never less than the columns before it.
+    std::map<int, int> across;
+    for (const Item& item : items) {
+        across.emplace(item.place.left(), 0);
+    }
+    int shift = 0;
+    for (auto& [left, moved] : across) {
+        for (const Band& band : rows) {
+            for (const std::size_t b : band.items) {
+                if (items[b].place.left() != left) {
+                    continue;
+                }
+                for (const std::size_t a : band.items) {
+                    const QRect& before = items[a].place;
+                    if (before.right() < left) {
+                        shift = std::max(shift, before.left() + across[before.left()] +
+                                                    sizes[a].width() + spacing - left);
+                    }
+                }
+            }
+        }
+        moved = shift;
+    }
+
+    QSize form(templateSize.width(), templateSize.height() + grown);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].growing) {
+            const QRect& place = items[i].place;
+            const QRect moved(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
+            form = form.expandedTo(QSize(moved.right() + 1 + leftMargin, moved.bottom() + 1));
+        }
+    }
+    const int bottomMargin = templateSize.height() - lowest;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const QRect& place = items[i].place;
+        QRect moved(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
+        if (items[i].growing) {
+            moved.setRight(form.width() - leftMargin - 1);
+            moved.setBottom(std::max(moved.bottom(), form.height() - bottomMargin - 1));
+        }
+        items[i].widget->setGeometry(moved);
+    }
+    return form;
+}
+
+} // namespace fenwake

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+class QWidget;
+
+namespace fenwake {
+
+// The places of a dialog's controls. The template gives each its place, order and
+// proportions; but a control that the style draws larger than its template rectangle (a
+// taller edit, a wider check box, a longer text) pushes what stands below or beside it, so
+// that nothing overlaps whatever the style or the font:
+// - controls whose template rows overlap form a band; a band grows as much as its tallest
+//   control needs, its controls stay centred on one another (a caption on its field's text),
+//   and every band below moves down by as much;
+// - a control pushes the controls to its right in its band when it needs more width than
+//   the gap before them leaves, and every control that starts at the same template column
+//   moves with them, so columns stay aligned.
+// The growing control (the list) takes the full width inside even margins, the left one
+// mirrored on the right.
+class FormLayout {
+public:
+    struct Item {
+        QWidget* widget;
+        QRect place; // the template rectangle, in pixels
+        bool growing = false;
+    };
+
+    // spacing: the least room kept between two controls side by side, in pixels.
+    FormLayout(QSize templateSize, int spacing);
+
+    // Places every control; returns the size the form needs, at least the template's.
+    QSize arrange(std::vector<Item>& items) const;
+
+    // What a control needs to show its whole contents in its style and font.
+    static QSize needed(const QWidget& widget);
+
+private:
+    struct Band {
+        int top = 0;
+        int bottom = 0;
+        std::vector<std::size_t> items;
+    };
+    std::vector<Band> bands(const std::vector<Item>& items) const;
+
+    QSize templateSize;
+    int spacing;
+};
+
+} // namespace fenwake
