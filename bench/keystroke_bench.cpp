@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
     const int durableKeystrokes = argc > 2 ? std::atoi(argv[2]) : 200;
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(config.path() + "/state"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

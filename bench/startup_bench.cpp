@@ -36,6 +36,7 @@ bool runOnce(const std::string& program, const std::string& configHome, Sample& 
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
         setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+        setenv("XDG_STATE_HOME", (configHome + "/state").c_str(), 1);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

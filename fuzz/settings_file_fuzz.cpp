@@ -25,6 +25,7 @@ struct Environment {
         static char name[] = "settings_file_fuzz";
         static char* argv[] = {name, nullptr};
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(config.path() + "/state"));
         qt = std::make_unique<QCoreApplication>(argc, argv);
         QDir(config.path()).mkpath("Kestrova");
     }

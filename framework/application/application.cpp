@@ -50,6 +50,7 @@ std::string Application::applicationName() {
 }
 
 void Application::setRegistryKey(std::string_view company) {
+    userState = std::make_unique<Profile>(company, applicationName(), Profile::Kind::State);
     userProfile = std::make_unique<Profile>(company, applicationName());
     userProfile->setTroubleListener([this](const std::string&) { showProfileTrouble(); });
 }
@@ -61,8 +62,18 @@ Profile& Application::profile() {
     return *userProfile;
 }
 
+Profile& Application::state() {
+    if (!userState) {
+        setRegistryKey({});
+    }
+    return *userState;
+}
+
 void Application::setMainWindow(Dialog* window) {
     mainDialog = window;
+    if (mainDialog != nullptr) {
+        mainDialog->keepSizeIn(&state());
+    }
     showProfileTrouble();
 }
 

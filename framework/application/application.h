@@ -39,6 +39,8 @@ public:
     void setRegistryKey(std::string_view company);
     // Before a company is named, the profile cannot be read or written.
     Profile& profile();
+    // Where the program's state is kept, apart from its settings: the main window's size.
+    Profile& state();
 
     std::string profileString(std::string_view section, std::string_view key,
                               std::string_view defaultText);
@@ -48,7 +50,7 @@ public:
 
     // The window the application regards as its main one; a dialog clears this itself when
     // it is destroyed, so the designation never outlives the window. The main window shows
-    // when the profile cannot keep the values.
+    // when the profile cannot keep the values, and reopens at the size it closed at.
     void setMainWindow(Dialog* window);
     Dialog* mainWindow() const { return mainDialog; }
 
@@ -63,6 +65,7 @@ private:
     void showProfileTrouble();
 
     std::unique_ptr<Profile> userProfile;
+    std::unique_ptr<Profile> userState;
     Dialog* mainDialog = nullptr;
 };
 

@@ -83,6 +83,7 @@ void endOnTerminationSignals(Application& application) {
             return;
         }
         application.profile().finish();
+        application.state().finish();
         std::signal(number, SIG_DFL);
         std::raise(number);
     });
@@ -101,6 +102,7 @@ int runStartUp(Application& application) {
     const int status = keepRunning ? QApplication::exec() : 0;
     // The window has closed: what is still on its way to the disk gets there first.
     application.profile().finish();
+    application.state().finish();
     return status;
 }
 

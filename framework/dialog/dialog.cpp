@@ -9,6 +9,7 @@
 #include "framework/dialog/dialog_window.h"
 #include "framework/dialog/notice_area.h"
 #include "framework/dialog/qt_text.h"
+#include "framework/dialog/window_placement.h"
 #include "framework/dialog/window_style.h"
 #include "framework/profile/profile_batch.h"
 #include "framework/resources/icon.h"
@@ -125,7 +126,9 @@ bool Dialog::createWindow() {
                                                             : QLayout::SetFixedSize);
     dialog->setHasEdits(factory.createdEdits());
     applyNotices();
-    placeAtTemplatePosition(ownerDialog, dialogTemplate->rect, units);
+    WindowPlacement::place(
+        *dialog, ownerDialog != nullptr ? ownerDialog->window() : nullptr,
+        QPoint(units.toPixelsX(dialogTemplate->rect.x), units.toPixelsY(dialogTemplate->rect.y)));
 
     if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
         factory.firstTabStop()->setFocus(Qt::TabFocusReason);
@@ -145,17 +148,6 @@ ClientArea* Dialog::createClientArea(QWidget& dialog, const TemplateRect& rect,
     return clientArea;
 }
 
-// The template's position counts from the owner's client area, or from the screen.
-void Dialog::placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
-                                     const DialogUnits& units) {
-    DialogWindow& dialog = *windowState->dialog;
-    const QPoint origin = ownerDialog != nullptr
-                              ? ownerDialog->windowState->clientArea->mapToGlobal(QPoint(0, 0))
-                              : dialog.screen()->availableGeometry().topLeft();
-    dialog.adjustSize();
-    dialog.move(origin + QPoint(units.toPixelsX(rect.x), units.toPixelsY(rect.y)));
-}
-
 int Dialog::runModal() {
     lastEndCode = -1;
     if (!createWindow()) {
@@ -164,7 +156,7 @@ int Dialog::runModal() {
     if (centred) {
         placeInCentre();
     }
-    const int code = windowState->dialog->exec();
+    const int code = windowState->dialog->run(openMaximised);
     destroyWindow();
     return code;
 }
@@ -177,13 +169,24 @@ bool Dialog::create() {
     if (centred) {
         placeInCentre();
     }
-    windowState->dialog->show();
+    if (openMaximised) {
+        windowState->dialog->showMaximized();
+    } else {
+        windowState->dialog->show();
+    }
     return true;
+}
+
+void Dialog::keepSizeIn(Profile* store) {
+    sizeStore = store;
 }
 
 void Dialog::destroyWindow() {
     if (!windowState) {
         return;
+    }
+    if (windowState->dialog && sizeStore != nullptr) {
+        WindowPlacement::keep(*windowState->dialog, *sizeStore);
     }
     if (windowState->dialog) {
         windowState->dialog->detach();
@@ -305,10 +308,8 @@ void Dialog::placeInCentre() {
     // The growing control's contents have changed since the layout last asked.
     windowState->clientArea->updateGeometry();
     dialog.adjustSize();
-    // The window's own area is centred: before it is shown its frame is not yet known.
-    QRect area(QPoint(0, 0), dialog.size());
-    area.moveCenter(dialog.screen()->availableGeometry().center());
-    dialog.setGeometry(area);
+    openMaximised = sizeStore != nullptr && WindowPlacement::restore(dialog, *sizeStore);
+    WindowPlacement::centreOnScreen(dialog);
 }
 
 void Dialog::showNotice(std::string_view matter, std::string_view text, std::string_view detail) {

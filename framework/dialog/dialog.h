@@ -19,6 +19,7 @@ class QWidget;
 namespace fenwake {
 
 class ClientArea;
+class Profile;
 class DataExchange;
 class DialogUnits;
 class Icon;
@@ -74,6 +75,9 @@ public:
     // Centres the window on its screen, now and again as it is shown, should it have grown
     // in between (a menu bar added after centring, for one).
     void centreWindow();
+    // The window keeps its size and maximised state in the store when it closes, and opens
+    // with them again (window_placement.h).
+    void keepSizeIn(Profile* store);
 
     // A quiet line along the foot of the window, one for each matter: a warning sign and a
     // short text, with the detail as its tool tip. It takes no focus and blocks nothing; it
@@ -120,8 +124,6 @@ private:
     void endDialog(int code);
     static ClientArea* createClientArea(QWidget& dialog, const TemplateRect& rect,
                                         const DialogUnits& units);
-    void placeAtTemplatePosition(Dialog* ownerDialog, const TemplateRect& rect,
-                                 const DialogUnits& units);
     void placeInCentre();
     void applyNotices();
     Dialog* owner() const;
@@ -133,6 +135,8 @@ private:
     int formUpdateDepth = 0;
     int lastEndCode = -1;
     bool centred = false;
+    bool openMaximised = false;
+    Profile* sizeStore = nullptr;
     struct Notice {
         std::string text;
         std::string detail;

@@ -4,6 +4,7 @@
 #include "framework/dialog/mouse_message.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,20 @@ namespace fenwake {
 
 DialogWindow::DialogWindow(Dialog& ownerDialog, QWidget* parent)
     : QDialog(parent), owner(ownerDialog) {}
+
+int DialogWindow::run(bool maximised) {
+    if (windowFlags().testFlag(Qt::Dialog)) {
+        return exec();
+    }
+    QEventLoop loop;
+    QObject::connect(this, &QDialog::finished, &loop, [&loop](int code) { loop.exit(code); });
+    if (maximised) {
+        showMaximized();
+    } else {
+        show();
+    }
+    return loop.exec();
+}
 
 bool DialogWindow::report(Notification notification, int id) {
     if (detached) {

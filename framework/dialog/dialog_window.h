@@ -20,6 +20,10 @@ public:
     DialogWindow(Dialog& owner, QWidget* parent);
 
     void setHasEdits(bool hasEdits) { editsPresent = hasEdits; }
+    // Shows the window and runs a loop until it is done; returns its end code. A dialog of
+    // another window runs as Qt's modal dialogs do; a window of its own is modal to nothing
+    // for the window manager (there is nothing to be modal to), but its run is the same.
+    int run(bool maximised);
     // After this the window reports nothing more: its dialog is taking it down.
     void detach() { detached = true; }
 

@@ -3,6 +3,7 @@
 #include "framework/profile/profile_file.h"
 #include "framework/text/blanks.h"
 
+#include <QDir>
 #include <QMetaObject>
 #include <QObject>
 #include <QStandardPaths>
@@ -40,19 +41,30 @@ std::optional<int> parseInteger(std::string_view text) {
     return static_cast<int>(std::clamp(value, lowest, highest));
 }
 
-std::string profilePath(std::string_view company, std::string_view application) {
+// $XDG_STATE_HOME, or ~/.local/state, as the XDG base directories have it.
+std::string stateFolder() {
+    const QString home = qEnvironmentVariable("XDG_STATE_HOME");
+    return QDir::isAbsolutePath(home) ? home.toStdString()
+                                      : QDir::homePath().toStdString() + "/.local/state";
+}
+
+std::string profilePath(std::string_view company, std::string_view application,
+                        Profile::Kind kind) {
     if (company.empty()) {
         return {};
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return folder.toStdString() + '/' + std::string(company) + '/' + std::string(application) +
-           ".conf";
+    const std::string folder =
+        kind == Profile::Kind::State
+            ? stateFolder()
+            : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    return folder + '/' + std::string(company) + '/' + std::string(application) +
+           (kind == Profile::Kind::State ? ".state" : ".conf");
 }
 
 } // namespace
 
-Profile::Profile(std::string_view company, std::string_view application)
-    : path(profilePath(company, application)), troubleNews(std::make_unique<QObject>()),
+Profile::Profile(std::string_view company, std::string_view application, Kind kind)
+    : path(profilePath(company, application, kind)), troubleNews(std::make_unique<QObject>()),
       writer(path) {
     // The writer's thread says that the trouble changed; the listener hears it here.
     writer.setTroubleCallback([this, news = troubleNews.get()](const std::string& trouble) {

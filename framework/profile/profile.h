@@ -21,7 +21,8 @@ class QObject;
 namespace fenwake {
 
 // The per-user profile: text and integer values in sections, kept in
-// $XDG_CONFIG_HOME/<company>/<application>.conf.
+// $XDG_CONFIG_HOME/<company>/<application>.conf; or, for what is a program's state rather
+// than a setting (the size a window closed at), in $XDG_STATE_HOME/<company>/<application>.state.
 //
 // The file is read once, at the first read; every value written is read back from memory at
 // once. Writes are held until the outermost batch ends (one batch per handler; outside any
@@ -34,7 +35,9 @@ public:
     // How long closing the window, or a signal that ends the process, waits for the disk.
     static constexpr std::chrono::milliseconds closingWait{3000};
 
-    Profile(std::string_view company, std::string_view application);
+    enum class Kind { Settings, State };
+
+    Profile(std::string_view company, std::string_view application, Kind kind = Kind::Settings);
     ~Profile(); // writes what is pending, as finish() does
     Profile(const Profile&) = delete;
     Profile& operator=(const Profile&) = delete;

@@ -25,11 +25,12 @@ bool startAndThen(CompositionApp& application, const std::function<void(Dialog&)
                   const std::function<void(QWidget&)>& close) {
     QTimer::singleShot(0, [&] {
         Dialog* main = application.mainWindow();
-        QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(main, nullptr);
-        ASSERT_EQ(modal, main->window());
+        QWidget* window = main->window();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
         atWindow(*main);
-        close(*modal);
+        close(*window);
     });
     return application.startUp();
 }

@@ -21,7 +21,7 @@ cleanup() {
 trap cleanup EXIT
 
 unset QT_QPA_PLATFORM
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
 mkdir -p "$XDG_CONFIG_HOME/Kestrova" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n' \

@@ -26,7 +26,7 @@ grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 # The installed program starts (offscreen), and is still running when it is stopped.
 config=$(mktemp -d)
 status=0
-XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/fenwake" \
+XDG_CONFIG_HOME=$config XDG_STATE_HOME=$config/state QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/fenwake" \
     2>/dev/null || status=$?
 rm -rf "$config"
 test "$status" -eq 124

@@ -17,7 +17,7 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 disk=$(mktemp -d)
 mount -t tmpfs -o size=256k tmpfs "$disk"
-export XDG_CONFIG_HOME=$disk/config
+export XDG_CONFIG_HOME=$disk/config XDG_STATE_HOME=$disk/state
 settings=$XDG_CONFIG_HOME/Kestrova/settings_writer.conf
 mkdir -p "$(dirname "$settings")"
 original=$'[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n'

@@ -10,7 +10,7 @@ cleanup() {
 trap cleanup EXIT
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
 mkdir -p "$XDG_CONFIG_HOME/Kestrova" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Kestrova/fenwake.conf

@@ -4,10 +4,14 @@
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSet>
 
+#include <chrono>
+#include <fstream>
 #include <vector>
 
 namespace fenwake {
@@ -200,6 +204,76 @@ TEST_F(MainWindowTest, IsATitledCentredWindowWithItsIcon) {
     EXPECT_LE(colours.size(), 16);
     const QPoint screenCentre = window->screen()->availableGeometry().center();
     EXPECT_EQ(window->geometry().center(), screenCentre);
+}
+
+std::string statePath() {
+    return std::string(std::getenv("XDG_STATE_HOME")) + "/Kestrova/" +
+           Application::applicationName() + ".state";
+}
+
+std::string readState() {
+    std::ifstream file(statePath(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void writeState(const std::string& text) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(statePath())).path());
+    std::ofstream(statePath(), std::ios::binary) << text;
+}
+
+// The window reopens at the size and in the state it was closed with, kept apart from the
+// settings, in the state folder.
+TEST_F(MainWindowTest, ReopensAtTheSizeItClosedWith) {
+    openWindow();
+    const QSize opening = dialog->window()->size();
+    const QSize larger = opening + QSize(157, 93);
+    dialog->window()->resize(larger);
+    dialog.reset();
+    ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
+    EXPECT_EQ(readState(), "[Window]\nWidth=" + std::to_string(larger.width()) +
+                               "\nHeight=" + std::to_string(larger.height()) + "\nMaximized=0\n");
+    EXPECT_EQ(readSettingsFile(), "<missing>");
+
+    application.setRegistryKey("Kestrova"); // as a new start does: the state is read anew
+    openWindow();
+    EXPECT_EQ(dialog->window()->size(), larger);
+    EXPECT_FALSE(dialog->window()->isMaximized());
+}
+
+struct KeptState {
+    const char* name;
+    const char* text;
+    bool maximised;
+};
+
+void PrintTo(const KeptState& kept, std::ostream* out) {
+    *out << kept.name;
+}
+
+class OpensFromKeptState : public MainWindowTest, public testing::WithParamInterface<KeptState> {};
+
+// A size too small for the list, or one the screen no longer holds, gives the opening size.
+INSTANTIATE_TEST_SUITE_P(
+    Window, OpensFromKeptState,
+    testing::Values(KeptState{"too_small", "[Window]\nWidth=100\nHeight=90\n", false},
+                    KeptState{"larger_than_the_screen", "[Window]\nWidth=30000\nHeight=20000\n",
+                              false},
+                    KeptState{"not_numbers", "[Window]\nWidth=wide\nHeight=\n", false},
+                    KeptState{"maximised", "[Window]\nWidth=100\nHeight=90\nMaximized=1\n", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(OpensFromKeptState, AtTheOpeningSizeUnlessTheKeptOneSuits) {
+    openWindow();
+    const QSize opening = dialog->window()->size();
+    dialog.reset();
+    ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
+    writeState(GetParam().text);
+    application.setRegistryKey("Kestrova");
+    openWindow();
+    EXPECT_EQ(dialog->window()->isMaximized(), GetParam().maximised);
+    if (!GetParam().maximised) {
+        EXPECT_EQ(dialog->window()->size(), opening);
+    }
 }
 
 // Screen readers hear each field's name and unit, in words, following the unit switch, and
