@@ -1,6 +1,7 @@
 #include "res/program_resources.h"
 
 #include "framework/resources/resources.h"
+#include "framework/text/translatable.h"
 #include "res/large_icons.h"
 #include "res/resource_ids.h"
 
@@ -41,14 +42,14 @@ DialogTemplate mainDialog() {
     dialog.rect = {0, 0, 150, 134};
     dialog.caption = "Fenwake";
     dialog.controls = {
-        button(IDC_FEMALE, "Female", checkBoxStyle, {7, 50, 39, 10}),
-        label(noId, "Waist:", {7, 9, 22, 8}),
+        button(IDC_FEMALE, TRANSLATABLE("Female"), checkBoxStyle, {7, 50, 39, 10}),
+        label(noId, TRANSLATABLE("Waist:"), {7, 9, 22, 8}),
         edit(IDC_WAIST, {37, 7, 65, 12}),
-        label(IDC_WAIST_UNIT, "Inches", {106, 9, 22, 8}),
-        label(noId, "Weight:", {7, 23, 26, 8}),
+        label(IDC_WAIST_UNIT, TRANSLATABLE("Inches"), {106, 9, 22, 8}),
+        label(noId, TRANSLATABLE("Weight:"), {7, 23, 26, 8}),
         edit(IDC_WEIGHT, {37, 21, 65, 12}),
-        label(IDC_WEIGHT_UNIT, "Lbs", {106, 24, 12, 8}),
-        button(IDC_METRIC, "Metric", checkBoxStyle, {93, 50, 35, 10}),
+        label(IDC_WEIGHT_UNIT, TRANSLATABLE("Lbs"), {106, 24, 12, 8}),
+        button(IDC_METRIC, TRANSLATABLE("Metric"), checkBoxStyle, {93, 50, 35, 10}),
         {ControlClassAtom::Static,
          "SysListView32",
          "List1",
@@ -57,9 +58,9 @@ DialogTemplate mainDialog() {
          listStyle,
          0,
          {7, 62, 123, 66}},
-        label(noId, "Height:", {7, 38, 24, 8}),
+        label(noId, TRANSLATABLE("Height:"), {7, 38, 24, 8}),
         edit(IDC_HEIGHT, {37, 35, 65, 12}),
-        label(IDC_HEIGHT_UNIT, "Inches", {106, 38, 22, 8}),
+        label(IDC_HEIGHT_UNIT, TRANSLATABLE("Inches"), {106, 38, 22, 8}),
     };
     dialog.growingControl = IDC_RESULTS; // a larger window gives the list the room
     return dialog;
@@ -69,17 +70,21 @@ DialogTemplate aboutDialog() {
     DialogTemplate dialog;
     dialog.style = 0x80C800C0; // pop-up, caption, system menu, modal frame, own font
     dialog.rect = {0, 0, 140, 130};
-    dialog.caption = "About";
+    dialog.caption = TRANSLATABLE("About");
     dialog.controls = {
         {ControlClassAtom::Static, {}, {}, IDI_MAIN, noId, iconStyle, 0, {7, 7, 21, 20}},
         label(noId, "Fenwake 1.1", {38, 11, 92, 8}),
         label(noId, "Copyright (C) 2026 Kestrova\nfenwake@kestrova.example", {7, 92, 126, 29}),
         // In the room the box leaves free, where every reader of it sees it.
-        label(noId, "The figures are estimates\nfrom simple formulas,\nnot medical advice.",
+        label(noId,
+              TRANSLATABLE("The figures are estimates from simple formulas, not medical advice."),
               {7, 40, 126, 29}),
     };
     return dialog;
 }
+
+// The texts in the menu template's bytes, named here for the translation files.
+[[maybe_unused]] constexpr const char* menuTexts[] = {TRANSLATABLE("Tools"), TRANSLATABLE("About")};
 
 // The menu template: a "Tools" pop-up whose one item "About" sends IDM_ABOUT.
 const std::vector<std::uint8_t> mainMenu{
@@ -141,7 +146,7 @@ void registerProgramResources() {
     Resources::addDialog(IDD_MAIN, mainDialog());
     Resources::addDialog(IDD_ABOUT, aboutDialog());
     Resources::addIcon(IDI_MAIN, mainIcon());
-    Resources::addString(IDS_TOOLS, "Tools");
+    Resources::addString(IDS_TOOLS, TRANSLATABLE("Tools"));
     Resources::addMenu(IDR_MAINMENU, mainMenu);
     Resources::addMenuBar(IDR_MAINMENU, mainMenuBar);
     Resources::setVersion(versionRecord());

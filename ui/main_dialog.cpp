@@ -7,6 +7,7 @@
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/input_panel.h"
 #include "framework/dialog/window_style.h"
+#include "framework/language/translation.h"
 #include "framework/text/number_text.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
@@ -23,23 +24,37 @@ namespace {
 enum Row { fatPercentageRow, fatMassRow, leanMassRow, restMetabolicRateRow, bodyMassIndexRow };
 enum Column { quantityColumn, resultColumn, unitColumn, descriptionColumn };
 
-constexpr const char* columnHeadings[] = {"Qty", "Result", "Unit", "Description"};
+constexpr const char* columnHeadings[] = {TRANSLATABLE("Qty"), TRANSLATABLE("Result"),
+                                          TRANSLATABLE("Unit"), TRANSLATABLE("Description")};
 constexpr int columnWidths[] = {116, 60, 40, 100};
-constexpr const char* rowNames[] = {"Fat Percentage", "Fat Body Mass", "Lean Body Mass",
-                                    "Rest Metabolic Rate", "Body Mass Index"};
+constexpr const char* rowNames[] = {
+    TRANSLATABLE("Fat Percentage"), TRANSLATABLE("Fat Body Mass"), TRANSLATABLE("Lean Body Mass"),
+    TRANSLATABLE("Rest Metabolic Rate"), TRANSLATABLE("Body Mass Index")};
 constexpr const char* columnDescriptions[] = {
-    "What each row shows; its tool tip says how it is computed.", "The figure, to two decimals.",
-    "The figure's unit.", "The band the figure falls in."};
+    TRANSLATABLE("What each row shows; its tool tip says how it is computed."),
+    TRANSLATABLE("The figure, to two decimals."), TRANSLATABLE("The figure's unit."),
+    TRANSLATABLE("The band the figure falls in.")};
 
 struct Field {
     int id;
     const char* name;
 };
-constexpr Field fields[] = {{IDC_WAIST, "Waist"}, {IDC_WEIGHT, "Weight"}, {IDC_HEIGHT, "Height"}};
+constexpr Field fields[] = {{IDC_WAIST, TRANSLATABLE("Waist")},
+                            {IDC_WEIGHT, TRANSLATABLE("Weight")},
+                            {IDC_HEIGHT, TRANSLATABLE("Height")}};
 
 // A rating says where a number stands; a figure that is no number stands nowhere.
 std::string ratingOf(double value, std::string_view label) {
-    return std::isfinite(value) ? std::string(label) : std::string();
+    return std::isfinite(value) ? translated(label) : std::string();
+}
+
+// A figure as the list shows it: two decimals, with the decimal point of the language in use.
+std::string shown(double figure) {
+    return Translation::number(NumberText::twoDecimals(figure));
+}
+
+std::string massUnit(std::int32_t metric) {
+    return metric != 0 ? translated("Kg") : translated("Lbs");
 }
 // The widest figure the value column makes room for from the start: six digits before the
 // point. A wider one widens the column when it comes.
@@ -112,11 +127,11 @@ void MainDialog::createMenuBar() {
 void MainDialog::initResultsList() {
     resultsList.setExtendedStyle(windowstyle::listExtendedFullRowSelect);
     for (int column = quantityColumn; column <= descriptionColumn; ++column) {
-        resultsList.insertColumn(column, columnHeadings[column]);
-        resultsList.setColumnDescription(column, columnDescriptions[column]);
+        resultsList.insertColumn(column, translated(columnHeadings[column]));
+        resultsList.setColumnDescription(column, translated(columnDescriptions[column]));
     }
     for (int row = fatPercentageRow; row <= bodyMassIndexRow; ++row) {
-        resultsList.insertItem(row, rowNames[row]);
+        resultsList.insertItem(row, translated(rowNames[row]));
     }
     showFatPercentage(0.0);
     showFatMass(0.0);
@@ -128,29 +143,32 @@ void MainDialog::initResultsList() {
     }
     resultsList.reserveColumnWidth(resultColumn, widestUsualFigure);
     // Every unit and rating fits from the start, so that none ever widens the window.
-    for (const char* unit : {"%", "Lbs", "Kg", "Cals"}) {
+    for (const std::string& unit :
+         {translated("%"), massUnit(0), massUnit(1), translated("Cals")}) {
         resultsList.reserveColumnWidth(unitColumn, unit);
     }
     for (int rating = 0; rating <= static_cast<int>(FatRating::VeryHigh); ++rating) {
         resultsList.reserveColumnWidth(descriptionColumn,
-                                       fatRatingLabel(static_cast<FatRating>(rating)));
+                                       translated(fatRatingLabel(static_cast<FatRating>(rating))));
     }
     for (int category = 0; category <= static_cast<int>(BmiCategory::Obese); ++category) {
-        resultsList.reserveColumnWidth(descriptionColumn,
-                                       bmiCategoryLabel(static_cast<BmiCategory>(category)));
+        resultsList.reserveColumnWidth(
+            descriptionColumn, translated(bmiCategoryLabel(static_cast<BmiCategory>(category))));
     }
-    nameControl(IDC_RESULTS, "Results");
+    nameControl(IDC_RESULTS, translated("Results"));
 }
 
 void MainDialog::showUnitLabels() {
     const bool metricUnits = metric == 1;
-    setControlText(IDC_WAIST_UNIT, metricUnits ? "cm" : "Inches");
-    setControlText(IDC_WEIGHT_UNIT, metricUnits ? "Kg" : "Lbs");
-    setControlText(IDC_HEIGHT_UNIT, metricUnits ? "cm" : "Inches");
+    const std::string length = metricUnits ? translated("cm") : translated("Inches");
+    setControlText(IDC_WAIST_UNIT, length);
+    setControlText(IDC_WEIGHT_UNIT, massUnit(metric));
+    setControlText(IDC_HEIGHT_UNIT, length);
     // The labels' abbreviations, as a screen reader should say them with each field.
-    describeControl(IDC_WAIST, metricUnits ? "cm" : "inches");
-    describeControl(IDC_WEIGHT, metricUnits ? "kilograms" : "pounds");
-    describeControl(IDC_HEIGHT, metricUnits ? "cm" : "inches");
+    const std::string spokenLength = metricUnits ? translated("cm") : translated("inches");
+    describeControl(IDC_WAIST, spokenLength);
+    describeControl(IDC_WEIGHT, metricUnits ? translated("kilograms") : translated("pounds"));
+    describeControl(IDC_HEIGHT, spokenLength);
     setControlToolTip(IDC_WAIST, ResultExplanations::waistField(metricUnits));
     setControlToolTip(IDC_WEIGHT, ResultExplanations::weightField(metricUnits));
     setControlToolTip(IDC_HEIGHT, ResultExplanations::heightField(metricUnits));
@@ -174,11 +192,11 @@ void MainDialog::showEntryState(const CompositionResult& result) {
     std::string marked;
     for (const Field& field : fields) {
         if (isFieldMarked(field.id)) {
-            marked += (marked.empty() ? "" : ", ") + std::string(field.name);
+            marked += (marked.empty() ? "" : ", ") + translated(field.name);
         }
     }
-    const std::string problem =
-        marked + ": enter a number. The figures are those of the last valid entry.";
+    const std::string problem = Translation::fill(
+        translated("%1: enter a number. The figures are those of the last valid entry."), {marked});
     resultsList.setOutOfDate(!marked.empty(), problem);
     if (!marked.empty()) {
         showNotice("entry", problem, problem);
@@ -186,22 +204,22 @@ void MainDialog::showEntryState(const CompositionResult& result) {
         return;
     }
     clearNotice("entry");
-    const auto rated = [](double value, std::string_view unit, std::string_view label) {
+    // A row as it reads: its name, figure, unit and rating.
+    const auto rated = [](int row, double value, const std::string& unit, std::string_view label) {
         const std::string rating = ratingOf(value, label);
-        return NumberText::twoDecimals(value) + std::string(unit) +
+        return translated(rowNames[row]) + " " + shown(value) + (unit.empty() ? "" : " " + unit) +
                (rating.empty() ? "" : ", " + rating);
     };
-    announce("Fat Percentage " +
-             rated(result.fatPercentage, " %",
+    announce(rated(fatPercentageRow, result.fatPercentage, translated("%"),
                    fatRatingLabel(rateFatPercentage(result.fatPercentage, female != 0))) +
-             "; Body Mass Index " +
-             rated(result.bodyMassIndex, "",
+             "; " +
+             rated(bodyMassIndexRow, result.bodyMassIndex, "",
                    bmiCategoryLabel(categoriseBodyMassIndex(result.bodyMassIndex))));
 }
 
 void MainDialog::showFatPercentage(double fatPercentage) {
-    resultsList.setItemText(fatPercentageRow, resultColumn, NumberText::twoDecimals(fatPercentage));
-    resultsList.setItemText(fatPercentageRow, unitColumn, "%");
+    resultsList.setItemText(fatPercentageRow, resultColumn, shown(fatPercentage));
+    resultsList.setItemText(fatPercentageRow, unitColumn, translated("%"));
     const FatRating rating = rateFatPercentage(fatPercentage, female != 0);
     resultsList.setItemText(fatPercentageRow, descriptionColumn,
                             ratingOf(fatPercentage, fatRatingLabel(rating)));
@@ -218,22 +236,21 @@ void MainDialog::showLeanMass(double leanMass) {
 }
 
 void MainDialog::showMass(int row, double mass) {
-    resultsList.setItemText(row, resultColumn, NumberText::twoDecimals(mass));
-    resultsList.setItemText(row, unitColumn, metric != 0 ? "Kg" : "Lbs");
+    resultsList.setItemText(row, resultColumn, shown(mass));
+    resultsList.setItemText(row, unitColumn, massUnit(metric));
     resultsList.setItemDescription(row, row == fatMassRow
                                             ? ResultExplanations::fatMass(metric != 0)
                                             : ResultExplanations::leanMass(metric != 0));
 }
 
 void MainDialog::showRestMetabolicRate(double restMetabolicRate) {
-    resultsList.setItemText(restMetabolicRateRow, resultColumn,
-                            NumberText::twoDecimals(restMetabolicRate));
-    resultsList.setItemText(restMetabolicRateRow, unitColumn, "Cals");
+    resultsList.setItemText(restMetabolicRateRow, resultColumn, shown(restMetabolicRate));
+    resultsList.setItemText(restMetabolicRateRow, unitColumn, translated("Cals"));
     resultsList.setItemDescription(restMetabolicRateRow, ResultExplanations::restMetabolicRate());
 }
 
 void MainDialog::showBodyMassIndex(double bodyMassIndex) {
-    resultsList.setItemText(bodyMassIndexRow, resultColumn, NumberText::twoDecimals(bodyMassIndex));
+    resultsList.setItemText(bodyMassIndexRow, resultColumn, shown(bodyMassIndex));
     const BmiCategory category = categoriseBodyMassIndex(bodyMassIndex);
     resultsList.setItemText(bodyMassIndexRow, descriptionColumn,
                             ratingOf(bodyMassIndex, bmiCategoryLabel(category)));

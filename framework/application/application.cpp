@@ -1,6 +1,7 @@
 #include "framework/application/application.h"
 
 #include "framework/dialog/dialog.h"
+#include "framework/language/translation.h"
 #include "framework/profile/profile.h"
 
 #include <QCoreApplication>
@@ -85,7 +86,7 @@ void Application::showProfileTrouble() {
     if (trouble.empty()) {
         mainDialog->clearNotice("settings");
     } else {
-        mainDialog->showNotice("settings", "Settings are not being saved", trouble);
+        mainDialog->showNotice("settings", translated("Settings are not being saved"), trouble);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "framework/application/application_entry.h"
 
 #include "framework/application/application.h"
+#include "framework/language/translation.h"
 #include "framework/profile/profile.h"
 
 #include <QApplication>
@@ -123,6 +124,7 @@ int runApplication(int argc, char** argv) {
     }
     heldMessages().clear();
 
+    Translation::installForDesktop();
     Application* application = Application::current();
     if (application == nullptr) {
         std::fputs("fenwake: the program has no application object\n", stderr);

@@ -7,6 +7,7 @@
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/report_view.h"
 #include "framework/dialog/window_style.h"
+#include "framework/language/translation.h"
 #include "framework/resources/icon.h"
 
 #include <QCheckBox>
@@ -62,8 +63,9 @@ std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dia
     std::vector<FormLayout::Item> items;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = createControl(control);
-        items.push_back(
-            {widget, templatePlace(*widget, control), control.id == dialogTemplate.growingControl});
+        const bool growing =
+            control.id != ControlTemplate::noId && control.id == dialogTemplate.growingControl;
+        items.push_back({widget, templatePlace(*widget, control), growing});
         joinTabOrder(*widget, control);
         widget->setEnabled(!has(control.style, style::disabled));
         widget->setVisible(has(control.style, style::visible));
@@ -102,14 +104,14 @@ QWidget* ControlFactory::createButton(const ControlTemplate& control) {
     const std::uint32_t kind = control.style & style::buttonKindMask;
     QAbstractButton* button = nullptr;
     if (kind == style::autoCheckBox || kind == style::checkBox) {
-        button = new QCheckBox(qtText(control.text), &clientArea);
+        button = new QCheckBox(qtText(translated(control.text)), &clientArea);
     } else {
-        auto* push = new QPushButton(qtText(control.text), &clientArea);
+        auto* push = new QPushButton(qtText(translated(control.text)), &clientArea);
         push->setDefault(kind == style::defaultPushButton);
         push->setAutoDefault(false);
         button = push;
     }
-    button->setAccessibleName(nameFromCaption(qtText(control.text)));
+    button->setAccessibleName(nameFromCaption(button->text()));
     reportClicks(*button, dialog, control.id);
     return button;
 }
@@ -148,7 +150,7 @@ QWidget* ControlFactory::createStatic(const ControlTemplate& control) {
         return label;
     }
     label->setTextFormat(Qt::PlainText);
-    label->setText(qtText(control.text));
+    label->setText(qtText(translated(control.text)));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | (kind == style::staticRight    ? Qt::AlignRight
                                         : kind == style::staticCentre ? Qt::AlignHCenter

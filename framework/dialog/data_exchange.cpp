@@ -2,6 +2,8 @@
 
 #include "framework/dialog/list_control.h"
 #include "framework/dialog/mark_colour.h"
+#include "framework/dialog/qt_text.h"
+#include "framework/language/translation.h"
 #include "framework/text/number_text.h"
 
 #include <QCheckBox>
@@ -11,7 +13,9 @@ namespace fenwake {
 
 namespace {
 
-const char* const notANumberHint = "Enter a number.";
+QString notANumberHint() {
+    return qtText(translated("Enter a number."));
+}
 constexpr const char* markedProperty = "notANumber";
 
 void markField(QLineEdit& edit, bool notANumber) {
@@ -35,14 +39,14 @@ bool DataExchange::isMarked(const QWidget& control) {
 }
 
 void DataExchange::showToolTip(QWidget& control) {
-    control.setToolTip(isMarked(control) ? QString(notANumberHint)
+    control.setToolTip(isMarked(control) ? notANumberHint()
                                          : control.property(toolTipProperty).toString());
 }
 
 void DataExchange::describe(QWidget& control) {
     QString description = control.property(descriptionProperty).toString();
     if (isMarked(control)) {
-        description += description.isEmpty() ? notANumberHint : QString(". ") + notANumberHint;
+        description += description.isEmpty() ? notANumberHint() : ". " + notANumberHint();
     }
     control.setAccessibleDescription(description);
 }
@@ -71,7 +75,7 @@ void DataExchange::edit(int id, double& value) {
     }
     if (exchangeDirection == FormDirection::Write) {
         const std::string text = NumberText::editText(value);
-        field->setText(QString::fromStdString(text));
+        field->setText(qtText(Translation::number(text)));
         field->setCursorPosition(0); // a long number shows from its first digit
         markField(*field, !NumberText::readEditNumber(text).has_value());
         return;

@@ -11,6 +11,7 @@
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/window_placement.h"
 #include "framework/dialog/window_style.h"
+#include "framework/language/translation.h"
 #include "framework/profile/profile_batch.h"
 #include "framework/resources/icon.h"
 #include "framework/resources/resources.h"
@@ -105,7 +106,7 @@ bool Dialog::createWindow() {
     windowState = std::make_unique<Window>();
     windowState->dialog = dialog;
     dialog->setWindowFlags(windowFlags(*dialogTemplate, ownerDialog != nullptr));
-    dialog->setWindowTitle(QString::fromStdString(dialogTemplate->caption));
+    dialog->setWindowTitle(qtText(translated(dialogTemplate->caption)));
     if (dialogTemplate->fontName != "System") {
         dialog->setFont(
             QFont(QString::fromStdString(dialogTemplate->fontName), dialogTemplate->fontPointSize));

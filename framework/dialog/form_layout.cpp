@@ -12,10 +12,15 @@ namespace fenwake {
 FormLayout::FormLayout(QSize size, int controlSpacing)
     : templateSize(size), spacing(controlSpacing) {}
 
-QSize FormLayout::needed(const QWidget& widget) {
+QSize FormLayout::needed(const QWidget& widget, const QRect& place) {
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return label->pixmap().isNull() ? label->fontMetrics().size(0, label->text())
-                                        : label->pixmap().deviceIndependentSize().toSize();
+        if (!label->pixmap().isNull()) {
+            return label->pixmap().deviceIndependentSize().toSize();
+        }
+        if (label->wordWrap() && place.height() >= 2 * label->fontMetrics().height()) {
+            return {place.width(), label->heightForWidth(place.width())};
+        }
+        return label->fontMetrics().size(0, label->text());
     }
     if (qobject_cast<const QCheckBox*>(&widget) != nullptr) {
         return widget.sizeHint();
@@ -52,7 +57,7 @@ QSize FormLayout::arrange(std::vector<Item>& items) const {
     int leftMargin = templateSize.width();
     int lowest = 0;
     for (const Item& item : items) {
-        const QSize wanted = item.growing ? QSize() : needed(*item.widget);
+        const QSize wanted = item.growing ? QSize() : needed(*item.widget, item.place);
         sizes.push_back(item.place.size().expandedTo(wanted));
         leftMargin = std::min(leftMargin, item.place.left());
         lowest = std::max(lowest, item.place.bottom() + 1);

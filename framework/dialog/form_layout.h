@@ -35,8 +35,9 @@ public:
     // Places every control; returns the size the form needs, at least the template's.
     QSize arrange(std::vector<Item>& items) const;
 
-    // What a control needs to show its whole contents in its style and font.
-    static QSize needed(const QWidget& widget);
+    // What a control needs to show its whole contents in its style and font, at its place. A
+    // text whose place has room for more than one line wraps within its width.
+    static QSize needed(const QWidget& widget, const QRect& place);
 
 private:
     struct Band {

@@ -1,6 +1,8 @@
 #include "framework/dialog/report_view.h"
 
 #include "framework/dialog/mark_colour.h"
+#include "framework/dialog/qt_text.h"
+#include "framework/language/translation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -308,9 +310,9 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
 
 void ReportView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("Copy"));
+    QAction* copy = menu.addAction(qtText(translated("Copy")));
     copy->setShortcut(QKeySequence::Copy);
-    QAction* copyAll = menu.addAction(QStringLiteral("Copy All"));
+    QAction* copyAll = menu.addAction(qtText(translated("Copy All")));
     const QAction* chosen = menu.exec(event->globalPos());
     if (chosen == copy || chosen == copyAll) {
         copyRows(chosen == copyAll);

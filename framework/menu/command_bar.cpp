@@ -1,5 +1,7 @@
 #include "framework/menu/command_bar.h"
 
+#include "framework/language/translation.h"
+
 #include "framework/dialog/dialog.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/window_style.h"
@@ -29,7 +31,7 @@ namespace {
 // A menu's text with its first letter or digit marked as the key that chooses it (Alt plus
 // that key on the bar, the key alone in a pop-up), unless the text marks one itself.
 QString withAccessKey(const std::string& text) {
-    QString marked = qtText(text);
+    QString marked = qtText(translated(text));
     if (marked.contains('&')) {
         return marked;
     }

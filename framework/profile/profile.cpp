@@ -1,5 +1,6 @@
 #include "framework/profile/profile.h"
 
+#include "framework/language/translation.h"
 #include "framework/profile/profile_file.h"
 #include "framework/text/blanks.h"
 
@@ -89,13 +90,16 @@ const ProfileFileFormat::Entries& Profile::stored() {
     }
     loaded = true;
     const ProfileFile::Contents contents = ProfileFile(path).read();
-    const std::string problem = contents.state == ProfileFile::State::Refused ? contents.problem
-                                : !ProfileFileFormat::isProfileText(contents.text)
-                                    ? path + " is not a settings file"
-                                    : std::string();
+    const std::string problem =
+        contents.state == ProfileFile::State::Refused ? contents.problem
+        : !ProfileFileFormat::isProfileText(contents.text)
+            ? Translation::fill(translated("%1 is not a settings file"), {path})
+            : std::string();
     if (!problem.empty()) {
-        writer.reportTrouble("settings not read: " + problem +
-                             "; starting from the defaults, and the file is left as it is");
+        writer.reportTrouble(Translation::fill(
+            translated("settings not read: %1; starting from the defaults, and the file is left "
+                       "as it is"),
+            {problem}));
         return fileValues;
     }
     fileValues = ProfileFileFormat::parse(contents.text);

@@ -1,5 +1,7 @@
 #include "framework/profile/profile_file.h"
 
+#include "framework/language/translation.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -60,25 +62,32 @@ bool ownedByUser(const struct stat& status) {
     return status.st_uid == geteuid();
 }
 
+// A pattern of the desktop's language, filled in.
+std::string said(const std::string& pattern, std::initializer_list<std::string> arguments) {
+    return Translation::fill(pattern, arguments);
+}
+
 // A folder may be a link of the user's; what it leads to must be the user's folder.
 std::string folderProblem(const std::string& file, const std::string& folder) {
-    const std::string named = "the folder of " + file + ", " + folder + ",";
     struct stat status {};
     if (lstat(folder.c_str(), &status) != 0) {
         return errno == ENOENT ? std::string()
-                               : named + " cannot be examined: " + systemError(errno);
+                               : said(translated("the folder of %1, %2, cannot be examined: %3"),
+                                      {file, folder, systemError(errno)});
     }
     if (S_ISLNK(status.st_mode) && !ownedByUser(status)) {
-        return named + " is a link that belongs to another user";
+        return said(translated("the folder of %1, %2, is a link that belongs to another user"),
+                    {file, folder});
     }
     if (stat(folder.c_str(), &status) != 0) {
-        return named + " cannot be examined: " + systemError(errno);
+        return said(translated("the folder of %1, %2, cannot be examined: %3"),
+                    {file, folder, systemError(errno)});
     }
     if (!S_ISDIR(status.st_mode)) {
-        return named + " is not a folder";
+        return said(translated("the folder of %1, %2, is not a folder"), {file, folder});
     }
     if (!ownedByUser(status)) {
-        return named + " belongs to another user";
+        return said(translated("the folder of %1, %2, belongs to another user"), {file, folder});
     }
     return {};
 }
@@ -157,28 +166,34 @@ ProfileFile::Target ProfileFile::resolve() const {
         struct stat status {};
         if (lstat(current.c_str(), &status) != 0) {
             if (errno != ENOENT) {
-                target.problem = current + " cannot be examined: " + systemError(errno);
+                target.problem =
+                    said(translated("%1 cannot be examined: %2"), {current, systemError(errno)});
             }
             break; // a new file
         }
         if (!ownedByUser(status)) {
             target.problem =
-                (S_ISLNK(status.st_mode) ? filePath + " leads through a link, " + current + ", that"
-                                         : current + " is a file that") +
-                " belongs to another user, and it is left as it is";
+                S_ISLNK(status.st_mode)
+                    ? said(translated("%1 leads through a link, %2, that belongs to another user, "
+                                      "and it is left as it is"),
+                           {filePath, current})
+                    : said(translated("%1 is a file that belongs to another user, and it is left "
+                                      "as it is"),
+                           {current});
             break;
         }
         if (!S_ISLNK(status.st_mode)) {
             break;
         }
         if (link == mostLinksFollowed) {
-            target.problem = filePath + " leads through too many links";
+            target.problem = said(translated("%1 leads through too many links"), {filePath});
             break;
         }
         char destination[4096];
         const ssize_t length = readlink(current.c_str(), destination, sizeof destination - 1);
         if (length < 0) {
-            target.problem = current + " cannot be followed: " + systemError(errno);
+            target.problem =
+                said(translated("%1 cannot be followed: %2"), {current, systemError(errno)});
             break;
         }
         std::string next(destination, static_cast<std::size_t>(length));
@@ -210,22 +225,23 @@ ProfileFile::Contents ProfileFile::read() const {
             return {};
         }
         if (lstat(target.path().c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-            return refused(filePath + " is not a regular file"); // a socket, say
+            return refused(said(translated("%1 is not a regular file"), {filePath})); // a socket
         }
-        return refused(filePath + " cannot be opened: " + systemError(error));
+        return refused(said(translated("%1 cannot be opened: %2"), {filePath, systemError(error)}));
     }
     struct stat status {};
     if (fstat(file.get(), &status) != 0) {
-        return refused(filePath + " cannot be examined: " + systemError(errno));
+        return refused(
+            said(translated("%1 cannot be examined: %2"), {filePath, systemError(errno)}));
     }
     if (!S_ISREG(status.st_mode)) {
-        return refused(filePath + " is not a regular file");
+        return refused(said(translated("%1 is not a regular file"), {filePath}));
     }
     if (!ownedByUser(status)) {
-        return refused(filePath + " belongs to another user");
+        return refused(said(translated("%1 belongs to another user"), {filePath}));
     }
     const auto tooLarge = [this] {
-        return refused(filePath + " is larger than 1 MiB");
+        return refused(said(translated("%1 is larger than 1 MiB"), {filePath}));
     };
     if (static_cast<unsigned long long>(status.st_size) > sizeLimit) {
         return tooLarge();
@@ -233,7 +249,7 @@ ProfileFile::Contents ProfileFile::read() const {
     Contents contents{State::Read, {}, {}};
     int error = 0;
     if (!readAtMost(file.get(), sizeLimit, contents.text, error)) {
-        return refused(filePath + " cannot be read: " + systemError(error));
+        return refused(said(translated("%1 cannot be read: %2"), {filePath, systemError(error)}));
     }
     if (contents.text.size() > sizeLimit) {
         return tooLarge(); // it grew while it was read
@@ -265,13 +281,14 @@ bool ProfileFile::replace(std::string_view text, std::string& problem,
         }
     }
     if (descriptor < 0) {
-        problem = "cannot create a file beside " + filePath + ": " + systemError(errno);
+        problem =
+            said(translated("cannot create a file beside %1: %2"), {filePath, systemError(errno)});
         return false;
     }
     Descriptor file(descriptor);
     int error = 0;
-    const auto failed = [&](const std::string& what) {
-        problem = what + ": " + systemError(error);
+    const auto failed = [&](const std::string& pattern) {
+        problem = said(pattern, {filePath, systemError(error)});
         file.release();
         unlink(temporary.c_str());
         return false;
@@ -279,27 +296,28 @@ bool ProfileFile::replace(std::string_view text, std::string& problem,
     // A new file gets the modes the user's mask gives; a replaced one keeps its own.
     if (exists && fchmod(file.get(), existing.st_mode & 07777) != 0) {
         error = errno;
-        return failed("cannot keep the permissions of " + filePath);
+        return failed(translated("cannot keep the permissions of %1: %2"));
     }
     if (!writeAll(file.get(), text, error)) {
-        return failed("cannot write " + filePath);
+        return failed(translated("cannot write %1: %2"));
     }
     if (fdatasync(file.get()) != 0 || !file.release()) {
         error = errno;
-        return failed("cannot write " + filePath + " to disk");
+        return failed(translated("cannot write %1 to disk: %2"));
     }
     if (!mayRename()) {
         error = ECANCELED;
-        return failed("gave up replacing " + filePath);
+        return failed(translated("gave up replacing %1: %2"));
     }
     if (rename(temporary.c_str(), target.path().c_str()) != 0) {
         error = errno;
-        return failed("cannot replace " + filePath);
+        return failed(translated("cannot replace %1: %2"));
     }
     // The new name is on disk only once the folder that holds it is.
     const Descriptor folder(open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0 || fsync(folder.get()) != 0) {
-        problem = "cannot sync the folder of " + filePath + ": " + systemError(errno);
+        problem =
+            said(translated("cannot sync the folder of %1: %2"), {filePath, systemError(errno)});
         return false;
     }
     return true;

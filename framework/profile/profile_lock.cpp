@@ -1,5 +1,7 @@
 #include "framework/profile/profile_lock.h"
 
+#include "framework/language/translation.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -39,13 +41,15 @@ ProfileLock::Outcome ProfileLock::tryAcquire(std::string& problem) {
             if (errno == EACCES && attempt == 0 && unlink(lockPath.c_str()) == 0) {
                 continue;
             }
-            problem = "cannot create the lock: " + lockPath + ": " + std::strerror(errno);
+            problem = Translation::fill(translated("cannot create the lock: %1: %2"),
+                                        {lockPath, std::strerror(errno)});
             return Outcome::Failed;
         }
         struct stat held {};
         if (fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
             close(fd);
-            problem = "cannot create the lock: " + lockPath + " is not a regular file";
+            problem = Translation::fill(
+                translated("cannot create the lock: %1 is not a regular file"), {lockPath});
             return Outcome::Failed;
         }
         if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -54,7 +58,8 @@ ProfileLock::Outcome ProfileLock::tryAcquire(std::string& problem) {
             if (error == EWOULDBLOCK || error == EINTR) {
                 return Outcome::Busy;
             }
-            problem = "cannot take the lock " + lockPath + ": " + std::strerror(error);
+            problem = Translation::fill(translated("cannot take the lock %1: %2"),
+                                        {lockPath, std::strerror(error)});
             return Outcome::Failed;
         }
         struct stat named {};

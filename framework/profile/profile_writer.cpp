@@ -1,5 +1,6 @@
 #include "framework/profile/profile_writer.h"
 
+#include "framework/language/translation.h"
 #include "framework/profile/profile_file.h"
 #include "framework/profile/profile_lock.h"
 
@@ -30,7 +31,8 @@ bool makeFolders(const std::string& path, std::string& problem) {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);
         if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
-            problem = "cannot create the folder " + part + ": " + std::strerror(errno);
+            problem = Translation::fill(translated("cannot create the folder %1: %2"),
+                                        {part, std::strerror(errno)});
             return false;
         }
         if (slash == std::string::npos) {
@@ -88,7 +90,8 @@ ProfileWriter::~ProfileWriter() {
 void ProfileWriter::hand(const ProfileFileFormat::Changes& changes) {
     const std::lock_guard lock(state->mutex);
     if (state->path.empty()) {
-        state->setTrouble("settings not saved: no company key was named for the profile");
+        state->setTrouble(
+            translated("settings not saved: no company key was named for the profile"));
         return;
     }
     for (const auto& [key, text] : changes) {
@@ -124,7 +127,8 @@ void ProfileWriter::finish(std::chrono::milliseconds timeout) {
         const std::string why =
             written || !state->trouble.empty()
                 ? state->trouble
-                : "the disk took longer than " + std::to_string(timeout.count()) + " ms";
+                : Translation::fill(translated("the disk took longer than %1 ms"),
+                                    {std::to_string(timeout.count())});
         std::fprintf(stderr,
                      "fenwake: closing without the last values saved (%s); the file is "
                      "left as it was\n",
@@ -189,7 +193,7 @@ void ProfileWriter::run(const std::shared_ptr<State>& shared) {
         } else {
             retryAt = Clock::now() + backOff;
             backOff = std::min<Clock::duration>(backOff * 2, lastRetry);
-            state.setTrouble("settings not saved: " + problem);
+            state.setTrouble(Translation::fill(translated("settings not saved: %1"), {problem}));
         }
         state.settled.notify_all();
     }
@@ -214,9 +218,10 @@ bool ProfileWriter::takeLock(State& state, ProfileLock& lock, std::string& probl
                 return false;
             }
             if (longWait) {
-                state.setTrouble("settings not saved: the settings are locked by a running "
-                                 "program (" +
-                                 state.path + ".lock)");
+                state.setTrouble(Translation::fill(
+                    translated("settings not saved: the settings are locked by a running program "
+                               "(%1)"),
+                    {state.path + ".lock"}));
             }
         }
         std::this_thread::sleep_for(longWait ? slowPoll : quickPoll);
@@ -230,7 +235,7 @@ ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem)
     }
     const ProfileFile file(state.path);
     if (problem = file.refusal(); !problem.empty()) {
-        problem += ", and it is left as it is";
+        problem = Translation::fill(translated("%1, and it is left as it is"), {problem});
         return Outcome::Refused;
     }
     ProfileLock lock(state.path);
@@ -240,22 +245,25 @@ ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem)
     file.removeLeftovers();
     const ProfileFile::Contents current = file.read();
     if (current.state == ProfileFile::State::Refused) {
-        problem = current.problem + ", and it is left as it is";
+        problem = Translation::fill(translated("%1, and it is left as it is"), {current.problem});
         return Outcome::Refused;
     }
     if (!ProfileFileFormat::isProfileText(current.text)) {
-        problem = state.path + " is not a settings file, and it is left as it is";
+        problem = Translation::fill(
+            translated("%1 is not a settings file, and it is left as it is"), {state.path});
         return Outcome::Refused;
     }
     const auto [changes, sequences] = queuedChanges(state);
     const std::optional<std::string> text = ProfileFileFormat::update(current.text, changes);
     if (!text) {
-        problem = "the values cannot be changed in " + state.path +
-                  " without changing its other values, and it is left as it is";
+        problem =
+            Translation::fill(translated("the values cannot be changed in %1 without "
+                                         "changing its other values, and it is left as it is"),
+                              {state.path});
         return Outcome::Refused;
     }
     if (text->size() > ProfileFile::sizeLimit) {
-        problem = "the settings file would grow past 1 MiB, and it is left as it is";
+        problem = translated("the settings file would grow past 1 MiB, and it is left as it is");
         return Outcome::Refused;
     }
     const auto mayRename = [&state] {

@@ -1,6 +1,7 @@
 """Reads Fenwake's accessibility tree through AT-SPI and checks what a screen reader hears:
 the fields with their names, units and values, the check boxes, and the results table row
-by row, before and after real keys and a click on Metric."""
+by row, before and after real keys and a click on Metric. With the argument "de", what a
+German desktop hears."""
 import subprocess
 import sys
 import time
@@ -75,6 +76,28 @@ def keys(*names):
 main = application()
 dialog = main.getChildAtIndex(0)
 expect("window", (dialog.getRoleName(), dialog.name), ("dialog", "Fenwake"))
+
+# On a German desktop: every name in German, and the figures with a decimal comma.
+if sys.argv[1:] == ["de"]:
+    expect("waist", heard(field(main, "Taille")), "Taille, Zoll: 34")
+    expect("weight", heard(field(main, "Gewicht")), "Gewicht, Pfund: 180")
+    expect("height", heard(field(main, "Größe")), "Größe, Zoll: 70")
+    expect("check boxes", [box.name for box in by_role(main, "check box")],
+           ["Weiblich", "Metrisch"])
+    tables = by_role(main, "table")
+    expect("tables", [table.name for table in tables], ["Ergebnisse"])
+    grid = tables[0].queryTable()
+    expect("column headers", [grid.getColumnHeader(c).name for c in range(grid.nColumns)],
+           ["Kennzahl", "Ergebnis", "Einheit", "Bewertung"])
+    expect("results", rows(tables[0]), [
+        ["Fettanteil", "15,51", "%", "Durchschnittlich"],
+        ["Fettmasse", "27,92", "lb", ""],
+        ["Magermasse", "152,08", "lb", ""],
+        ["Ruheumsatz", "2103,27", "kcal", ""],
+        ["Body-Mass-Index", "25,82", "", "Übergewicht"],
+    ])
+    print("a German desktop hears every name in German")
+    sys.exit(0)
 
 expect("waist", heard(field(main, "Waist")), "Waist, inches: 34")
 expect("weight", heard(field(main, "Weight")), "Weight, pounds: 180")

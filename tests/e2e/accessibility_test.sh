@@ -22,12 +22,20 @@ trap cleanup EXIT
 
 unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
+unset LANGUAGE LC_ALL LC_MESSAGES
 mkdir -p "$XDG_CONFIG_HOME/Kestrova" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n' \
-    >"$XDG_CONFIG_HOME/Kestrova/fenwake.conf"
+    >"$work/stored.conf"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/stderr" &
-pid=$!
 # Debian's own Python: pyatspi comes from the system's packages.
-/usr/bin/python3 "$here/accessibility_check.py"
+for language in C de_DE; do
+    settings_file=$XDG_CONFIG_HOME/Kestrova/fenwake.conf
+    cp "$work/stored.conf" "$settings_file"
+    LANG=$language.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/stderr" &
+    pid=$!
+    /usr/bin/python3 "$here/accessibility_check.py" "${language%_*}"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=
+done

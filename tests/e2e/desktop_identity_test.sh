@@ -28,6 +28,8 @@ fail() {
     exit 1
 }
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 

@@ -2,10 +2,12 @@
 // font size the environment sets (QT_SCALE_FACTOR, QT_FONT_DPI): every text whole, nothing
 // overlapping, the results readable without scrolling, and the window growing as it should.
 // Each case leaves a screenshot in FENWAKE_SCREENSHOTS, named after FENWAKE_LAYOUT.
+#include "framework/language/translation.h"
 #include "res/resource_ids.h"
 #include "tests/support/drawn_text_width.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/about_dialog.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -50,10 +52,12 @@ std::string environment(const char* name, const char* otherwise) {
 class WindowLayout : public MainWindowTest, public testing::WithParamInterface<Entry> {
 protected:
     void SetUp() override {
+        Translation::installForDesktop(); // as the program starts: LANG may name a language
         writeSettingsFile(GetParam().settings());
         openWindow();
         QApplication::processEvents();
     }
+    void TearDown() override { Translation::install(""); }
 
     void typeInto(int id, const char* text) {
         focusField(id);
@@ -180,6 +184,36 @@ TEST_P(WindowLayout, ControlsShowTheirWholeTextAndNeverOverlap) {
     const QAction* tools = bar->actions().value(0);
     EXPECT_GE(bar->actionGeometry(const_cast<QAction*>(tools)).width(),
               bar->fontMetrics().horizontalAdvance("Tools"));
+}
+
+// The About box of the main window: every text whole, nothing overlapping, in every style,
+// scale and language.
+TEST_P(WindowLayout, TheAboutBoxShowsItsWholeText) {
+    if (std::string(GetParam().name) != "worked_man") {
+        GTEST_SKIP() << "the About box is the same for every entry";
+    }
+    AboutDialog about;
+    ASSERT_TRUE(about.create());
+    QApplication::processEvents();
+    const QWidget* client = about.window()->findChild<QLabel*>()->parentWidget();
+    const QList<QLabel*> labels = client->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+        EXPECT_TRUE(client->rect().contains(label->geometry())) << label->text().toStdString();
+        for (const QLabel* other : labels) {
+            EXPECT_TRUE(other == label || !other->geometry().intersects(label->geometry()))
+                << label->text().toStdString() << " at " << label->geometry().y() << "+"
+                << label->height() << ", " << other->text().toStdString() << " at "
+                << other->geometry().y() << "+" << other->height();
+        }
+        if (label->pixmap().isNull()) {
+            EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                << label->text().toStdString();
+        }
+    }
+    const QString folder = QString::fromStdString(environment("FENWAKE_SCREENSHOTS", "."));
+    EXPECT_TRUE(about.window()->grab().save(
+        folder +
+        QString("/about-%1.png").arg(QString::fromStdString(environment("FENWAKE_LAYOUT", "")))));
 }
 
 // The template's size is the smallest; the list takes whatever room is added, and the other

@@ -9,7 +9,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8 # the program's own texts, as the checks expect them
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
 mkdir -p "$XDG_CONFIG_HOME/Kestrova" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

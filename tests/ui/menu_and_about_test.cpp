@@ -137,7 +137,7 @@ TEST_F(MenuTest, AboutShowsIconNameAndContactAndChangesNothing) {
     EXPECT_EQ(texts[0], "Fenwake 1.1");
     EXPECT_EQ(texts[1].count('\n'), 1);
     EXPECT_TRUE(texts[1].contains("Copyright"));
-    EXPECT_EQ(texts[2], "The figures are estimates\nfrom simple formulas,\nnot medical advice.");
+    EXPECT_EQ(texts[2], "The figures are estimates from simple formulas, not medical advice.");
 
     EXPECT_EQ(visibleAboutBoxes(), 0);
     EXPECT_EQ(fields(), (std::vector<std::string>{"34", "180", "70"}));

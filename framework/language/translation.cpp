@@ -1,0 +1,134 @@
+#include "framework/language/translation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
+
+#include <memory>
+
+// The translation files are carried in the program as Qt resources of a library of their own;
+// asking for them is what links them in.
+static void loadTranslationResources() {
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(fenwake_translations_translations);
+        return true;
+    }();
+    (void)loaded;
+}
+
+namespace fenwake {
+
+namespace {
+
+constexpr const char* translationFolder = ":/translations/";
+
+struct Installed {
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+    char decimalPoint = '.';
+};
+
+Installed& installed() {
+    static Installed translators;
+    return translators;
+}
+
+void removeTranslator(std::unique_ptr<QTranslator>& translator) {
+    if (translator) {
+        QCoreApplication::removeTranslator(translator.get());
+        translator.reset();
+    }
+}
+
+bool installQt(const QString& language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load("qtbase_" + language,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    installed().qt = std::move(translator);
+    return true;
+}
+
+QString programFile(const QString& language) {
+    return translationFolder + QString("fenwake_") + language + ".qm";
+}
+
+} // namespace
+
+void Translation::installForDesktop() {
+    loadTranslationResources();
+    const QStringList languages = QLocale::system().uiLanguages();
+    for (const QString& name : languages) {
+        const QString language = QLocale(name).name().section('_', 0, 0);
+        if (QFile::exists(programFile(language))) {
+            install(language.toStdString());
+            return;
+        }
+    }
+    if (!languages.isEmpty()) {
+        installQt(QLocale(languages.front()).name().section('_', 0, 0));
+    }
+}
+
+bool Translation::install(std::string_view language) {
+    loadTranslationResources();
+    Installed& current = installed();
+    removeTranslator(current.program);
+    removeTranslator(current.qt);
+    current.decimalPoint = '.';
+    const QString name =
+        QString::fromUtf8(language.data(), static_cast<qsizetype>(language.size()));
+    auto translator = std::make_unique<QTranslator>();
+    if (name.isEmpty() || !translator->load(programFile(name))) {
+        return false;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    current.program = std::move(translator);
+    current.decimalPoint = QLocale(name).decimalPoint().front().toLatin1();
+    installQt(name);
+    return true;
+}
+
+std::string Translation::text(std::string_view id) {
+    if (!installed().program) {
+        return std::string(id); // English: the id is the text
+    }
+    const std::string key(id);
+    return QCoreApplication::translate(nullptr, key.c_str()).toStdString();
+}
+
+std::string Translation::fill(std::string_view pattern,
+                              std::initializer_list<std::string> arguments) {
+    std::string text;
+    for (std::size_t at = 0; at < pattern.size(); ++at) {
+        const std::size_t index = at + 1 < pattern.size() && pattern[at] == '%'
+                                      ? static_cast<std::size_t>(pattern[at + 1] - '1')
+                                      : arguments.size();
+        if (index < arguments.size()) {
+            text += *(arguments.begin() + index);
+            ++at;
+        } else {
+            text += pattern[at];
+        }
+    }
+    return text;
+}
+
+std::string Translation::number(std::string text) {
+    const char point = installed().decimalPoint;
+    for (char& c : text) {
+        c = c == '.' ? point : c;
+    }
+    return text;
+}
+
+std::string translated(std::string_view id) {
+    return Translation::text(id);
+}
+
+} // namespace fenwake

@@ -1,0 +1,40 @@
+#pragma once
+
+// framework/language: the desktop's language for the program's texts and for Qt's own, and
+// the decimal point the figures show with. It uses Qt Core; every other part of the framework
+// and the program may use it.
+
+#include "framework/text/translatable.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace fenwake {
+
+// The program's texts in the desktop's language. A translation is a Qt translation file,
+// fenwake_<language>.qm, built from translations/fenwake_<language>.ts and carried in the
+// program; Qt's own (its context menus, its standard buttons) comes from Qt's installed
+// translations. In a language the program has no translation for, every text stays English
+// and numbers keep their point.
+class Translation {
+public:
+    // For the first of the desktop's languages with a translation of the program: installs
+    // it, and Qt's own for the desktop's first language. Once the QApplication exists.
+    static void installForDesktop();
+    // Installs one language ("de", "fr"); false, and English, when the program has none for it.
+    // The empty name goes back to English.
+    static bool install(std::string_view language);
+
+    static std::string text(std::string_view id);
+    // The text with its %1, %2, ... replaced by the arguments, in order.
+    static std::string fill(std::string_view pattern, std::initializer_list<std::string> arguments);
+    // A number's text (written with a point, as the settings file keeps it) with the decimal
+    // point of the language in use: "15,51" in German and French.
+    static std::string number(std::string text);
+};
+
+// The text in the desktop's language; the id (the English text) when it has no translation.
+std::string translated(std::string_view id);
+
+} // namespace fenwake
