@@ -20,7 +20,8 @@ QAccessibleInterface* notificationFor(const QString& className, QObject* object)
 
 } // namespace
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+Announcer::Announcer(QWidget* parent, const QString& alreadySaid)
+    : QWidget(parent), spoken(alreadySaid) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(notificationFor);
         return true;
@@ -38,10 +39,6 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::announce(const QString& text) {
     pending = text;
-    if (!window()->isVisible()) {
-        spoken = text; // what the window opens with is read as the window is
-        return;
-    }
     pause.start();
 }
 

@@ -11,12 +11,13 @@ namespace fenwake {
 // but a notification that appears is read out wherever the focus is. So the announcer is an
 // empty notification, shown anew with each text. Texts that follow each other quickly are
 // said once, the last of them, after a short pause: fast typing is answered by the latest
-// figures, not by a queue of old ones. Nothing is said before the window is shown.
+// figures, not by a queue of old ones.
 class Announcer : public QWidget {
 public:
     static constexpr int pauseMilliseconds = 350;
 
-    explicit Announcer(QWidget* parent);
+    // alreadySaid: what the screen reader heard as the window opened.
+    Announcer(QWidget* parent, const QString& alreadySaid);
 
     void announce(const QString& text);
 

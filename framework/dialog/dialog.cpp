@@ -64,6 +64,7 @@ struct Dialog::Window {
     QPointer<ClientArea> clientArea;
     QPointer<NoticeArea> notices;
     QPointer<Announcer> announcer;
+    QString openingAnnouncement;
     std::map<int, QPointer<QWidget>> controls;
     QIcon largeIcon;
     QIcon smallIcon;
@@ -352,12 +353,19 @@ bool Dialog::isFieldMarked(int id) const {
     return widget != nullptr && DataExchange::isMarked(*widget);
 }
 
+// What the window opens with is read as the window is; the announcer is made only for what
+// changes after.
 void Dialog::announce(std::string_view text) {
     if (!hasWindow()) {
         return;
     }
+    if (!windowState->announcer && !windowState->dialog->isVisible()) {
+        windowState->openingAnnouncement = qtText(text);
+        return;
+    }
     if (!windowState->announcer) {
-        windowState->announcer = new Announcer(windowState->dialog);
+        windowState->announcer =
+            new Announcer(windowState->dialog, windowState->openingAnnouncement);
     }
     windowState->announcer->announce(qtText(text));
 }

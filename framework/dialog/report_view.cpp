@@ -101,7 +101,11 @@ QTableWidgetItem* ReportView::cellItem(int row, int column) {
 }
 
 void ReportView::setRowDescription(int row, const QString& description) {
-    rowDescriptions[static_cast<std::size_t>(row)] = description;
+    QString& current = rowDescriptions[static_cast<std::size_t>(row)];
+    if (current == description && !description.isEmpty()) {
+        return; // most keys leave it as it was
+    }
+    current = description;
     for (int column = 0; column < columnCount(); ++column) {
         QTableWidgetItem* cell = cellItem(row, column);
         cell->setToolTip(description);
