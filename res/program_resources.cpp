@@ -1,6 +1,7 @@
 #include "res/program_resources.h"
 
 #include "framework/resources/resources.h"
+#include "framework/resources/window_style.h"
 #include "framework/text/translatable.h"
 #include "res/large_icons.h"
 #include "res/resource_ids.h"
@@ -16,48 +17,44 @@ namespace {
 
 constexpr int noId = ControlTemplate::noId;
 
-// Style words as the templates give them.
-constexpr std::uint32_t checkBoxStyle = 0x50010003; // child, visible, tab stop, auto check box
-constexpr std::uint32_t labelStyle = 0x50020000;    // child, visible, group, left text
-constexpr std::uint32_t editStyle = 0x50810080;     // child, visible, border, tab stop, scroll
-constexpr std::uint32_t listStyle = 0x50818009;     // report, selection always, no sort header
-constexpr std::uint32_t iconStyle = 0x50000003;     // child, visible, icon
+using namespace windowstyle;
 
-ControlTemplate button(int id, const char* text, std::uint32_t style, TemplateRect rect) {
-    return {ControlClassAtom::Button, {}, text, 0, id, style, 0, rect};
+constexpr std::uint32_t checkBoxStyle = child | visible | tabStop | autoCheckBox;
+constexpr std::uint32_t labelStyle = child | visible | group | staticLeft;
+constexpr std::uint32_t editStyle = child | visible | border | tabStop | editScrollsAcross;
+constexpr std::uint32_t listStyle =
+    child | visible | border | tabStop | listNoSortHeader | listShowSelectionAlways | listReport;
+constexpr std::uint32_t iconStyle = child | visible | staticIcon;
+
+ControlTemplate checkBox(int id, const char* text, TemplateRect rect) {
+    return ControlTemplate::button(id, text, checkBoxStyle, rect);
 }
 
 ControlTemplate edit(int id, TemplateRect rect) {
-    return {ControlClassAtom::Edit, {}, {}, 0, id, editStyle, 0, rect};
+    return ControlTemplate::edit(id, editStyle, rect);
 }
 
 ControlTemplate label(int id, const char* text, TemplateRect rect) {
-    return {ControlClassAtom::Static, {}, text, 0, id, labelStyle, 0, rect};
+    return ControlTemplate::label(id, text, labelStyle, rect);
 }
 
 DialogTemplate mainDialog() {
     DialogTemplate dialog;
-    dialog.style = 0x90C00040;         // pop-up, visible, caption, own font
-    dialog.extendedStyle = 0x80040000; // application window, OK in the caption
+    dialog.style = popup | visible | caption | dialogOwnFont;
+    dialog.extendedStyle = extendedCaptionOkButton | extendedApplicationWindow;
     dialog.rect = {0, 0, 150, 134};
     dialog.caption = "Fenwake";
     dialog.controls = {
-        button(IDC_FEMALE, TRANSLATABLE("Female"), checkBoxStyle, {7, 50, 39, 10}),
+        checkBox(IDC_FEMALE, TRANSLATABLE("Female"), {7, 50, 39, 10}),
         label(noId, TRANSLATABLE("Waist:"), {7, 9, 22, 8}),
         edit(IDC_WAIST, {37, 7, 65, 12}),
         label(IDC_WAIST_UNIT, TRANSLATABLE("Inches"), {106, 9, 22, 8}),
         label(noId, TRANSLATABLE("Weight:"), {7, 23, 26, 8}),
         edit(IDC_WEIGHT, {37, 21, 65, 12}),
         label(IDC_WEIGHT_UNIT, TRANSLATABLE("Lbs"), {106, 24, 12, 8}),
-        button(IDC_METRIC, TRANSLATABLE("Metric"), checkBoxStyle, {93, 50, 35, 10}),
-        {ControlClassAtom::Static,
-         "SysListView32",
-         "List1",
-         0,
-         IDC_RESULTS,
-         listStyle,
-         0,
-         {7, 62, 123, 66}},
+        checkBox(IDC_METRIC, TRANSLATABLE("Metric"), {93, 50, 35, 10}),
+        ControlTemplate::ofClass("SysListView32", IDC_RESULTS, "List1", listStyle,
+                                 {7, 62, 123, 66}),
         label(noId, TRANSLATABLE("Height:"), {7, 38, 24, 8}),
         edit(IDC_HEIGHT, {37, 35, 65, 12}),
         label(IDC_HEIGHT_UNIT, TRANSLATABLE("Inches"), {106, 38, 22, 8}),
@@ -68,11 +65,11 @@ DialogTemplate mainDialog() {
 
 DialogTemplate aboutDialog() {
     DialogTemplate dialog;
-    dialog.style = 0x80C800C0; // pop-up, caption, system menu, modal frame, own font
+    dialog.style = popup | caption | systemMenu | dialogModalFrame | dialogOwnFont;
     dialog.rect = {0, 0, 140, 130};
     dialog.caption = TRANSLATABLE("About");
     dialog.controls = {
-        {ControlClassAtom::Static, {}, {}, IDI_MAIN, noId, iconStyle, 0, {7, 7, 21, 20}},
+        ControlTemplate::icon(IDI_MAIN, iconStyle, {7, 7, 21, 20}),
         label(noId, "Fenwake 1.1", {38, 11, 92, 8}),
         label(noId, "Copyright (C) 2026 Kestrova\nfenwake@kestrova.example", {7, 92, 126, 29}),
         // In the room the box leaves free, where every reader of it sees it.

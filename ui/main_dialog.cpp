@@ -6,8 +6,8 @@
 #include "engine/unit_factors.h"
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/input_panel.h"
-#include "framework/dialog/window_style.h"
 #include "framework/language/translation.h"
+#include "framework/resources/window_style.h"
 #include "framework/text/number_text.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
@@ -60,8 +60,8 @@ std::string massUnit(std::int32_t metric) {
 // point. A wider one widens the column when it comes.
 constexpr const char* widestUsualFigure = "-000000.00";
 
-constexpr std::uint32_t flatToolBarStyle = 0x0800;
-constexpr std::uint32_t commandBarWindowStyle = 0x50002000; // child, visible, along the top
+constexpr std::uint32_t commandBarWindowStyle =
+    windowstyle::child | windowstyle::visible | windowstyle::barAlongTop;
 
 } // namespace
 
@@ -120,7 +120,8 @@ bool MainDialog::initialiseWindow() {
 }
 
 void MainDialog::createMenuBar() {
-    commandBar.create(*this, flatToolBarStyle, commandBarWindowStyle, CommandBar::standardId);
+    commandBar.create(*this, windowstyle::toolBarFlat, commandBarWindowStyle,
+                      CommandBar::standardId);
     commandBar.insertMenuBar(IDR_MAINMENU, CommandBar::noBitmap);
 }
 

@@ -32,6 +32,7 @@ Application::~Application() {
     if (theApplication == this) {
         theApplication = nullptr;
     }
+    Dialog::batchHandlerWritesIn(nullptr);
 }
 
 Application* Application::current() {
@@ -53,6 +54,7 @@ std::string Application::applicationName() {
 void Application::setRegistryKey(std::string_view company) {
     userState = std::make_unique<Profile>(company, applicationName(), Profile::Kind::State);
     userProfile = std::make_unique<Profile>(company, applicationName());
+    Dialog::batchHandlerWritesIn(userProfile.get());
     userProfile->setTroubleListener([this](const std::string&) { showProfileTrouble(); });
 }
 
@@ -71,22 +73,27 @@ Profile& Application::state() {
 }
 
 void Application::setMainWindow(Dialog* window) {
-    mainDialog = window;
-    if (mainDialog != nullptr) {
-        mainDialog->keepSizeIn(&state());
+    Dialog::designateMainWindow(window);
+    if (window != nullptr) {
+        window->keepSizeIn(&state());
     }
     showProfileTrouble();
 }
 
+Dialog* Application::mainWindow() {
+    return Dialog::mainWindow();
+}
+
 void Application::showProfileTrouble() {
-    if (mainDialog == nullptr) {
+    Dialog* main = mainWindow();
+    if (main == nullptr) {
         return;
     }
     const std::string trouble = userProfile ? userProfile->trouble() : std::string();
     if (trouble.empty()) {
-        mainDialog->clearNotice("settings");
+        main->clearNotice("settings");
     } else {
-        mainDialog->showNotice("settings", translated("Settings are not being saved"), trouble);
+        main->showNotice("settings", translated("Settings are not being saved"), trouble);
     }
 }
 

@@ -52,7 +52,7 @@ public:
     // it is destroyed, so the designation never outlives the window. The main window shows
     // when the profile cannot keep the values, and reopens at the size it closed at.
     void setMainWindow(Dialog* window);
-    Dialog* mainWindow() const { return mainDialog; }
+    static Dialog* mainWindow();
 
     // The executable's file name without its extension.
     static std::string applicationName();
@@ -66,7 +66,6 @@ private:
 
     std::unique_ptr<Profile> userProfile;
     std::unique_ptr<Profile> userState;
-    Dialog* mainDialog = nullptr;
 };
 
 } // namespace fenwake

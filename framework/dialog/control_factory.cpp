@@ -1,14 +1,14 @@
 #include "framework/dialog/control_factory.h"
 
-#include "framework/dialog/dialog.h"
 #include "framework/dialog/dialog_units.h"
 #include "framework/dialog/dialog_window.h"
 #include "framework/dialog/form_layout.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/report_view.h"
-#include "framework/dialog/window_style.h"
 #include "framework/language/translation.h"
+#include "framework/message/notification_sink.h"
 #include "framework/resources/icon.h"
+#include "framework/resources/window_style.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -45,17 +45,17 @@ double designScale(const QWidget& widget, int designPointSize) {
     return pixels / (designPointSize * 96.0 / 72.0);
 }
 
-void reportClicks(QAbstractButton& button, Dialog& dialog, int id) {
-    QObject::connect(&button, &QAbstractButton::clicked, &button, [&dialog, id] {
-        dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
+void reportClicks(QAbstractButton& button, NotificationSink& sink, int id) {
+    QObject::connect(&button, &QAbstractButton::clicked, &button, [&sink, id] {
+        sink.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
     });
 }
 
 } // namespace
 
-ControlFactory::ControlFactory(Dialog& ownerDialog, DialogWindow& dialogWindow, QWidget& client,
-                               const DialogUnits& dialogUnits)
-    : dialog(ownerDialog), window(dialogWindow), clientArea(client), units(dialogUnits) {}
+ControlFactory::ControlFactory(NotificationSink& notificationSink, DialogWindow& dialogWindow,
+                               QWidget& client, const DialogUnits& dialogUnits)
+    : sink(notificationSink), window(dialogWindow), clientArea(client), units(dialogUnits) {}
 
 std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dialogTemplate) {
     designPointSize = dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8;
@@ -112,7 +112,7 @@ QWidget* ControlFactory::createButton(const ControlTemplate& control) {
         button = push;
     }
     button->setAccessibleName(nameFromCaption(button->text()));
-    reportClicks(*button, dialog, control.id);
+    reportClicks(*button, sink, control.id);
     return button;
 }
 
@@ -130,7 +130,7 @@ QWidget* ControlFactory::createEdit(const ControlTemplate& control) {
         caption->setBuddy(edit);
         edit->setAccessibleName(nameFromCaption(caption->text()));
     }
-    Dialog& owner = dialog;
+    NotificationSink& owner = sink;
     const int id = control.id;
     QObject::connect(edit, &QLineEdit::textChanged, edit, [&owner, id] {
         owner.notify(Message{MessageKind::Command, Notification::EditChanged, id, 0, {}});

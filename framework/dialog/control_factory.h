@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/dialog/dialog_template.h"
+#include "framework/resources/dialog_template.h"
 
 #include <QRect>
 #include <QSize>
@@ -11,15 +11,15 @@ class QWidget;
 
 namespace fenwake {
 
-class Dialog;
 class DialogUnits;
+class NotificationSink;
 class DialogWindow;
 
 // Builds a dialog's controls from its template: the Qt widget for each class and style word,
 // placed in dialog units, wired to report to the dialog, in tab order over the tab stops.
 class ControlFactory {
 public:
-    ControlFactory(Dialog& dialog, DialogWindow& window, QWidget& clientArea,
+    ControlFactory(NotificationSink& sink, DialogWindow& window, QWidget& clientArea,
                    const DialogUnits& units);
 
     // Creates every control and places it (form_layout.h); returns the controls that have an
@@ -40,7 +40,7 @@ private:
     QRect templatePlace(const QWidget& widget, const ControlTemplate& control) const;
     void joinTabOrder(QWidget& widget, const ControlTemplate& control);
 
-    Dialog& dialog;
+    NotificationSink& sink;
     DialogWindow& window;
     QWidget& clientArea;
     const DialogUnits& units;

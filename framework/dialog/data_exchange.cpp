@@ -51,11 +51,11 @@ void DataExchange::describe(QWidget& control) {
     control.setAccessibleDescription(description);
 }
 
-DataExchange::DataExchange(Dialog& ownerDialog, FormDirection direction)
-    : dialog(ownerDialog), exchangeDirection(direction) {}
+DataExchange::DataExchange(FindControl find, FormDirection direction)
+    : findControl(std::move(find)), exchangeDirection(direction) {}
 
 void DataExchange::checkBox(int id, std::int32_t& value) {
-    auto* box = qobject_cast<QCheckBox*>(dialog.control(id));
+    auto* box = qobject_cast<QCheckBox*>(findControl(id));
     if (box == nullptr) {
         succeeded = false;
         return;
@@ -68,7 +68,7 @@ void DataExchange::checkBox(int id, std::int32_t& value) {
 }
 
 void DataExchange::edit(int id, double& value) {
-    auto* field = qobject_cast<QLineEdit*>(dialog.control(id));
+    auto* field = qobject_cast<QLineEdit*>(findControl(id));
     if (field == nullptr) {
         succeeded = false;
         return;
@@ -90,7 +90,7 @@ void DataExchange::edit(int id, double& value) {
 }
 
 void DataExchange::control(int id, ListControl& list) {
-    QWidget* widget = dialog.control(id);
+    QWidget* widget = findControl(id);
     if (widget == nullptr || !list.attach(widget)) {
         succeeded = false;
     }

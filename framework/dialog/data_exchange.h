@@ -1,8 +1,7 @@
 #pragma once
 
-#include "framework/dialog/dialog.h"
-
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -10,11 +9,19 @@ namespace fenwake {
 
 class ListControl;
 
+enum class FormDirection {
+    Read,  // controls to members
+    Write, // members to controls
+};
+
 // One form update: moves each field between its control and its member in one direction.
 // A field that does not read keeps its member as it was; the other fields are still read.
 class DataExchange {
 public:
-    DataExchange(Dialog& dialog, FormDirection direction);
+    // Finds the control of an id, or nothing.
+    using FindControl = std::function<QWidget*(int id)>;
+
+    DataExchange(FindControl findControl, FormDirection direction);
 
     bool allFieldsSucceeded() const { return succeeded; }
 
@@ -41,7 +48,7 @@ public:
     static bool isMarked(const QWidget& control);
 
 private:
-    Dialog& dialog;
+    FindControl findControl;
     FormDirection exchangeDirection;
     bool succeeded = true;
 };

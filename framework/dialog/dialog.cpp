@@ -1,6 +1,5 @@
 #include "framework/dialog/dialog.h"
 
-#include "framework/application/application.h"
 #include "framework/dialog/announcer.h"
 #include "framework/dialog/client_area.h"
 #include "framework/dialog/control_factory.h"
@@ -10,11 +9,11 @@
 #include "framework/dialog/notice_area.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/window_placement.h"
-#include "framework/dialog/window_style.h"
 #include "framework/language/translation.h"
 #include "framework/profile/profile_batch.h"
 #include "framework/resources/icon.h"
 #include "framework/resources/resources.h"
+#include "framework/resources/window_style.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -73,12 +72,30 @@ struct Dialog::Window {
 Dialog::Dialog(int dialogTemplateId, Dialog* parentDialog)
     : templateId(dialogTemplateId), parent(parentDialog) {}
 
+namespace {
+
+Dialog* designatedMainWindow = nullptr;
+Profile* handlerProfile = nullptr;
+
+} // namespace
+
 Dialog::~Dialog() {
     destroyWindow();
-    if (Application* application = Application::current();
-        application != nullptr && application->mainWindow() == this) {
-        application->setMainWindow(nullptr);
+    if (designatedMainWindow == this) {
+        designatedMainWindow = nullptr;
     }
+}
+
+void Dialog::designateMainWindow(Dialog* window) {
+    designatedMainWindow = window;
+}
+
+Dialog* Dialog::mainWindow() {
+    return designatedMainWindow;
+}
+
+void Dialog::batchHandlerWritesIn(Profile* profile) {
+    handlerProfile = profile;
 }
 
 const MessageMap* Dialog::messageMap() const {
@@ -91,8 +108,7 @@ Dialog* Dialog::owner() const {
     }
     // Like any modal box, a dialog without a parent belongs to the main window, if there is
     // one and it is not this dialog.
-    Application* application = Application::current();
-    Dialog* main = application != nullptr ? application->mainWindow() : nullptr;
+    Dialog* main = designatedMainWindow;
     return (main != this && main != nullptr && main->hasWindow()) ? main : nullptr;
 }
 
@@ -232,7 +248,7 @@ bool Dialog::updateFormData(FormDirection direction) {
         return false;
     }
     ++formUpdateDepth;
-    DataExchange exchange(*this, direction);
+    DataExchange exchange([this](int id) { return control(id); }, direction);
     exchangeFormData(exchange);
     --formUpdateDepth;
     return exchange.allFieldsSucceeded();
@@ -242,7 +258,7 @@ bool Dialog::notify(const Message& message) {
     if (formUpdateDepth > 0 || !hasWindow()) {
         return true;
     }
-    const ProfileBatch batch;
+    const ProfileBatch batch(handlerProfile);
     const bool handled = dispatch(message);
     return !handled || passedToDefault();
 }

@@ -7,7 +7,10 @@
 // It may use Qt Widgets, the messages, the resources, the number texts and the profile (a
 // handler's writes are one batch); nothing here knows the program's own dialogs.
 
+#include "framework/dialog/data_exchange.h"
+#include "framework/dialog/end_codes.h"
 #include "framework/message/message_target.h"
+#include "framework/message/notification_sink.h"
 
 #include <map>
 #include <memory>
@@ -20,18 +23,9 @@ namespace fenwake {
 
 class ClientArea;
 class Profile;
-class DataExchange;
 class DialogUnits;
 class Icon;
 struct TemplateRect;
-
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-
-enum class FormDirection {
-    Read,  // controls to members
-    Write, // members to controls
-};
 
 enum class IconSize { Large, Small };
 
@@ -43,7 +37,7 @@ enum class IconSize { Large, Small };
 // member handlers. While a form update runs no notification reaches a handler, so writing
 // the form never runs one; and every handler's profile writes reach disk together when it
 // returns.
-class Dialog : public MessageTarget {
+class Dialog : public MessageTarget, public NotificationSink {
 public:
     explicit Dialog(int templateId, Dialog* parent = nullptr);
     ~Dialog() override;
@@ -100,7 +94,15 @@ public:
 
     // Where controls, menus and the window itself report. Returns true when the default
     // handling should still see the event (nothing handled it, or the handler passed it on).
-    bool notify(const Message& message);
+    bool notify(const Message& message) override;
+
+    // The window the program regards as its main one, which the application designates: a
+    // dialog without a parent belongs to it. A dialog clears the designation itself when it
+    // is destroyed, so the designation never outlives the window.
+    static void designateMainWindow(Dialog* window);
+    static Dialog* mainWindow();
+    // Where every handler's profile writes are held and then committed together.
+    static void batchHandlerWritesIn(Profile* profile);
 
 protected:
     // Called once the window and its controls exist, before the window is first shown. The

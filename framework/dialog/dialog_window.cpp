@@ -1,7 +1,8 @@
 #include "framework/dialog/dialog_window.h"
 
-#include "framework/dialog/dialog.h"
+#include "framework/dialog/end_codes.h"
 #include "framework/dialog/mouse_message.h"
+#include "framework/message/notification_sink.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -11,7 +12,7 @@
 
 namespace fenwake {
 
-DialogWindow::DialogWindow(Dialog& ownerDialog, QWidget* parent)
+DialogWindow::DialogWindow(NotificationSink& ownerDialog, QWidget* parent)
     : QDialog(parent), owner(ownerDialog) {}
 
 int DialogWindow::run(bool maximised) {

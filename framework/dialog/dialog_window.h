@@ -7,7 +7,7 @@
 
 namespace fenwake {
 
-class Dialog;
+class NotificationSink;
 
 // The Qt window of a Dialog. It turns the window's own input into the dialog's messages:
 // Escape is Cancel, the close button is OK, Return is OK when the dialog has no edits (a
@@ -17,7 +17,7 @@ class Dialog;
 // Space would otherwise tick a box nobody saw had the focus.
 class DialogWindow : public QDialog {
 public:
-    DialogWindow(Dialog& owner, QWidget* parent);
+    DialogWindow(NotificationSink& owner, QWidget* parent);
 
     void setHasEdits(bool hasEdits) { editsPresent = hasEdits; }
     // Shows the window and runs a loop until it is done; returns its end code. A dialog of
@@ -38,7 +38,7 @@ protected:
 private:
     bool report(Notification notification, int id);
 
-    Dialog& owner;
+    NotificationSink& owner;
     QPointer<QObject> focusedEdit;
     bool editsPresent = false;
     bool detached = false;

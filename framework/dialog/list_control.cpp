@@ -3,7 +3,7 @@
 #include "framework/dialog/mouse_message.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/report_view.h"
-#include "framework/dialog/window_style.h"
+#include "framework/resources/window_style.h"
 
 #include <QMouseEvent>
 #include <QPointer>

@@ -4,10 +4,10 @@
 
 #include "framework/dialog/dialog.h"
 #include "framework/dialog/qt_text.h"
-#include "framework/dialog/window_style.h"
 #include "framework/menu/menu_bar_record.h"
 #include "framework/menu/menu_template.h"
 #include "framework/resources/resources.h"
+#include "framework/resources/window_style.h"
 
 #include <QAction>
 #include <QLayout>
@@ -130,7 +130,7 @@ bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle
     menuBar->setObjectName(QString("commandBar%1").arg(id));
     menuBar->setNativeMenuBar(false); // the bar belongs to this window
     menuBar->hide();
-    if ((windowStyle & alignTop) != 0) {
+    if ((windowStyle & windowstyle::barAlongTop) != 0) {
         window->layout()->setMenuBar(menuBar);
     }
     bar->parent = &parent;

@@ -18,7 +18,6 @@ class Dialog;
 // are missing or malformed is not shown at all; the dialog works on without it.
 class CommandBar {
 public:
-    static constexpr std::uint32_t alignTop = 0x00002000;
     static constexpr int standardId = 0xE800;
     static constexpr int noBitmap = 0xFFFF;
 

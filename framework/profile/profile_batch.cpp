@@ -1,12 +1,10 @@
 #include "framework/profile/profile_batch.h"
 
-#include "framework/application/application.h"
 #include "framework/profile/profile.h"
 
 namespace fenwake {
 
-ProfileBatch::ProfileBatch()
-    : profile(Application::current() != nullptr ? &Application::current()->profile() : nullptr) {
+ProfileBatch::ProfileBatch(Profile* batched) : profile(batched) {
     if (profile != nullptr) {
         profile->beginBatch();
     }

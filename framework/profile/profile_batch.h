@@ -4,11 +4,11 @@ namespace fenwake {
 
 class Profile;
 
-// For the time it lives, the application profile's writes are held and then reach disk
-// together in one atomic replace. Every handler runs inside one.
+// For the time it lives, the profile's writes are held and then reach disk together in one
+// atomic replace. Every handler runs inside one. Without a profile it does nothing.
 class ProfileBatch {
 public:
-    ProfileBatch();
+    explicit ProfileBatch(Profile* profile);
     ~ProfileBatch();
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;

@@ -6,7 +6,7 @@
 // includes the program's res/ folder. It may use Qt Gui for icons and the application's
 // identity, and the dialogs' template types.
 
-#include "framework/dialog/dialog_template.h"
+#include "framework/resources/dialog_template.h"
 #include "framework/resources/version_record.h"
 
 #include <cstdint>

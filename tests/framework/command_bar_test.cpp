@@ -1,6 +1,7 @@
 #include "framework/dialog/dialog.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/resources.h"
+#include "framework/resources/window_style.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,9 @@
 
 namespace fenwake {
 namespace {
+
+constexpr std::uint32_t barWindowStyle =
+    windowstyle::child | windowstyle::visible | windowstyle::barAlongTop;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -77,7 +81,8 @@ protected:
 
     bool insert(const Bytes& record) {
         Resources::addMenuBar(IDR_BAR, record);
-        EXPECT_TRUE(bar.create(dialog, 0x0800, 0x50002000, CommandBar::standardId));
+        EXPECT_TRUE(
+            bar.create(dialog, windowstyle::toolBarFlat, barWindowStyle, CommandBar::standardId));
         return bar.insertMenuBar(IDR_BAR, CommandBar::noBitmap);
     }
 
@@ -151,7 +156,8 @@ TEST_P(ShowsNoBar, WhenTheResourcesDoNotHoldTogether) {
 TEST(CommandBar, WithoutAWindowCreatesNothing) {
     HostDialog dialog;
     CommandBar bar;
-    EXPECT_FALSE(bar.create(dialog, 0x0800, 0x50002000, CommandBar::standardId));
+    EXPECT_FALSE(
+        bar.create(dialog, windowstyle::toolBarFlat, barWindowStyle, CommandBar::standardId));
     EXPECT_FALSE(bar.insertMenuBar(IDR_BAR, CommandBar::noBitmap));
 }
 

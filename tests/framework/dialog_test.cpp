@@ -2,6 +2,7 @@
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/dialog.h"
 #include "framework/resources/resources.h"
+#include "framework/resources/window_style.h"
 #include "tests/support/expected_pixels.h"
 
 #include <gtest/gtest.h>
@@ -29,32 +30,37 @@ constexpr int IDC_OTHER = 12;
 constexpr int IDC_NOTE = 13;
 constexpr int IDC_PLAIN = 14; // an edit that is no tab stop
 
-constexpr std::uint32_t checkBoxStyle = 0x50010003;
-constexpr std::uint32_t labelStyle = 0x50020000;
-constexpr std::uint32_t editStyle = 0x50810080;
-constexpr std::uint32_t noTabStopEditStyle = 0x50800080;
+using namespace windowstyle;
+
+constexpr std::uint32_t checkBoxStyle = child | visible | tabStop | autoCheckBox;
+constexpr std::uint32_t labelStyle = child | visible | group | staticLeft;
+constexpr std::uint32_t noTabStopEditStyle = child | visible | border | editScrollsAcross;
+constexpr std::uint32_t editStyle = noTabStopEditStyle | tabStop;
+constexpr std::uint32_t formStyle = popup | visible | caption | dialogOwnFont;
+constexpr std::uint32_t boxStyle = popup | caption | systemMenu | dialogModalFrame | dialogOwnFont;
+constexpr int noId = ControlTemplate::noId;
 
 void registerTemplates() {
     DialogTemplate form;
-    form.style = 0x90C00040;
+    form.style = formStyle;
     form.rect = {0, 0, 120, 80};
     form.caption = "Form";
     form.controls = {
-        {ControlClassAtom::Static, {}, "Amount:", 0, 0xFFFF, labelStyle, 0, {5, 7, 30, 8}},
-        {ControlClassAtom::Edit, {}, {}, 0, IDC_AMOUNT, editStyle, 0, {40, 5, 60, 12}},
-        {ControlClassAtom::Static, {}, "note", 0, IDC_NOTE, labelStyle, 0, {5, 60, 40, 8}},
-        {ControlClassAtom::Button, {}, "Flag", 0, IDC_FLAG, checkBoxStyle, 0, {5, 40, 40, 10}},
-        {ControlClassAtom::Edit, {}, {}, 0, IDC_PLAIN, noTabStopEditStyle, 0, {50, 40, 60, 12}},
-        {ControlClassAtom::Edit, {}, {}, 0, IDC_OTHER, editStyle, 0, {40, 20, 60, 12}},
+        ControlTemplate::label(noId, "Amount:", labelStyle, {5, 7, 30, 8}),
+        ControlTemplate::edit(IDC_AMOUNT, editStyle, {40, 5, 60, 12}),
+        ControlTemplate::label(IDC_NOTE, "note", labelStyle, {5, 60, 40, 8}),
+        ControlTemplate::button(IDC_FLAG, "Flag", checkBoxStyle, {5, 40, 40, 10}),
+        ControlTemplate::edit(IDC_PLAIN, noTabStopEditStyle, {50, 40, 60, 12}),
+        ControlTemplate::edit(IDC_OTHER, editStyle, {40, 20, 60, 12}),
     };
     Resources::addDialog(IDD_FORM, form);
 
     DialogTemplate notice;
-    notice.style = 0x80C800C0;
+    notice.style = boxStyle;
     notice.rect = {0, 0, 100, 40};
     notice.caption = "Notice";
     notice.controls = {
-        {ControlClassAtom::Static, {}, "Done.", 0, 0xFFFF, labelStyle, 0, {5, 5, 80, 8}},
+        ControlTemplate::label(noId, "Done.", labelStyle, {5, 5, 80, 8}),
     };
     Resources::addDialog(IDD_NOTICE, notice);
 }
@@ -289,12 +295,12 @@ TEST(DialogUnits, TheAverageCharacterWidthIsRounded) {
     ASSERT_NE(pointSize, 0);
     constexpr int IDD_SIZED = 9003;
     DialogTemplate sized;
-    sized.style = 0x80C800C0;
+    sized.style = boxStyle;
     sized.rect = {0, 0, 160, 40};
     sized.fontName = "DejaVu Sans";
     sized.fontPointSize = pointSize;
     sized.controls = {
-        {ControlClassAtom::Static, {}, "x", 0, IDC_NOTE, labelStyle, 0, {100, 16, 20, 8}},
+        ControlTemplate::label(IDC_NOTE, "x", labelStyle, {100, 16, 20, 8}),
     };
     Resources::addDialog(IDD_SIZED, sized);
     Dialog dialog(IDD_SIZED);

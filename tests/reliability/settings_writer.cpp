@@ -52,7 +52,7 @@ std::string onDisk(fenwake::Profile& profile, const std::string& key) {
     for (;;) {
         ++round;
         {
-            const fenwake::ProfileBatch batch;
+            const fenwake::ProfileBatch batch(&fenwake::Application::current()->profile());
             SettingsStore::saveMetric(round % 2 == 1);
             SettingsStore::saveWaist(static_cast<double>(round));
             SettingsStore::saveWeight(static_cast<double>(round));
@@ -71,7 +71,7 @@ void storeOnCommand(fenwake::Application& application) {
     std::string text;
     while (std::cin >> key >> text) {
         {
-            const fenwake::ProfileBatch batch;
+            const fenwake::ProfileBatch batch(&application.profile());
             application.writeProfileString("Settings", key, text);
         }
         application.profile().waitUntilWritten(std::chrono::seconds(2));
@@ -89,7 +89,7 @@ int race(fenwake::Application& application, const std::string& key, int commits)
         stale += onDisk(profile, key) != latest ? 1 : 0;
         latest = std::to_string(commit);
         {
-            const fenwake::ProfileBatch batch;
+            const fenwake::ProfileBatch batch(&application.profile());
             application.writeProfileString("Settings", key, latest);
         }
         profile.waitUntilWritten(longWait);

@@ -4,7 +4,8 @@
 
 namespace fenwake::windowstyle {
 
-// The bits of a template's style words that the framework understands.
+// The bits of a template's style words, by name: what the templates are written with, and
+// what the framework understands of them.
 constexpr std::uint32_t popup = 0x80000000;
 constexpr std::uint32_t child = 0x40000000;
 constexpr std::uint32_t visible = 0x10000000;
@@ -14,6 +15,10 @@ constexpr std::uint32_t border = 0x00800000;
 constexpr std::uint32_t systemMenu = 0x00080000;
 constexpr std::uint32_t group = 0x00020000;
 constexpr std::uint32_t tabStop = 0x00010000;
+
+// A dialog's own bits.
+constexpr std::uint32_t dialogModalFrame = 0x00000080;
+constexpr std::uint32_t dialogOwnFont = 0x00000040; // the template names its font
 
 constexpr std::uint32_t buttonKindMask = 0x0000000F;
 constexpr std::uint32_t defaultPushButton = 0x1;
@@ -34,9 +39,12 @@ constexpr std::uint32_t listExtendedFullRowSelect = 0x00000020;
 
 constexpr std::uint32_t editCentre = 0x0001;
 constexpr std::uint32_t editRight = 0x0002;
+constexpr std::uint32_t editScrollsAcross = 0x0080;
 constexpr std::uint32_t editReadOnly = 0x0800;
 
-constexpr std::uint32_t dialogModalFrame = 0x00000080;
+// A command bar: a flat tool bar, along the top of its window.
+constexpr std::uint32_t toolBarFlat = 0x0800;
+constexpr std::uint32_t barAlongTop = 0x00002000;
 
 // Extended dialog style: the caption carries an OK button. Our windows have a close button
 // instead, and closing acts as OK.

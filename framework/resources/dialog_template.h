@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fenwake {
@@ -26,6 +27,28 @@ struct ControlTemplate {
     // The id of a control the program never addresses (-1 as a 16-bit word).
     static constexpr int noId = 0xFFFF;
 
+    // One builder for each kind of control a template holds.
+    static ControlTemplate button(int id, std::string text, std::uint32_t style,
+                                  TemplateRect rect) {
+        return {ControlClassAtom::Button, {}, std::move(text), 0, id, style, rect};
+    }
+    static ControlTemplate edit(int id, std::uint32_t style, TemplateRect rect) {
+        return {ControlClassAtom::Edit, {}, {}, 0, id, style, rect};
+    }
+    static ControlTemplate label(int id, std::string text, std::uint32_t style, TemplateRect rect) {
+        return {ControlClassAtom::Static, {}, std::move(text), 0, id, style, rect};
+    }
+    // An icon of the resources, by its number.
+    static ControlTemplate icon(std::uint16_t resource, std::uint32_t style, TemplateRect rect) {
+        return {ControlClassAtom::Static, {}, {}, resource, noId, style, rect};
+    }
+    // A control of a class the template names, such as "SysListView32", the list view.
+    static ControlTemplate ofClass(std::string className, int id, std::string text,
+                                   std::uint32_t style, TemplateRect rect) {
+        return {
+            ControlClassAtom::Static, std::move(className), std::move(text), 0, id, style, rect};
+    }
+
     // Either a predefined class by number or a class by name (className not empty).
     ControlClassAtom classAtom = ControlClassAtom::Static;
     std::string className;
@@ -34,7 +57,6 @@ struct ControlTemplate {
     std::uint16_t textResource = 0;
     int id = noId;
     std::uint32_t style = 0;
-    std::uint32_t extendedStyle = 0;
     TemplateRect rect;
 };
 
