@@ -31,3 +31,16 @@ function(fenwake_strict_warnings target)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
 endfunction()
+
+# What a library offers the code that links it: its own folder, by the path it has in the
+# source tree, and nothing else. The library's sources see their folder the same way, and
+# what the libraries they link offer; an include of any other folder of ours fails to build.
+function(fenwake_export_folder target folder)
+    set(root ${PROJECT_BINARY_DIR}/exported/${target})
+    cmake_path(GET folder PARENT_PATH parent)
+    file(MAKE_DIRECTORY ${root}/${parent})
+    if(NOT EXISTS ${root}/${folder})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    endif()
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()

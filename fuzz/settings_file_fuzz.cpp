@@ -1,8 +1,8 @@
 // Loads the settings from arbitrary file bytes through the profile, reading the five values by
 // the settings' own rules, and checks that the file edited with one value changed reads the
 // same for every other key.
+#include "framework/formats/profile_file_format.h"
 #include "framework/profile/profile.h"
-#include "framework/profile/profile_file_format.h"
 #include "framework/text/number_text.h"
 
 #include <QCoreApplication>

@@ -108,7 +108,6 @@ const std::vector<std::uint8_t> mainMenuBar{
 // Its strings are in English (United States), in Unicode: the translation 040904b0.
 VersionRecord versionRecord() {
     VersionRecord version;
-    version.fileVersion = {1, 1, 0, 0};
     version.productVersion = {1, 1, 0, 0};
     version.strings = {
         {"CompanyName", "Kestrova"},

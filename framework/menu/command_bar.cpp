@@ -4,8 +4,8 @@
 
 #include "framework/dialog/dialog.h"
 #include "framework/dialog/qt_text.h"
-#include "framework/menu/menu_bar_record.h"
-#include "framework/menu/menu_template.h"
+#include "framework/formats/menu_bar_record.h"
+#include "framework/formats/menu_template.h"
 #include "framework/resources/resources.h"
 #include "framework/resources/window_style.h"
 

@@ -7,7 +7,7 @@
 // windows, except that the dialogs batch a handler's writes and the application shows its
 // trouble.
 
-#include "framework/profile/profile_file_format.h"
+#include "framework/formats/profile_file_format.h"
 #include "framework/profile/profile_writer.h"
 
 #include <chrono>

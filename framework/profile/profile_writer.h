@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/profile/profile_file_format.h"
+#include "framework/formats/profile_file_format.h"
 
 #include <chrono>
 #include <cstdint>

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <map>
-#include <optional>
 #include <utility>
 
 namespace fenwake {
@@ -17,7 +16,6 @@ struct Registry {
     std::map<int, std::vector<std::uint8_t>> menuBars;
     std::map<int, std::string> strings;
     std::map<int, IconResource> icons;
-    std::optional<VersionRecord> version;
 };
 
 Registry& registry() {
@@ -53,7 +51,7 @@ void Resources::addIcon(int id, IconResource icon) {
     registry().icons[id] = std::move(icon);
 }
 
-void Resources::setVersion(VersionRecord version) {
+void Resources::setVersion(const VersionRecord& version) {
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::setApplicationVersion(
             QString::fromStdString(VersionRecord::dotted(version.productVersion)));
@@ -62,7 +60,6 @@ void Resources::setVersion(VersionRecord version) {
             QCoreApplication::setApplicationName(QString::fromStdString(product->second));
         }
     }
-    registry().version = std::move(version);
 }
 
 void Resources::setDesktopEntry(std::string_view desktopId) {
@@ -88,10 +85,6 @@ const std::string* Resources::string(int id) {
 
 const IconResource* Resources::icon(int id) {
     return find(registry().icons, id);
-}
-
-const VersionRecord* Resources::version() {
-    return registry().version ? &*registry().version : nullptr;
 }
 
 } // namespace fenwake

@@ -1,13 +1,13 @@
 #pragma once
 
 // framework/resources: the program's resources as data, found by number: dialog templates,
-// menu bytes, strings, icons (made into Qt icons when asked for), the version record and the
-// desktop entry's id. The program registers them once at start-up; the framework never
-// includes the program's res/ folder. It may use Qt Gui for icons and the application's
-// identity, and the dialogs' template types.
+// menu bytes, strings and icons (made into Qt icons when asked for); and the application's
+// identity: its name, its version and its desktop entry's id. The program registers them once
+// at start-up; the framework never includes the program's res/ folder. It may use Qt Gui for
+// icons and the application's identity.
 
+#include "framework/formats/version_record.h"
 #include "framework/resources/dialog_template.h"
-#include "framework/resources/version_record.h"
 
 #include <cstdint>
 #include <span>
@@ -39,7 +39,7 @@ public:
     static void addString(int id, std::string text);
     static void addIcon(int id, IconResource icon);
     // Also makes the product name and version the application's own, as Qt reports them.
-    static void setVersion(VersionRecord version);
+    static void setVersion(const VersionRecord& version);
     // The id of the program's desktop entry, which the window system matches its windows to
     // (the Wayland app id).
     static void setDesktopEntry(std::string_view desktopId);
@@ -49,7 +49,6 @@ public:
     static const std::vector<std::uint8_t>* menuBar(int id);
     static const std::string* string(int id);
     static const IconResource* icon(int id);
-    static const VersionRecord* version();
 };
 
 } // namespace fenwake

@@ -1,5 +1,7 @@
 #include "framework/text/utf8.h"
 
+#include "framework/text/utf16.h"
+
 #include <algorithm>
 
 namespace fenwake {
@@ -9,7 +11,7 @@ namespace {
 constexpr char32_t replacement = 0xFFFD;
 
 bool isCharacter(char32_t c) {
-    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    return c <= 0x10FFFF && !utf16::isSurrogate(c);
 }
 
 // The length of the sequence a lead byte starts and the bits it carries; 0 for a byte that

@@ -1,8 +1,8 @@
 // The menu resources as the program registers them, read by the framework's parsers, and
 // the parsers against malformed bytes laid against the end of readable memory: a read one
 // byte too far faults at once, whatever the build.
-#include "framework/menu/menu_bar_record.h"
-#include "framework/menu/menu_template.h"
+#include "framework/formats/menu_bar_record.h"
+#include "framework/formats/menu_template.h"
 #include "framework/resources/resources.h"
 #include "res/program_resources.h"
 #include "res/resource_ids.h"

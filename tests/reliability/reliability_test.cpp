@@ -1,4 +1,4 @@
-#include "framework/profile/profile_file_format.h"
+#include "framework/formats/profile_file_format.h"
 
 #include <gtest/gtest.h>
 

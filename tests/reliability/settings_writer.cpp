@@ -11,9 +11,9 @@
 //   hold <file>       takes the lock of that settings file as another program would, says
 //                     "held", and lets go when its standard input ends
 #include "framework/application/application.h"
+#include "framework/formats/profile_file_format.h"
 #include "framework/profile/profile.h"
 #include "framework/profile/profile_batch.h"
-#include "framework/profile/profile_file_format.h"
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "framework/profile/profile_file_format.h"
+#include "framework/formats/profile_file_format.h"
 #include "framework/text/number_text.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"

@@ -7,10 +7,9 @@
 
 namespace fenwake {
 
-// The program's version resource: file and product version as four numbers, and the
+// The program's version resource: the product version as four numbers, and the
 // descriptive strings.
 struct VersionRecord {
-    std::array<std::uint16_t, 4> fileVersion{};
     std::array<std::uint16_t, 4> productVersion{};
     std::map<std::string, std::string> strings;
 

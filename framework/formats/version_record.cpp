@@ -1,4 +1,4 @@
-#include "framework/resources/version_record.h"
+#include "framework/formats/version_record.h"
 
 namespace fenwake {
 

@@ -1,5 +1,7 @@
-#include "framework/menu/menu_template.h"
+#include "framework/formats/menu_template.h"
 
+#include "framework/text/little_endian.h"
+#include "framework/text/utf16.h"
 #include "framework/text/utf8.h"
 
 namespace fenwake {
@@ -17,7 +19,7 @@ public:
         if (bytes.size() - at < 2) {
             return false;
         }
-        value = static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+        value = littleEndianWord(bytes, at);
         at += 2;
         return true;
     }
@@ -28,14 +30,14 @@ public:
             if (unit == 0) {
                 return true;
             }
-            std::uint32_t codePoint = unit;
-            if (unit >= 0xD800 && unit <= 0xDBFF) {
+            char32_t codePoint = unit;
+            if (utf16::isHighSurrogate(unit)) {
                 std::uint16_t low = 0;
-                if (!word(low) || low < 0xDC00 || low > 0xDFFF) {
+                if (!word(low) || !utf16::isLowSurrogate(low)) {
                     return false;
                 }
-                codePoint = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-            } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                codePoint = utf16::joinSurrogates(unit, low);
+            } else if (utf16::isLowSurrogate(unit)) {
                 return false;
             }
             appendUtf8(utf8, codePoint);

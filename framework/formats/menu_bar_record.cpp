@@ -1,4 +1,6 @@
-#include "framework/menu/menu_bar_record.h"
+#include "framework/formats/menu_bar_record.h"
+
+#include "framework/text/little_endian.h"
 
 namespace fenwake {
 
@@ -8,7 +10,7 @@ constexpr std::size_t headerBytes = 4;
 constexpr std::size_t buttonBytes = 14;
 
 std::uint16_t wordAt(std::span<const std::uint8_t> bytes, std::size_t index) {
-    return static_cast<std::uint16_t>(bytes[2 * index] | (bytes[2 * index + 1] << 8));
+    return littleEndianWord(bytes, 2 * index);
 }
 
 } // namespace

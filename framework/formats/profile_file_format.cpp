@@ -1,6 +1,7 @@
-#include "framework/profile/profile_file_format.h"
+#include "framework/formats/profile_file_format.h"
 
 #include "framework/text/blanks.h"
+#include "framework/text/utf16.h"
 #include "framework/text/utf8.h"
 
 #include <algorithm>
@@ -63,13 +64,13 @@ class TextBuilder {
 public:
     void addUnit(std::uint32_t unit) {
         unit &= 0xFFFF;
-        if (highSurrogate != 0 && unit >= 0xDC00 && unit <= 0xDFFF) {
-            appendUtf8(text, 0x10000 + ((highSurrogate - 0xD800) << 10) + (unit - 0xDC00));
+        if (highSurrogate != 0 && utf16::isLowSurrogate(unit)) {
+            appendUtf8(text, utf16::joinSurrogates(highSurrogate, unit));
             highSurrogate = 0;
             return;
         }
         flush();
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
+        if (utf16::isHighSurrogate(unit)) {
             highSurrogate = unit;
         } else {
             appendUtf8(text, unit);
@@ -232,14 +233,15 @@ std::string escapeKey(std::string_view key) {
         } else if (c <= 0xFF) {
             out += '%';
             appendHex(out, c, 2);
-        } else if (c <= 0xFFFF) {
+        } else if (c < utf16::firstBeyondOneUnit) {
             out += "%U";
             appendHex(out, c, 4);
         } else {
+            const utf16::SurrogatePair pair = utf16::splitIntoSurrogates(c);
             out += "%U";
-            appendHex(out, 0xD800 + ((c - 0x10000) >> 10), 4);
+            appendHex(out, pair.high, 4);
             out += "%U";
-            appendHex(out, 0xDC00 + ((c - 0x10000) & 0x3FF), 4);
+            appendHex(out, pair.low, 4);
         }
     }
     return out;
