@@ -15,6 +15,7 @@
 //   strace -f -qq --seccomp-bpf -o /dev/null -e trace=fsync,fdatasync
 //       -e inject=fsync,fdatasync:delay_enter=300000 build/bench/keystroke_bench 1000 10
 #include "framework/application/application.h"
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/profile/profile.h"
 #include "res/program_resources.h"
 #include "res/resource_ids.h"
@@ -136,7 +137,8 @@ int main(int argc, char** argv) {
 
     fenwake::MainDialog dialog;
     dialog.create();
-    auto* weight = qobject_cast<QLineEdit*>(dialog.control(fenwake::IDC_WEIGHT));
+    auto* weight =
+        qobject_cast<QLineEdit*>(fenwake::DialogWidgets::control(dialog, fenwake::IDC_WEIGHT));
     weight->setFocus();
     weight->setText("5");
 

@@ -3,11 +3,14 @@
 #include "framework/dialog/announcer.h"
 #include "framework/dialog/client_area.h"
 #include "framework/dialog/control_factory.h"
+#include "framework/dialog/control_text.h"
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/dialog_units.h"
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/dialog_window.h"
-#include "framework/dialog/notice_area.h"
+#include "framework/dialog/notice_board.h"
 #include "framework/dialog/qt_text.h"
+#include "framework/dialog/window_icons.h"
 #include "framework/dialog/window_placement.h"
 #include "framework/language/translation.h"
 #include "framework/profile/profile_batch.h"
@@ -15,14 +18,7 @@
 #include "framework/resources/resources.h"
 #include "framework/resources/window_style.h"
 
-#include <QAbstractButton>
-#include <QGuiApplication>
-#include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <map>
@@ -49,6 +45,17 @@ Qt::WindowFlags windowFlags(const DialogTemplate& dialogTemplate, bool owned) {
     return flags;
 }
 
+// The controls live in a client area of the template's size; a menu bar may go above it.
+ClientArea* createClientArea(QWidget& dialog, const TemplateRect& rect, const DialogUnits& units) {
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* clientArea =
+        new ClientArea(&dialog, QSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height)));
+    layout->addWidget(clientArea);
+    return clientArea;
+}
+
 } // namespace
 
 const MessageEntry Dialog::messageEntries[] = {
@@ -61,16 +68,16 @@ const MessageMap Dialog::messages{nullptr, messageEntries};
 struct Dialog::Window {
     QPointer<DialogWindow> dialog;
     QPointer<ClientArea> clientArea;
-    QPointer<NoticeArea> notices;
     QPointer<Announcer> announcer;
     QString openingAnnouncement;
     std::map<int, QPointer<QWidget>> controls;
-    QIcon largeIcon;
-    QIcon smallIcon;
+    WindowIcons icons;
 };
 
 Dialog::Dialog(int dialogTemplateId, Dialog* parentDialog)
-    : templateId(dialogTemplateId), parent(parentDialog) {}
+    : templateId(dialogTemplateId), parent(parentDialog),
+      placement(std::make_unique<WindowPlacement>()), noticeBoard(std::make_unique<NoticeBoard>()) {
+}
 
 namespace {
 
@@ -117,9 +124,9 @@ bool Dialog::createWindow() {
     if (dialogTemplate == nullptr || hasWindow()) {
         return false;
     }
-    centred = false;
     Dialog* ownerDialog = owner();
-    auto* dialog = new DialogWindow(*this, ownerDialog ? ownerDialog->window() : nullptr);
+    QWidget* ownerWindow = ownerDialog != nullptr ? ownerDialog->windowState->dialog : nullptr;
+    auto* dialog = new DialogWindow(*this, ownerWindow);
     windowState = std::make_unique<Window>();
     windowState->dialog = dialog;
     dialog->setWindowFlags(windowFlags(*dialogTemplate, ownerDialog != nullptr));
@@ -137,15 +144,15 @@ bool Dialog::createWindow() {
         windowState->controls.emplace(id, widget);
     }
     clientArea->setFormSize(factory.formSize());
-    if (QWidget* growing = control(dialogTemplate->growingControl)) {
+    if (QWidget* growing = DialogWidgets::control(*this, dialogTemplate->growingControl)) {
         clientArea->setGrowingControl(growing);
     }
     dialog->layout()->setSizeConstraint(clientArea->grows() ? QLayout::SetDefaultConstraint
                                                             : QLayout::SetFixedSize);
     dialog->setHasEdits(factory.createdEdits());
-    applyNotices();
-    WindowPlacement::place(
-        *dialog, ownerDialog != nullptr ? ownerDialog->window() : nullptr,
+    noticeBoard->showOn(*dialog);
+    placement->placeNew(
+        *dialog, *clientArea, ownerWindow,
         QPoint(units.toPixelsX(dialogTemplate->rect.x), units.toPixelsY(dialogTemplate->rect.y)));
 
     if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
@@ -154,27 +161,12 @@ bool Dialog::createWindow() {
     return hasWindow();
 }
 
-// The controls live in a client area of the template's size; a menu bar may go above it.
-ClientArea* Dialog::createClientArea(QWidget& dialog, const TemplateRect& rect,
-                                     const DialogUnits& units) {
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* clientArea =
-        new ClientArea(&dialog, QSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height)));
-    layout->addWidget(clientArea);
-    return clientArea;
-}
-
 int Dialog::runModal() {
     lastEndCode = -1;
     if (!createWindow()) {
         return -1;
     }
-    if (centred) {
-        placeInCentre();
-    }
-    const int code = windowState->dialog->run(openMaximised);
+    const int code = windowState->dialog->run(placement->prepareToShow());
     destroyWindow();
     return code;
 }
@@ -184,10 +176,7 @@ bool Dialog::create() {
     if (!createWindow()) {
         return false;
     }
-    if (centred) {
-        placeInCentre();
-    }
-    if (openMaximised) {
+    if (placement->prepareToShow()) {
         windowState->dialog->showMaximized();
     } else {
         windowState->dialog->show();
@@ -196,16 +185,14 @@ bool Dialog::create() {
 }
 
 void Dialog::keepSizeIn(Profile* store) {
-    sizeStore = store;
+    placement->keepSizeIn(store);
 }
 
 void Dialog::destroyWindow() {
     if (!windowState) {
         return;
     }
-    if (windowState->dialog && sizeStore != nullptr) {
-        WindowPlacement::keep(*windowState->dialog, *sizeStore);
-    }
+    placement->keepSize();
     if (windowState->dialog) {
         windowState->dialog->detach();
         delete windowState->dialog.data();
@@ -248,7 +235,7 @@ bool Dialog::updateFormData(FormDirection direction) {
         return false;
     }
     ++formUpdateDepth;
-    DataExchange exchange([this](int id) { return control(id); }, direction);
+    DataExchange exchange([this](int id) { return DialogWidgets::control(*this, id); }, direction);
     exchangeFormData(exchange);
     --formUpdateDepth;
     return exchange.allFieldsSucceeded();
@@ -264,108 +251,53 @@ bool Dialog::notify(const Message& message) {
 }
 
 void Dialog::setControlText(int id, std::string_view text) {
-    QWidget* widget = control(id);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(qtText(text));
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(qtText(text));
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(qtText(text));
-    }
+    ControlText::set(DialogWidgets::control(*this, id), text);
 }
 
 std::string Dialog::controlText(int id) const {
-    QWidget* widget = control(id);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text().toStdString();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        return edit->text().toStdString();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        return button->text().toStdString();
-    }
-    return {};
+    return ControlText::of(DialogWidgets::control(*this, id));
 }
 
 void Dialog::nameControl(int id, std::string_view name) {
-    if (QWidget* widget = control(id)) {
+    if (QWidget* widget = DialogWidgets::control(*this, id)) {
         widget->setAccessibleName(qtText(name));
     }
 }
 
 void Dialog::describeControl(int id, std::string_view description) {
-    if (QWidget* widget = control(id)) {
+    if (QWidget* widget = DialogWidgets::control(*this, id)) {
         widget->setProperty(DataExchange::descriptionProperty, qtText(description));
         DataExchange::describe(*widget);
     }
 }
 
 void Dialog::setIcon(const Icon& icon, IconSize size) {
-    if (!hasWindow()) {
-        return;
+    if (hasWindow()) {
+        windowState->icons.set(*windowState->dialog, icon, size);
     }
-    (size == IconSize::Large ? windowState->largeIcon : windowState->smallIcon) =
-        icon.windowImage();
-    // A window has one icon of every size: the large one's, which holds the small sizes as
-    // well; the small one stands in until a large one is given.
-    windowState->dialog->setWindowIcon(windowState->largeIcon.isNull() ? windowState->smallIcon
-                                                                       : windowState->largeIcon);
 }
 
 void Dialog::centreWindow() {
-    centred = true;
-    placeInCentre();
-}
-
-void Dialog::placeInCentre() {
-    if (!hasWindow()) {
-        return;
-    }
-    DialogWindow& dialog = *windowState->dialog;
-    // The growing control's contents have changed since the layout last asked.
-    windowState->clientArea->updateGeometry();
-    dialog.adjustSize();
-    openMaximised = sizeStore != nullptr && WindowPlacement::restore(dialog, *sizeStore);
-    WindowPlacement::centreOnScreen(dialog);
+    placement->centre();
 }
 
 void Dialog::showNotice(std::string_view matter, std::string_view text, std::string_view detail) {
-    notices[std::string(matter)] = {std::string(text), std::string(detail)};
-    applyNotices();
+    noticeBoard->show(matter, text, detail);
 }
 
 void Dialog::clearNotice(std::string_view matter) {
-    if (const auto found = notices.find(matter); found != notices.end()) {
-        found->second = {};
-        applyNotices();
-    }
-}
-
-void Dialog::applyNotices() {
-    if (!hasWindow()) {
-        return;
-    }
-    for (const auto& [matter, notice] : notices) {
-        if (notice.text.empty() && !windowState->notices) {
-            continue;
-        }
-        if (!windowState->notices) {
-            windowState->notices = new NoticeArea(*windowState->dialog);
-        }
-        windowState->notices->setLine(matter, qtText(notice.text), qtText(notice.detail));
-    }
+    noticeBoard->clear(matter);
 }
 
 void Dialog::setControlToolTip(int id, std::string_view text) {
-    if (QWidget* widget = control(id)) {
+    if (QWidget* widget = DialogWidgets::control(*this, id)) {
         widget->setProperty(DataExchange::toolTipProperty, qtText(text));
         DataExchange::showToolTip(*widget);
     }
 }
 
 bool Dialog::isFieldMarked(int id) const {
-    const QWidget* widget = control(id);
+    const QWidget* widget = DialogWidgets::control(*this, id);
     return widget != nullptr && DataExchange::isMarked(*widget);
 }
 
@@ -386,16 +318,17 @@ void Dialog::announce(std::string_view text) {
     windowState->announcer->announce(qtText(text));
 }
 
-QWidget* Dialog::window() const {
-    return hasWindow() ? windowState->dialog.data() : nullptr;
+QWidget* DialogWidgets::window(const Dialog& dialog) {
+    return dialog.hasWindow() ? dialog.windowState->dialog.data() : nullptr;
 }
 
-QWidget* Dialog::control(int id) const {
-    if (!hasWindow()) {
+QWidget* DialogWidgets::control(const Dialog& dialog, int id) {
+    if (!dialog.hasWindow()) {
         return nullptr;
     }
-    const auto found = windowState->controls.find(id);
-    return found == windowState->controls.end() ? nullptr : found->second.data();
+    const auto& controls = dialog.windowState->controls;
+    const auto found = controls.find(id);
+    return found == controls.end() ? nullptr : found->second.data();
 }
 
 } // namespace fenwake

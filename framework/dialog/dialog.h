@@ -11,26 +11,22 @@
 #include "framework/dialog/end_codes.h"
 #include "framework/message/message_target.h"
 #include "framework/message/notification_sink.h"
+#include "framework/resources/icon.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
-class QWidget;
-
 namespace fenwake {
 
-class ClientArea;
+class NoticeBoard;
 class Profile;
-class DialogUnits;
-class Icon;
-struct TemplateRect;
+class WindowPlacement;
 
-enum class IconSize { Large, Small };
-
-// A dialog built from a template of the program's resources. The object exists before its
-// window: runModal() creates the window and its controls, calls initialiseWindow(), runs a
+// A dialog built from a template of the program's resources: its window's life, the dispatch
+// of what its controls report, and form updates. Where the window opens and the notices along
+// its foot are rooms of their own (window_placement.h, notice_board.h). The object exists before
+// its window: runModal() creates the window and its controls, calls initialiseWindow(), runs a
 // nested event loop until endDialog(), destroys the window and returns the end code.
 //
 // Controls report to the dialog as notifications, which its class's message table maps to
@@ -89,9 +85,6 @@ public:
     // after another only the last is said.
     void announce(std::string_view text);
 
-    QWidget* window() const;
-    QWidget* control(int id) const;
-
     // Where controls, menus and the window itself report. Returns true when the default
     // handling should still see the event (nothing handled it, or the handler passed it on).
     bool notify(const Message& message) override;
@@ -119,31 +112,23 @@ protected:
     static const MessageMap messages;
 
 private:
+    friend class DialogWidgets;
     static const MessageEntry messageEntries[];
 
     bool createWindow();
     void destroyWindow();
     void endDialog(int code);
-    static ClientArea* createClientArea(QWidget& dialog, const TemplateRect& rect,
-                                        const DialogUnits& units);
-    void placeInCentre();
-    void applyNotices();
+    void show();
     Dialog* owner() const;
 
     struct Window;
     int templateId;
     Dialog* parent;
     std::unique_ptr<Window> windowState;
+    std::unique_ptr<WindowPlacement> placement;
+    std::unique_ptr<NoticeBoard> noticeBoard;
     int formUpdateDepth = 0;
     int lastEndCode = -1;
-    bool centred = false;
-    bool openMaximised = false;
-    Profile* sizeStore = nullptr;
-    struct Notice {
-        std::string text;
-        std::string detail;
-    };
-    std::map<std::string, Notice, std::less<>> notices;
 };
 
 } // namespace fenwake

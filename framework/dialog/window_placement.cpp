@@ -4,7 +4,6 @@
 
 #include <QRect>
 #include <QScreen>
-#include <QWidget>
 
 namespace fenwake {
 
@@ -12,9 +11,7 @@ namespace {
 
 constexpr const char* section = "Window";
 
-} // namespace
-
-void WindowPlacement::place(QWidget& window, const QWidget* owner, QPoint templatePosition) {
+void placeAtStart(QWidget& window, const QWidget* owner, QPoint templatePosition) {
     window.adjustSize();
     if (owner != nullptr) {
         QRect area(QPoint(0, 0), window.size());
@@ -26,13 +23,14 @@ void WindowPlacement::place(QWidget& window, const QWidget* owner, QPoint templa
 }
 
 // The window's own area is centred: before it is shown its frame is not yet known.
-void WindowPlacement::centreOnScreen(QWidget& window) {
+void centreOnScreen(QWidget& window) {
     QRect area(QPoint(0, 0), window.size());
     area.moveCenter(window.screen()->availableGeometry().center());
     window.setGeometry(area);
 }
 
-bool WindowPlacement::restore(QWidget& window, Profile& store) {
+// Resizes the window to the size kept; true when it should open maximised.
+bool restoreSize(QWidget& window, Profile& store) {
     const QSize kept(store.readInteger(section, "Width", 0),
                      store.readInteger(section, "Height", 0));
     const QSize smallest = window.minimumSizeHint();
@@ -45,16 +43,55 @@ bool WindowPlacement::restore(QWidget& window, Profile& store) {
     return store.readInteger(section, "Maximized", 0) != 0;
 }
 
-void WindowPlacement::keep(const QWidget& window, Profile& store) {
-    const bool maximised = window.isMaximized();
-    const QSize size = maximised && window.normalGeometry().isValid()
-                           ? window.normalGeometry().size()
-                           : window.size();
-    store.beginBatch();
-    store.writeInteger(section, "Width", size.width());
-    store.writeInteger(section, "Height", size.height());
-    store.writeInteger(section, "Maximized", maximised ? 1 : 0);
-    store.endBatch();
+} // namespace
+
+void WindowPlacement::placeNew(QWidget& newWindow, QWidget& newContents, const QWidget* owner,
+                               QPoint templatePosition) {
+    window = &newWindow;
+    contents = &newContents;
+    centred = false;
+    openMaximised = false;
+    placeAtStart(newWindow, owner, templatePosition);
+}
+
+void WindowPlacement::centre() {
+    centred = true;
+    placeInCentre();
+}
+
+bool WindowPlacement::prepareToShow() {
+    if (centred) {
+        placeInCentre();
+    }
+    return openMaximised;
+}
+
+void WindowPlacement::placeInCentre() {
+    if (!window) {
+        return;
+    }
+    // What the contents hold may have changed since the layout last asked.
+    if (contents) {
+        contents->updateGeometry();
+    }
+    window->adjustSize();
+    openMaximised = sizeStore != nullptr && restoreSize(*window, *sizeStore);
+    centreOnScreen(*window);
+}
+
+void WindowPlacement::keepSize() {
+    if (!window || sizeStore == nullptr) {
+        return;
+    }
+    const bool maximised = window->isMaximized();
+    const QSize size = maximised && window->normalGeometry().isValid()
+                           ? window->normalGeometry().size()
+                           : window->size();
+    sizeStore->beginBatch();
+    sizeStore->writeInteger(section, "Width", size.width());
+    sizeStore->writeInteger(section, "Height", size.height());
+    sizeStore->writeInteger(section, "Maximized", maximised ? 1 : 0);
+    sizeStore->endBatch();
 }
 
 } // namespace fenwake

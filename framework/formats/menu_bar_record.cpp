@@ -28,7 +28,7 @@ std::optional<MenuBarRecord> MenuBarRecord::parse(std::span<const std::uint8_t> 
     for (std::size_t button = 0; button < count; ++button) {
         const std::size_t first = 2 + button * 7;
         MenuBarButton entry;
-        entry.imageIndex = static_cast<std::int16_t>(wordAt(bytes, first));
+        // first is the image index.
         entry.commandId = wordAt(bytes, first + 1);
         entry.state = wordAt(bytes, first + 2);
         entry.style = wordAt(bytes, first + 3);

@@ -8,14 +8,12 @@
 namespace fenwake {
 
 // The menu-bar record: little-endian words, a header (the menu whose pop-ups the buttons
-// open, the number of buttons) and seven words per button.
+// open, the number of buttons) and seven words per button. A button's first word, the index
+// of its image, is not kept: the program's bars show their buttons' texts alone.
 struct MenuBarButton {
     static constexpr std::uint16_t enabledState = 0x0004;
     static constexpr std::uint16_t hiddenState = 0x0008;
     static constexpr std::uint16_t dropDownStyle = 0x0008;
-    static constexpr std::int16_t noImage = -2;
-
-    std::int16_t imageIndex = noImage;
     std::uint16_t commandId = 0;
     std::uint16_t state = 0;
     std::uint16_t style = 0;

@@ -3,6 +3,7 @@
 #include "framework/language/translation.h"
 
 #include "framework/dialog/dialog.h"
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/formats/menu_bar_record.h"
 #include "framework/formats/menu_template.h"
@@ -122,7 +123,7 @@ CommandBar::~CommandBar() = default;
 
 // The control style asks for a flat tool bar, which is how a Qt menu bar looks anyway.
 bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle, int id) {
-    QWidget* window = parent.window();
+    QWidget* window = DialogWidgets::window(parent);
     if (window == nullptr || window->layout() == nullptr) {
         return false;
     }

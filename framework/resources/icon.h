@@ -6,6 +6,10 @@ class QIcon;
 
 namespace fenwake {
 
+// The two icons a window has: the large one of the task switcher and the small one of its
+// title bar.
+enum class IconSize { Large, Small };
+
 // An icon loaded from the program's resources, with all the sizes the resource holds.
 class Icon {
 public:

@@ -1,5 +1,6 @@
 #include "app/composition_app.h"
 #include "framework/dialog/dialog.h"
+#include "framework/dialog/dialog_widgets.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
 #include "tests/support/settings_file.h"
@@ -26,7 +27,7 @@ bool startAndThen(CompositionApp& application, const std::function<void(Dialog&)
     QTimer::singleShot(0, [&] {
         Dialog* main = application.mainWindow();
         ASSERT_NE(main, nullptr);
-        QWidget* window = main->window();
+        QWidget* window = DialogWidgets::window(*main);
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(window->isVisible());
         atWindow(*main);

@@ -3,6 +3,7 @@
 // sets): an invalid field's frame, the current row's frame in the list and the notice line
 // stand out at least 3:1 from what they are drawn on, and the focus shows from the first
 // frame. Each case leaves a screenshot in FENWAKE_SCREENSHOTS.
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/mark_colour.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
@@ -64,7 +65,7 @@ protected:
 
     QImage shot(const char* what) const {
         QApplication::processEvents();
-        const QImage image = dialog->window()->grab().toImage();
+        const QImage image = DialogWidgets::window(*dialog)->grab().toImage();
         save(image, what);
         return image;
     }
@@ -77,8 +78,8 @@ protected:
     }
     // A point of a control, in the window's picture.
     QPoint inWindow(const QWidget* control, QPoint point) const {
-        const qreal ratio = dialog->window()->devicePixelRatioF();
-        return (control->mapTo(dialog->window(), point) * ratio);
+        const qreal ratio = DialogWidgets::window(*dialog)->devicePixelRatioF();
+        return (control->mapTo(DialogWidgets::window(*dialog), point) * ratio);
     }
     static QColor at(const QImage& image, QPoint point) { return image.pixelColor(point); }
 };
@@ -130,7 +131,7 @@ TEST_F(MarkContrast, TheNoticeLineStandsOut) {
     openWindow();
     ASSERT_TRUE(QTest::qWaitFor([this] { return notice() == "Settings are not being saved"; }));
     const QImage image = shot("notice");
-    const auto* label = dialog->window()->findChild<QLabel*>("notice-settings");
+    const auto* label = DialogWidgets::window(*dialog)->findChild<QLabel*>("notice-settings");
     const QColor background = at(image, inWindow(label, {label->width() - 2, 1}));
     double strongest = 1.0;
     for (int x = 0; x < label->width() / 2; ++x) {
@@ -151,7 +152,7 @@ TEST_F(MarkContrast, TheFocusShowsFromTheFirstFrame) {
     const QCheckBox* female = checkBox(IDC_FEMALE);
     ASSERT_EQ(QApplication::focusWidget(), female);
     const QRect box(inWindow(female, {0, 0}),
-                    female->size() * dialog->window()->devicePixelRatioF());
+                    female->size() * DialogWidgets::window(*dialog)->devicePixelRatioF());
     const QImage first = shot("first-start").copy(box);
     results()->setFocus(Qt::OtherFocusReason);
     EXPECT_NE(shot("focus-elsewhere").copy(box), first);
@@ -169,8 +170,8 @@ TEST_F(MarkContrast, ScreenshotsOfTheToolTips) {
               std::string::npos)
         << QToolTip::text().toStdString();
     QTest::qWait(100);
-    QScreen* screen = dialog->window()->screen();
-    const QRect area = dialog->window()->frameGeometry().adjusted(0, 0, 400, 200);
+    QScreen* screen = DialogWidgets::window(*dialog)->screen();
+    const QRect area = DialogWidgets::window(*dialog)->frameGeometry().adjusted(0, 0, 400, 200);
     save(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage(),
          "tooltip-figure");
 }

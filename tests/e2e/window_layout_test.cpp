@@ -2,6 +2,7 @@
 // font size the environment sets (QT_SCALE_FACTOR, QT_FONT_DPI): every text whole, nothing
 // overlapping, the results readable without scrolling, and the window growing as it should.
 // Each case leaves a screenshot in FENWAKE_SCREENSHOTS, named after FENWAKE_LAYOUT.
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/language/translation.h"
 #include "res/resource_ids.h"
 #include "tests/support/drawn_text_width.h"
@@ -85,7 +86,7 @@ protected:
         const QString name =
             QString("layout-%1-%2.png")
                 .arg(QString::fromStdString(environment("FENWAKE_LAYOUT", "")), GetParam().name);
-        EXPECT_TRUE(dialog->window()->grab().save(folder + "/" + name));
+        EXPECT_TRUE(DialogWidgets::window(*dialog)->grab().save(folder + "/" + name));
     }
 
     int textWidth(const QString& text) const { return test::drawnTextWidth(*results(), text); }
@@ -178,8 +179,8 @@ TEST_P(WindowLayout, ControlsShowTheirWholeTextAndNeverOverlap) {
             EXPECT_LE(control->minimumSizeHint().height(), control->height());
         }
     }
-    EXPECT_TRUE(dialog->window()->rect().contains(client->geometry()));
-    const QMenuBar* bar = dialog->window()->findChild<QMenuBar*>();
+    EXPECT_TRUE(DialogWidgets::window(*dialog)->rect().contains(client->geometry()));
+    const QMenuBar* bar = DialogWidgets::window(*dialog)->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     const QAction* tools = bar->actions().value(0);
     EXPECT_GE(bar->actionGeometry(const_cast<QAction*>(tools)).width(),
@@ -195,7 +196,7 @@ TEST_P(WindowLayout, TheAboutBoxShowsItsWholeText) {
     AboutDialog about;
     ASSERT_TRUE(about.create());
     QApplication::processEvents();
-    const QWidget* client = about.window()->findChild<QLabel*>()->parentWidget();
+    const QWidget* client = DialogWidgets::window(about)->findChild<QLabel*>()->parentWidget();
     const QList<QLabel*> labels = client->findChildren<QLabel*>();
     for (const QLabel* label : labels) {
         EXPECT_TRUE(client->rect().contains(label->geometry())) << label->text().toStdString();
@@ -211,7 +212,7 @@ TEST_P(WindowLayout, TheAboutBoxShowsItsWholeText) {
         }
     }
     const QString folder = QString::fromStdString(environment("FENWAKE_SCREENSHOTS", "."));
-    EXPECT_TRUE(about.window()->grab().save(
+    EXPECT_TRUE(DialogWidgets::window(about)->grab().save(
         folder +
         QString("/about-%1.png").arg(QString::fromStdString(environment("FENWAKE_LAYOUT", "")))));
 }
@@ -219,7 +220,7 @@ TEST_P(WindowLayout, TheAboutBoxShowsItsWholeText) {
 // The template's size is the smallest; the list takes whatever room is added, and the other
 // controls stay where they are.
 TEST_P(WindowLayout, MakingTheWindowLargerGivesTheListTheRoom) {
-    QWidget* window = dialog->window();
+    QWidget* window = DialogWidgets::window(*dialog);
     const QRect list = results()->geometry();
     const QRect waist = edit(IDC_WAIST)->geometry();
     const QRect metric = checkBox(IDC_METRIC)->geometry();

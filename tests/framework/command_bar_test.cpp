@@ -1,4 +1,5 @@
 #include "framework/dialog/dialog.h"
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/resources.h"
 #include "framework/resources/window_style.h"
@@ -86,7 +87,7 @@ protected:
         return bar.insertMenuBar(IDR_BAR, CommandBar::noBitmap);
     }
 
-    QMenuBar* menuBar() const { return dialog.window()->findChild<QMenuBar*>(); }
+    QMenuBar* menuBar() const { return DialogWidgets::window(dialog)->findChild<QMenuBar*>(); }
 
     HostDialog dialog;
     CommandBar bar;

@@ -1,6 +1,7 @@
 #include "framework/application/application.h"
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/dialog.h"
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/resources/resources.h"
 #include "framework/resources/window_style.h"
 #include "tests/support/expected_pixels.h"
@@ -128,13 +129,13 @@ protected:
     void SetUp() override {
         registerTemplates();
         ASSERT_TRUE(dialog.create());
-        dialog.window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.window()));
+        DialogWidgets::window(dialog)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(DialogWidgets::window(dialog)));
     }
 
     template <class Widget>
     Widget* control(int id) {
-        return qobject_cast<Widget*>(dialog.control(id));
+        return qobject_cast<Widget*>(DialogWidgets::control(dialog, id));
     }
 
     FormDialog dialog;
@@ -145,7 +146,7 @@ TEST_F(DialogTest, OpensWithItsMembersInTheFormAndNoHandlerRun) {
     EXPECT_EQ(control<QLineEdit>(IDC_OTHER)->text(), "2.5");
     EXPECT_FALSE(control<QCheckBox>(IDC_FLAG)->isChecked());
     EXPECT_EQ(dialog.amountChanges + dialog.otherChanges + dialog.flagClicks, 0);
-    EXPECT_EQ(dialog.window()->windowTitle(), "Form");
+    EXPECT_EQ(DialogWidgets::window(dialog)->windowTitle(), "Form");
 }
 
 TEST_F(DialogTest, ControlsReachTheirHandlersThroughTheTable) {
@@ -200,11 +201,11 @@ TEST_F(DialogTest, TextThatIsNotANumberKeepsTheMemberAndMarksTheField) {
 TEST_F(DialogTest, EscapeEndsWithCancel) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(dialog.endCode(), IDCANCEL);
-    EXPECT_FALSE(dialog.window()->isVisible());
+    EXPECT_FALSE(DialogWidgets::window(dialog)->isVisible());
 }
 
 TEST_F(DialogTest, CloseButtonActsAsOk) {
-    dialog.window()->close();
+    DialogWidgets::window(dialog)->close();
     EXPECT_EQ(dialog.endCode(), IDOK);
 }
 
@@ -213,14 +214,14 @@ TEST_F(DialogTest, ReturnDoesNotEndADialogWithEdits) {
     QTest::keyClick(control<QLineEdit>(IDC_AMOUNT), Qt::Key_Return);
     QTest::keyClick(control<QCheckBox>(IDC_FLAG), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(dialog.endCode(), -1);
-    EXPECT_TRUE(dialog.window()->isVisible());
+    EXPECT_TRUE(DialogWidgets::window(dialog)->isVisible());
 }
 
 TEST(DialogWithoutEdits, ReturnEndsItWithOk) {
     registerTemplates();
     Dialog notice(IDD_NOTICE);
     ASSERT_TRUE(notice.create());
-    QTest::keyClick(notice.window(), Qt::Key_Return);
+    QTest::keyClick(DialogWidgets::window(notice), Qt::Key_Return);
     EXPECT_EQ(notice.endCode(), IDOK);
 }
 
@@ -252,7 +253,7 @@ TEST_P(RunModal, ReturnsTheEndCodeAndDestroysTheWindow) {
     bool sawWindow = false;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        sawWindow = modal != nullptr && modal == notice.window();
+        sawWindow = modal != nullptr && modal == DialogWidgets::window(notice);
         if (key == 0) {
             modal->close();
         } else {
@@ -271,7 +272,7 @@ TEST(Dialog, WithoutItsTemplateRunModalReturnsAtOnce) {
 }
 
 TEST_F(DialogTest, ControlsArePlacedInDialogUnitsOfTheWindowFont) {
-    const test::ExpectedPixels pixels(dialog.window()->font());
+    const test::ExpectedPixels pixels(DialogWidgets::window(dialog)->font());
     const QLineEdit* amount = control<QLineEdit>(IDC_AMOUNT);
     const QRect place = pixels.rect(40, 5, 60, 12);
     EXPECT_EQ(amount->geometry().topLeft(), place.topLeft());
@@ -305,8 +306,8 @@ TEST(DialogUnits, TheAverageCharacterWidthIsRounded) {
     Resources::addDialog(IDD_SIZED, sized);
     Dialog dialog(IDD_SIZED);
     ASSERT_TRUE(dialog.create());
-    const test::ExpectedPixels pixels(dialog.window()->font());
-    EXPECT_EQ(dialog.control(IDC_NOTE)->pos(), QPoint(pixels.x(100), pixels.y(16)));
+    const test::ExpectedPixels pixels(DialogWidgets::window(dialog)->font());
+    EXPECT_EQ(DialogWidgets::control(dialog, IDC_NOTE)->pos(), QPoint(pixels.x(100), pixels.y(16)));
 }
 
 // The edit between the check box and the other edit is no tab stop: Tab passes it by.
@@ -333,9 +334,9 @@ TEST_F(DialogTest, EditsReportFocusMovingInAndOut) {
 
 TEST_F(DialogTest, APopUpMenuIsNoFocusChangeOfTheEdit) {
     dialog.focusReports.clear();
-    QMenu menu(dialog.window());
+    QMenu menu(DialogWidgets::window(dialog));
     menu.addAction("Item");
-    menu.popup(dialog.window()->mapToGlobal(QPoint(10, 10)));
+    menu.popup(DialogWidgets::window(dialog)->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
     menu.close();
     QApplication::processEvents();
@@ -344,8 +345,10 @@ TEST_F(DialogTest, APopUpMenuIsNoFocusChangeOfTheEdit) {
 }
 
 TEST_F(DialogTest, LeftButtonOnTheWindowReachesItsHandlerWithFlagsAndPoint) {
-    QTest::mouseClick(dialog.window(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 150));
-    QTest::mouseClick(dialog.window(), Qt::LeftButton, Qt::ControlModifier, QPoint(4, 150));
+    QTest::mouseClick(DialogWidgets::window(dialog), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(3, 150));
+    QTest::mouseClick(DialogWidgets::window(dialog), Qt::LeftButton, Qt::ControlModifier,
+                      QPoint(4, 150));
     ASSERT_EQ(dialog.leftClicks.size(), 2u);
     EXPECT_EQ(dialog.leftClicks[0].keyFlags, unsigned(LeftButtonFlag | ShiftFlag));
     EXPECT_EQ(dialog.leftClicks[1].keyFlags, unsigned(LeftButtonFlag | ControlFlag));

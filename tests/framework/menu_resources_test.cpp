@@ -182,7 +182,6 @@ TEST(MenuBarRecord, ReadsTheToolsButton) {
     EXPECT_EQ(record->menuId, 130);
     ASSERT_EQ(record->buttons.size(), 1u);
     const MenuBarButton& button = record->buttons[0];
-    EXPECT_EQ(button.imageIndex, MenuBarButton::noImage);
     EXPECT_EQ(button.commandId, 32774);
     EXPECT_EQ(button.state, MenuBarButton::enabledState);
     EXPECT_TRUE(button.isDropDown());
@@ -190,7 +189,7 @@ TEST(MenuBarRecord, ReadsTheToolsButton) {
     EXPECT_EQ(button.popupIndex, 0);
 }
 
-TEST(MenuBarRecord, ReadsSeveralButtonsWithImages) {
+TEST(MenuBarRecord, ReadsSeveralButtonsWordByWord) {
     Bytes bytes;
     for (const std::uint16_t word :
          {200, 2, 3, 40001, 4, 0, 501, 0, 0, 65534, 40002, 0, 8, 502, 0, 1}) {
@@ -199,9 +198,11 @@ TEST(MenuBarRecord, ReadsSeveralButtonsWithImages) {
     const auto record = MenuBarRecord::parse(bytes);
     ASSERT_TRUE(record);
     ASSERT_EQ(record->buttons.size(), 2u);
-    EXPECT_EQ(record->buttons[0].imageIndex, 3);
+    EXPECT_EQ(record->buttons[0].commandId, 40001);
+    EXPECT_EQ(record->buttons[0].stringId, 501);
     EXPECT_FALSE(record->buttons[0].isDropDown());
-    EXPECT_EQ(record->buttons[1].imageIndex, -2);
+    EXPECT_EQ(record->buttons[1].commandId, 40002);
+    EXPECT_EQ(record->buttons[1].stringId, 502);
     EXPECT_EQ(record->buttons[1].state, 0);
     EXPECT_EQ(record->buttons[1].popupIndex, 1);
 }

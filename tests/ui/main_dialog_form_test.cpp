@@ -1,3 +1,4 @@
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/resources/icon.h"
 #include "res/resource_ids.h"
 #include "tests/support/expected_pixels.h"
@@ -54,7 +55,7 @@ TEST_F(MainWindowTest, StoredFlagsTickTheBoxesAndNameMetricUnits) {
 
 TEST_F(MainWindowTest, OpeningAndClosingWritesNothing) {
     openWindow();
-    dialog->window()->close();
+    DialogWidgets::window(*dialog)->close();
     dialog.reset();
     EXPECT_EQ(readSettingsFile(), "<missing>");
 
@@ -116,7 +117,7 @@ struct Expected {
 
 TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
     openWindow();
-    const test::ExpectedPixels pixels(dialog->window()->font());
+    const test::ExpectedPixels pixels(DialogWidgets::window(*dialog)->font());
     const std::vector<Expected> controls{
         {IDC_FEMALE, "QCheckBox", "Female", 7, 50, 39, 10},
         {IDC_WAIST, "QLineEdit", "", 37, 7, 65, 12},
@@ -130,10 +131,10 @@ TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
     };
     // Each control starts at the template's column and is as large as the template makes it,
     // unless its style or text needs more; then it pushes what stands below it down.
-    const QWidget* client = dialog->control(IDC_WAIST)->parentWidget();
+    const QWidget* client = DialogWidgets::control(*dialog, IDC_WAIST)->parentWidget();
     for (const Expected& c : controls) {
         SCOPED_TRACE(c.id);
-        QWidget* widget = dialog->control(c.id);
+        QWidget* widget = DialogWidgets::control(*dialog, c.id);
         ASSERT_NE(widget, nullptr);
         EXPECT_STREQ(widget->metaObject()->className(), c.className);
         const QRect place = pixels.rect(c.x, c.y, c.width, c.height);
@@ -157,13 +158,14 @@ TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
     // A caption and the rest of its row stay centred on the field as the template has them,
     // and every row keeps the template's gap to the row above.
     const auto centre = [this](int id) {
-        return dialog->control(id)->geometry().center().y();
+        return DialogWidgets::control(*dialog, id)->geometry().center().y();
     };
     EXPECT_NEAR(centre(IDC_WAIST_UNIT), centre(IDC_WAIST), 1);
     EXPECT_NEAR(centre(IDC_WEIGHT_UNIT) - centre(IDC_WEIGHT), pixels.y(28) - pixels.y(27), 1);
     EXPECT_NEAR(centre(IDC_HEIGHT_UNIT) - centre(IDC_HEIGHT), pixels.y(42) - pixels.y(41), 1);
     const auto gapBelow = [this](int above, int below) {
-        return dialog->control(below)->y() - dialog->control(above)->geometry().bottom() - 1;
+        return DialogWidgets::control(*dialog, below)->y() -
+               DialogWidgets::control(*dialog, above)->geometry().bottom() - 1;
     };
     EXPECT_EQ(gapBelow(IDC_WAIST, IDC_WEIGHT), pixels.y(21) - pixels.y(19));
     EXPECT_EQ(gapBelow(IDC_WEIGHT, IDC_HEIGHT), pixels.y(35) - pixels.y(33));
@@ -183,7 +185,7 @@ TEST_F(MainWindowTest, ControlsFollowTheTemplate) {
 
 TEST_F(MainWindowTest, IsATitledCentredWindowWithItsIcon) {
     openWindow();
-    QWidget* window = dialog->window();
+    QWidget* window = DialogWidgets::window(*dialog);
     EXPECT_EQ(window->windowTitle(), "Fenwake");
     // The template's 16 and 32 pixel images, and our artwork for the larger sizes a window
     // shows; the icon itself holds sizes up to 256 pixels, sharp, none of them scaled up.
@@ -225,9 +227,9 @@ void writeState(const std::string& text) {
 // settings, in the state folder.
 TEST_F(MainWindowTest, ReopensAtTheSizeItClosedWith) {
     openWindow();
-    const QSize opening = dialog->window()->size();
+    const QSize opening = DialogWidgets::window(*dialog)->size();
     const QSize larger = opening + QSize(157, 93);
-    dialog->window()->resize(larger);
+    DialogWidgets::window(*dialog)->resize(larger);
     dialog.reset();
     ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
     EXPECT_EQ(readState(), "[Window]\nWidth=" + std::to_string(larger.width()) +
@@ -236,8 +238,8 @@ TEST_F(MainWindowTest, ReopensAtTheSizeItClosedWith) {
 
     application.setRegistryKey("Kestrova"); // as a new start does: the state is read anew
     openWindow();
-    EXPECT_EQ(dialog->window()->size(), larger);
-    EXPECT_FALSE(dialog->window()->isMaximized());
+    EXPECT_EQ(DialogWidgets::window(*dialog)->size(), larger);
+    EXPECT_FALSE(DialogWidgets::window(*dialog)->isMaximized());
 }
 
 struct KeptState {
@@ -264,15 +266,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(OpensFromKeptState, AtTheOpeningSizeUnlessTheKeptOneSuits) {
     openWindow();
-    const QSize opening = dialog->window()->size();
+    const QSize opening = DialogWidgets::window(*dialog)->size();
     dialog.reset();
     ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
     writeState(GetParam().text);
     application.setRegistryKey("Kestrova");
     openWindow();
-    EXPECT_EQ(dialog->window()->isMaximized(), GetParam().maximised);
+    EXPECT_EQ(DialogWidgets::window(*dialog)->isMaximized(), GetParam().maximised);
     if (!GetParam().maximised) {
-        EXPECT_EQ(dialog->window()->size(), opening);
+        EXPECT_EQ(DialogWidgets::window(*dialog)->size(), opening);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/input_panel.h"
 #include "framework/profile/profile.h"
 #include "tests/support/test_application.h"
@@ -44,14 +45,22 @@ protected:
         dialog = std::make_unique<MainDialog>();
         application.setMainWindow(dialog.get());
         ASSERT_TRUE(dialog->create());
-        dialog->window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog->window()));
+        DialogWidgets::window(*dialog)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(DialogWidgets::window(*dialog)));
     }
 
-    QLineEdit* edit(int id) const { return qobject_cast<QLineEdit*>(dialog->control(id)); }
-    QCheckBox* checkBox(int id) const { return qobject_cast<QCheckBox*>(dialog->control(id)); }
-    QLabel* label(int id) const { return qobject_cast<QLabel*>(dialog->control(id)); }
-    QTableWidget* list(int id) const { return qobject_cast<QTableWidget*>(dialog->control(id)); }
+    QLineEdit* edit(int id) const {
+        return qobject_cast<QLineEdit*>(DialogWidgets::control(*dialog, id));
+    }
+    QCheckBox* checkBox(int id) const {
+        return qobject_cast<QCheckBox*>(DialogWidgets::control(*dialog, id));
+    }
+    QLabel* label(int id) const {
+        return qobject_cast<QLabel*>(DialogWidgets::control(*dialog, id));
+    }
+    QTableWidget* list(int id) const {
+        return qobject_cast<QTableWidget*>(DialogWidgets::control(*dialog, id));
+    }
 
     std::string text(int id) const { return dialog->controlText(id); }
 
@@ -71,11 +80,13 @@ protected:
     // The quiet line at the foot of the window for a matter ("settings": the values are not
     // being kept; "entry": a field holds no number), or "" while it is hidden.
     std::string notice(const char* matter = "settings") const {
-        const auto* line = dialog->window()->findChild<QLabel*>(QString("notice-") + matter);
+        const auto* line =
+            DialogWidgets::window(*dialog)->findChild<QLabel*>(QString("notice-") + matter);
         return line != nullptr && line->isVisible() ? line->text().toStdString() : std::string();
     }
     std::string noticeDetail(const char* matter = "settings") const {
-        const auto* line = dialog->window()->findChild<QLabel*>(QString("notice-") + matter);
+        const auto* line =
+            DialogWidgets::window(*dialog)->findChild<QLabel*>(QString("notice-") + matter);
         return line != nullptr ? line->toolTip().toStdString() : std::string();
     }
 

@@ -1,3 +1,4 @@
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/resources/resources.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
@@ -21,7 +22,7 @@ using test::writeSettingsFile;
 
 class MenuTest : public MainWindowTest {
 protected:
-    QMenuBar* menuBar() const { return dialog->window()->findChild<QMenuBar*>(); }
+    QMenuBar* menuBar() const { return DialogWidgets::window(*dialog)->findChild<QMenuBar*>(); }
 
     // Opens Tools with the mouse and returns its pop-up, as a person would see it.
     QMenu* openTools() {
@@ -39,7 +40,7 @@ protected:
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            ASSERT_NE(box, dialog->window());
+            ASSERT_NE(box, DialogWidgets::window(*dialog));
             inspect(*box);
             QTest::keyClick(box, closingKey);
         });
@@ -157,7 +158,7 @@ TEST_F(MenuTest, AboutOpensFreshEachTimeAndClosesWithReturnOrEscape) {
     chooseAbout(count, Qt::Key_Escape);
     EXPECT_EQ(visibleAboutBoxes(), 0);
     EXPECT_EQ(opened, 2);
-    EXPECT_TRUE(dialog->window()->isVisible());
+    EXPECT_TRUE(DialogWidgets::window(*dialog)->isVisible());
 }
 
 // The program's resources make its identity the application's own, as Qt reports it to the

@@ -1,3 +1,4 @@
+#include "framework/dialog/dialog_widgets.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
@@ -22,7 +23,7 @@ protected:
     }
     void clickMetric() { QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton); }
     QWidget* announcer() const {
-        return dialog->window()->findChild<QWidget*>("fenwake-announcer");
+        return DialogWidgets::window(*dialog)->findChild<QWidget*>("fenwake-announcer");
     }
     // What was last said to a screen reader.
     std::string announced() const {

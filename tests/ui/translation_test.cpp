@@ -1,5 +1,6 @@
 // The window in the desktop's language: every text the program shows, Qt's own texts, and
 // figures with the language's decimal comma, while the settings file keeps its point.
+#include "framework/dialog/dialog_widgets.h"
 #include "framework/language/translation.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
@@ -99,7 +100,7 @@ TEST_P(InALanguage, ShowsEveryTextInItAndFiguresWithItsDecimalComma) {
     EXPECT_EQ(figures(), (Texts{"15,51", "27,92", "152,08", "2103,27", "25,82"}));
     EXPECT_EQ(cell(0, 3), GetParam().ratings[0]);
     EXPECT_EQ(cell(4, 3), GetParam().ratings[1]);
-    const auto* bar = dialog->window()->findChild<QMenuBar*>();
+    const auto* bar = DialogWidgets::window(*dialog)->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->actions().value(0)->text().toStdString(), GetParam().menu);
     const std::unique_ptr<QMenu> menu(edit(IDC_WAIST)->createStandardContextMenu());

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace fenwake {
+
+// The text a control shows: a label's, an edit's or a button's. Other controls, and no
+// control, have none.
+class ControlText {
+public:
+    static void set(QWidget* control, std::string_view text);
+    static std::string of(const QWidget* control);
+};
+
+} // namespace fenwake
