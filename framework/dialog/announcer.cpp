@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include <utility>
+
 namespace fenwake {
 
 namespace {
@@ -20,8 +22,8 @@ QAccessibleInterface* notificationFor(const QString& className, QObject* object)
 
 } // namespace
 
-Announcer::Announcer(QWidget* parent, const QString& alreadySaid)
-    : QWidget(parent), spoken(alreadySaid) {
+Announcer::Announcer(QWidget* parent, QString alreadySaid)
+    : QWidget(parent), spoken(std::move(alreadySaid)) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(notificationFor);
         return true;

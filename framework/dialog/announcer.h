@@ -17,7 +17,7 @@ public:
     static constexpr int pauseMilliseconds = 350;
 
     // alreadySaid: what the screen reader heard as the window opened.
-    Announcer(QWidget* parent, const QString& alreadySaid);
+    Announcer(QWidget* parent, QString alreadySaid);
 
     void announce(const QString& text);
 

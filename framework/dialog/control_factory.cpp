@@ -39,7 +39,7 @@ QString nameFromCaption(QString caption) {
 // How much larger the window's font is than the one the template was designed with: its
 // point size at the 96 dots per inch of the screens of its day.
 double designScale(const QWidget& widget, int designPointSize) {
-    const QFont font = widget.font();
+    const QFont& font = widget.font();
     const double pixels =
         font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * widget.logicalDpiY() / 72.0;
     return pixels / (designPointSize * 96.0 / 72.0);

@@ -27,8 +27,8 @@ void InputPanel::request(const Dialog& window, InputPanelRequest request) {
     }
 }
 
-void InputPanel::setListener(Listener told) {
-    listener() = std::move(told);
+void InputPanel::setListener(Listener newListener) {
+    listener() = std::move(newListener);
 }
 
 } // namespace fenwake

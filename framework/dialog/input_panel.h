@@ -16,7 +16,7 @@ public:
     static void request(const Dialog& window, InputPanelRequest request);
 
     using Listener = std::function<void(const Dialog& window, InputPanelRequest request)>;
-    static void setListener(Listener listener);
+    static void setListener(Listener newListener);
 };
 
 } // namespace fenwake

@@ -43,7 +43,8 @@ QColor MarkColour::alarm(std::initializer_list<QColor> backgrounds) {
     QColor best;
     for (int step = 0; step <= 20; ++step) {
         const double lightness = lightBackground ? 0.45 - step * 0.02 : 0.55 + step * 0.02;
-        const QColor red = QColor::fromHslF(0.0, 0.75, std::clamp(lightness, 0.0, 1.0));
+        const QColor red =
+            QColor::fromHslF(0.0F, 0.75F, static_cast<float>(std::clamp(lightness, 0.0, 1.0)));
         if (!best.isValid() || leastContrast(red, backgrounds) > leastContrast(best, backgrounds)) {
             best = red;
         }

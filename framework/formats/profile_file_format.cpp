@@ -501,7 +501,7 @@ Edit insertion(std::string_view file, const Layout& layout, std::string_view sec
     }
     std::string text;
     const bool hasContent =
-        trimBlanks(file.substr(file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0)).size() > 0;
+        !trimBlanks(file.substr(file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0)).empty();
     if (hasContent) {
         text += isLineBreak(file.back()) ? std::string(eol) : std::string(eol) + std::string(eol);
     }

@@ -104,11 +104,9 @@ std::vector<QAction*> buildButtons(const MenuBarRecord& record, const std::vecto
     }
     if (!complete) {
         for (QAction* action : buttons) {
-            if (QMenu* popup = action->menu()) {
-                delete popup; // takes its own action with it
-            } else {
-                delete action;
-            }
+            // A pop-up takes its own action with it.
+            QObject* owner = action->menu();
+            delete (owner != nullptr ? owner : action);
         }
         buttons.clear();
     }

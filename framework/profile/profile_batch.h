@@ -8,7 +8,7 @@ class Profile;
 // atomic replace. Every handler runs inside one. Without a profile it does nothing.
 class ProfileBatch {
 public:
-    explicit ProfileBatch(Profile* profile);
+    explicit ProfileBatch(Profile* batched);
     ~ProfileBatch();
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;

@@ -197,7 +197,9 @@ ProfileFile::Target ProfileFile::resolve() const {
             break;
         }
         std::string next(destination, static_cast<std::size_t>(length));
-        next = next.front() == '/' ? next : target.folder + '/' + next;
+        if (next.front() != '/') {
+            next.insert(0, 1, '/').insert(0, target.folder);
+        }
         target = {folderOf(next), nameOf(next), folderProblem(filePath, folderOf(next))};
     }
     // Renames go to the folder itself, whatever links led to it.

@@ -19,7 +19,7 @@ namespace fenwake {
 class ProfileFile {
 public:
     // Far above what a profile holds (ours is under a hundred bytes).
-    static constexpr std::size_t sizeLimit = 1024 * 1024;
+    static constexpr std::size_t sizeLimit = std::size_t{1024} * 1024;
 
     enum class State { Missing, Read, Refused };
     struct Contents {

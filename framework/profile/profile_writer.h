@@ -58,7 +58,7 @@ private:
     // Refused: the file is one that is never replaced (not a settings file, too large, not
     // the user's), which waiting will not change.
     enum class Outcome { Committed, Failed, Refused };
-    static void run(const std::shared_ptr<State>& state);
+    static void run(const std::shared_ptr<State>& shared);
     static Outcome commit(State& state, std::string& problem);
     static std::pair<ProfileFileFormat::Changes, std::map<std::string, std::uint64_t>>
     queuedChanges(State& state);

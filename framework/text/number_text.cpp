@@ -118,7 +118,7 @@ std::string format(double value, std::chars_format style, int precision) {
     std::array<char, 340> text{};
     const auto result =
         std::to_chars(text.data(), text.data() + text.size(), value, style, precision);
-    return std::string(text.data(), result.ptr);
+    return {text.data(), result.ptr};
 }
 
 } // namespace
