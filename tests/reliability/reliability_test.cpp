@@ -103,9 +103,12 @@ TEST(SharedSettings, TwoWritersKeepEachOthersKeys) {
     first.store("Height", "70.00");
     second.store("Female", "1");
     first.store("Waist", "35.00");
+    // The second takes over a key the first stored; the first's next commit leaves it be.
+    second.store("Waist", "36.00");
+    first.store("Height", "71.00");
     EXPECT_EQ(readWriterSettings(), (Settings{{"Settings/Female", "1"},
-                                              {"Settings/Height", "70.00"},
-                                              {"Settings/Waist", "35.00"},
+                                              {"Settings/Height", "71.00"},
+                                              {"Settings/Waist", "36.00"},
                                               {"Settings/Weight", "180.00"}}));
 }
 

@@ -10,6 +10,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sys/file.h>
 #include <thread>
@@ -26,6 +27,8 @@ struct Fault {
     int error = 0;
     std::string folder;
     std::set<int> descriptors; // files opened for writing in the folder
+    std::set<int> folders;     // the folder itself, opened
+    std::set<int> partWritten; // files of PartWrite that had their half
     int failures = 0;
     std::chrono::milliseconds syncDelay{0};
     // Calls counted for one thread.
@@ -86,12 +89,18 @@ void slowDown() {
     std::this_thread::sleep_for(delay);
 }
 
+bool isOurs(const Fault& state, FileStep step, const char* path, int descriptor) {
+    if (path != nullptr) {
+        return inFolder(state, path);
+    }
+    return (step == FileStep::FolderSync ? state.folders : state.descriptors).count(descriptor) > 0;
+}
+
 // Whether a call of this step on this file fails now; counts it when it does.
 bool failsNow(FileStep step, const char* path, int descriptor = -1) {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
-    const bool ours = path != nullptr ? inFolder(state, path) : state.descriptors.count(descriptor);
-    if (!state.armed || state.step != step || !ours) {
+    if (!state.armed || state.step != step || !isOurs(state, step, path, descriptor)) {
         return false;
     }
     ++state.failures;
@@ -106,6 +115,10 @@ void remember(int descriptor, const std::string& path, int flags) {
     if (descriptor >= 0 && writing && inFolder(state, path.c_str())) {
         state.descriptors.insert(descriptor);
     }
+    if (descriptor >= 0 && (flags & O_DIRECTORY) != 0 && !state.folder.empty() &&
+        path.starts_with(state.folder) && path.find('/', state.folder.size() + 1) == path.npos) {
+        state.folders.insert(descriptor);
+    }
     if (descriptor >= 0 && watched(state, path)) {
         state.watchedDescriptors.insert(descriptor);
     }
@@ -115,6 +128,8 @@ void forget(int descriptor) {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
     state.descriptors.erase(descriptor);
+    state.folders.erase(descriptor);
+    state.partWritten.erase(descriptor);
     state.watchedDescriptors.erase(descriptor);
 }
 
@@ -144,12 +159,30 @@ int openFile(int directory, const char* path, int flags, mode_t mode) {
 int syncFile(bool dataOnly, int descriptor) {
     noteCall(nullptr, descriptor);
     slowDown();
-    if (failsNow(FileStep::Sync, nullptr, descriptor)) {
+    if (failsNow(FileStep::Sync, nullptr, descriptor) ||
+        failsNow(FileStep::FolderSync, nullptr, descriptor)) {
         return -1;
     }
     static const auto realFsync = next<int (*)(int)>("fsync");
     static const auto realFdatasync = next<int (*)(int)>("fdatasync");
     return (dataOnly ? realFdatasync : realFsync)(descriptor);
+}
+
+// For PartWrite: how much of a write goes through, all of it when the step is not armed.
+// The first write to a file gets half; every later one fails.
+std::optional<std::size_t> partOfWrite(int descriptor, std::size_t size) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    if (!state.armed || state.step != FileStep::PartWrite ||
+        state.descriptors.count(descriptor) == 0) {
+        return size;
+    }
+    if (state.partWritten.insert(descriptor).second && size > 1) {
+        return size / 2;
+    }
+    ++state.failures;
+    errno = state.error;
+    return std::nullopt;
 }
 
 mode_t modeOf(int flags, va_list arguments) {
@@ -166,6 +199,7 @@ void failStep(FileStep step, int error, const std::string& folder) {
     state.error = error;
     state.folder = folder;
     state.failures = 0;
+    state.partWritten.clear();
 }
 
 void slowSyncs(std::chrono::milliseconds delay) {
@@ -239,11 +273,12 @@ int close(int descriptor) {
 
 ssize_t write(int descriptor, const void* data, size_t size) {
     noteCall(nullptr, descriptor);
-    if (failsNow(FileStep::Write, nullptr, descriptor)) {
+    const std::optional<std::size_t> part = fenwake::test::partOfWrite(descriptor, size);
+    if (failsNow(FileStep::Write, nullptr, descriptor) || !part) {
         return -1;
     }
     static const auto real = fenwake::test::next<ssize_t (*)(int, const void*, size_t)>("write");
-    return real(descriptor, data, size);
+    return real(descriptor, data, *part);
 }
 
 int fsync(int descriptor) {

@@ -7,10 +7,12 @@ namespace fenwake::test {
 
 // The steps of replacing a file, each a family of system calls.
 enum class FileStep {
-    Create,  // opening a new file for writing (the temporary file)
-    Write,   // write()
-    Sync,    // fsync() and fdatasync()
-    Replace, // rename() and linkat(): putting the new file in place
+    Create,     // opening a new file for writing (the temporary file)
+    Write,      // write()
+    PartWrite,  // write(): the first call writes half, as a disk filling up does; then Write
+    Sync,       // fsync() and fdatasync()
+    Replace,    // rename() and linkat(): putting the new file in place
+    FolderSync, // fsync() of the folder itself, which makes the new name last
 };
 
 // A test program linked with this library answers the named calls itself, in front of the
