@@ -20,7 +20,11 @@ namespace {
     TRANSLATABLE("Normal"),   TRANSLATABLE("Overweight"), TRANSLATABLE("Obese")};
 
 std::string estimate() {
-    return " " + translated("An estimate from a simple formula, not medical advice.");
+    // Appended rather than built with " " + ...: GCC 12 at -O3 warns falsely (-Wrestrict)
+    // about the temporary's copy.
+    std::string text = " ";
+    text += translated("An estimate from a simple formula, not medical advice.");
+    return text;
 }
 
 // "Very Low up to 10, Low up to 13, ..., Very High above 25.", the band at `marked` followed
