@@ -55,6 +55,10 @@ void Application::setRegistryKey(std::string_view company) {
     userState = std::make_unique<Profile>(company, applicationName(), Profile::Kind::State);
     userProfile = std::make_unique<Profile>(company, applicationName());
     Dialog::batchHandlerWritesIn(userProfile.get());
+    // An open main window keeps its size in the new state, not in the one just let go.
+    if (Dialog* main = Dialog::mainWindow()) {
+        main->keepSizeIn(userState.get());
+    }
     userProfile->setTroubleListener([this](const std::string&) { showProfileTrouble(); });
 }
 

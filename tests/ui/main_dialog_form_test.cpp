@@ -240,6 +240,14 @@ TEST_F(MainWindowTest, ReopensAtTheSizeItClosedWith) {
     openWindow();
     EXPECT_EQ(DialogWidgets::window(*dialog)->size(), larger);
     EXPECT_FALSE(DialogWidgets::window(*dialog)->isMaximized());
+
+    // The company named again while the window is open: the size goes to the new state.
+    application.setRegistryKey("Kestrova");
+    DialogWidgets::window(*dialog)->resize(opening);
+    dialog.reset();
+    ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
+    EXPECT_EQ(readState(), "[Window]\nWidth=" + std::to_string(opening.width()) +
+                               "\nHeight=" + std::to_string(opening.height()) + "\nMaximized=0\n");
 }
 
 struct KeptState {
