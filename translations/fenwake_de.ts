@@ -147,10 +147,6 @@
         <source></source>
         <translation>%1, und die Datei bleibt unverändert</translation>
     </message>
-    <message id="%1 is not a settings file, and it is left as it is">
-        <source></source>
-        <translation>%1 ist keine Einstellungsdatei und bleibt unverändert</translation>
-    </message>
     <message id="the values cannot be changed in %1 without changing its other values, and it is left as it is">
         <source></source>
         <translation>die Werte in %1 lassen sich nicht ändern, ohne seine anderen Werte zu ändern, und die Datei bleibt unverändert</translation>

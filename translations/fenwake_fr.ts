@@ -147,10 +147,6 @@
         <source></source>
         <translation>%1, et le fichier reste tel quel</translation>
     </message>
-    <message id="%1 is not a settings file, and it is left as it is">
-        <source></source>
-        <translation>%1 n’est pas un fichier de réglages, et reste tel quel</translation>
-    </message>
     <message id="the values cannot be changed in %1 without changing its other values, and it is left as it is">
         <source></source>
         <translation>les valeurs de %1 ne peuvent pas changer sans changer ses autres valeurs, et le fichier reste tel quel</translation>

@@ -184,12 +184,12 @@ void MainDialog::recalculate() {
     showLeanMass(result.leanMass);
     showRestMetabolicRate(result.restMetabolicRate);
     showBodyMassIndex(result.bodyMassIndex);
-    showEntryState(result);
+    showEntryState();
 }
 
 // A field that holds no number leaves the figures at its last number: the window says so in
 // words, dims the list, and a screen reader hears it; otherwise it hears the new figures.
-void MainDialog::showEntryState(const CompositionResult& result) {
+void MainDialog::showEntryState() {
     std::string marked;
     for (const Field& field : fields) {
         if (isFieldMarked(field.id)) {
@@ -205,17 +205,23 @@ void MainDialog::showEntryState(const CompositionResult& result) {
         return;
     }
     clearNotice("entry");
-    // A row as it reads: its name, figure, unit and rating.
-    const auto rated = [](int row, double value, const std::string& unit, std::string_view label) {
-        const std::string rating = ratingOf(value, label);
-        return translated(rowNames[row]) + " " + shown(value) + (unit.empty() ? "" : " " + unit) +
-               (rating.empty() ? "" : ", " + rating);
-    };
-    announce(rated(fatPercentageRow, result.fatPercentage, translated("%"),
-                   fatRatingLabel(rateFatPercentage(result.fatPercentage, female != 0))) +
-             "; " +
-             rated(bodyMassIndexRow, result.bodyMassIndex, "",
-                   bmiCategoryLabel(categoriseBodyMassIndex(result.bodyMassIndex))));
+    announce(rowAsShown(fatPercentageRow) + "; " + rowAsShown(bodyMassIndexRow));
+}
+
+// A row as it reads in the list: its name, figure, unit and rating.
+std::string MainDialog::rowAsShown(int row) const {
+    std::string text = resultsList.itemText(row, quantityColumn);
+    text += ' ';
+    text += resultsList.itemText(row, resultColumn);
+    if (const std::string unit = resultsList.itemText(row, unitColumn); !unit.empty()) {
+        text += ' ';
+        text += unit;
+    }
+    if (const std::string rating = resultsList.itemText(row, descriptionColumn); !rating.empty()) {
+        text += ", ";
+        text += rating;
+    }
+    return text;
 }
 
 void MainDialog::showFatPercentage(double fatPercentage) {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/composition.h"
 #include "framework/dialog/dialog.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/icon.h"
 #include "ui/results_list.h"
 
 #include <cstdint>
+#include <string>
 
 namespace fenwake {
 
@@ -29,7 +29,8 @@ private:
     void initResultsList();
     void showUnitLabels();
     void recalculate();
-    void showEntryState(const CompositionResult& result);
+    void showEntryState();
+    std::string rowAsShown(int row) const;
 
     void showFatPercentage(double fatPercentage);
     void showFatMass(double fatMass);

@@ -76,6 +76,11 @@ Profile& Application::state() {
     return *userState;
 }
 
+void Application::finishWriting() {
+    profile().finish();
+    state().finish();
+}
+
 void Application::setMainWindow(Dialog* window) {
     Dialog::designateMainWindow(window);
     if (window != nullptr) {

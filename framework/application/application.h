@@ -41,6 +41,9 @@ public:
     Profile& profile();
     // Where the program's state is kept, apart from its settings: the main window's size.
     Profile& state();
+    // The end of the process: the settings and the state write what they still hold
+    // (Profile::finish).
+    void finishWriting();
 
     std::string profileString(std::string_view section, std::string_view key,
                               std::string_view defaultText);

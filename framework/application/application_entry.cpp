@@ -83,8 +83,7 @@ void endOnTerminationSignals(Application& application) {
         if (read(signalPipe[0], &number, 1) != 1) {
             return;
         }
-        application.profile().finish();
-        application.state().finish();
+        application.finishWriting();
         std::signal(number, SIG_DFL);
         std::raise(number);
     });
@@ -102,8 +101,7 @@ int runStartUp(Application& application) {
     const bool keepRunning = application.startUp();
     const int status = keepRunning ? QApplication::exec() : 0;
     // The window has closed: what is still on its way to the disk gets there first.
-    application.profile().finish();
-    application.state().finish();
+    application.finishWriting();
     return status;
 }
 

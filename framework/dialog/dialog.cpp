@@ -176,11 +176,7 @@ bool Dialog::create() {
     if (!createWindow()) {
         return false;
     }
-    if (placement->prepareToShow()) {
-        windowState->dialog->showMaximized();
-    } else {
-        windowState->dialog->show();
-    }
+    windowState->dialog->showPlaced(placement->prepareToShow());
     return true;
 }
 

@@ -21,12 +21,16 @@ int DialogWindow::run(bool maximised) {
     }
     QEventLoop loop;
     QObject::connect(this, &QDialog::finished, &loop, [&loop](int code) { loop.exit(code); });
+    showPlaced(maximised);
+    return loop.exec();
+}
+
+void DialogWindow::showPlaced(bool maximised) {
     if (maximised) {
         showMaximized();
     } else {
         show();
     }
-    return loop.exec();
 }
 
 bool DialogWindow::report(Notification notification, int id) {

@@ -24,6 +24,8 @@ public:
     // another window runs as Qt's modal dialogs do; a window of its own is modal to nothing
     // for the window manager (there is nothing to be modal to), but its run is the same.
     int run(bool maximised);
+    // Shows the window without a loop of its own, maximised or at its size.
+    void showPlaced(bool maximised);
     // After this the window reports nothing more: its dialog is taking it down.
     void detach() { detached = true; }
 

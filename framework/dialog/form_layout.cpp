@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 
 namespace fenwake {
 
@@ -34,9 +35,7 @@ QSize FormLayout::needed(const QWidget& widget, const QRect& place) {
 // Controls whose template rows overlap, top to bottom.
 std::vector<FormLayout::Band> FormLayout::bands(const std::vector<Item>& items) const {
     std::vector<std::size_t> order(items.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-    }
+    std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&items](std::size_t a, std::size_t b) {
         return items[a].place.top() < items[b].place.top();
     });
@@ -102,18 +101,20 @@ QSize FormLayout::arrange(std::vector<Item>& items) const {
         moved = shift;
     }
 
+    std::vector<QRect> placed;
     QSize form(templateSize.width(), templateSize.height() + grown);
     for (std::size_t i = 0; i < items.size(); ++i) {
+        const QRect& place = items[i].place;
+        placed.emplace_back(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
         if (!items[i].growing) {
-            const QRect& place = items[i].place;
-            const QRect moved(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
-            form = form.expandedTo(QSize(moved.right() + 1 + leftMargin, moved.bottom() + 1));
+            form = form.expandedTo(
+                QSize(placed.back().right() + 1 + leftMargin, placed.back().bottom() + 1));
         }
     }
+    // The growing control takes the room the others leave it, inside the margins.
     const int bottomMargin = templateSize.height() - lowest;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const QRect& place = items[i].place;
-        QRect moved(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
+        QRect& moved = placed[i];
         if (items[i].growing) {
             moved.setRight(form.width() - leftMargin - 1);
             moved.setBottom(std::max(moved.bottom(), form.height() - bottomMargin - 1));

@@ -101,6 +101,12 @@ bool ListControl::setItemText(int row, int column, std::string_view text) {
     return true;
 }
 
+std::string ListControl::itemText(int row, int column) const {
+    const ReportView* view = viewWithColumn(column);
+    const QTableWidgetItem* cell = view != nullptr ? view->item(row, column) : nullptr;
+    return cell != nullptr ? cell->text().toStdString() : std::string();
+}
+
 bool ListControl::setColumnWidth(int column, int width) {
     ReportView* view = viewWithColumn(column);
     if (view != nullptr) {

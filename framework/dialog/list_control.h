@@ -35,6 +35,8 @@ public:
     // Inserts a row with the text of its first cell; returns its index or -1.
     int insertItem(int row, std::string_view text);
     bool setItemText(int row, int column, std::string_view text);
+    // The cell's text as the list shows it; empty for a cell without one.
+    std::string itemText(int row, int column) const;
     // The width in pixels of the template's design font: the list scales it to the window's
     // font, and makes no column narrower than its heading and its texts in any case.
     bool setColumnWidth(int column, int width);

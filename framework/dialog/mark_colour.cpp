@@ -41,15 +41,18 @@ QColor MarkColour::alarm(std::initializer_list<QColor> backgrounds) {
     // the backgrounds until the red stands out from all of them.
     const bool lightBackground = darkest > 0.18;
     QColor best;
+    double bestContrast = 0.0;
     for (int step = 0; step <= 20; ++step) {
         const double lightness = lightBackground ? 0.45 - step * 0.02 : 0.55 + step * 0.02;
         const QColor red =
             QColor::fromHslF(0.0F, 0.75F, static_cast<float>(std::clamp(lightness, 0.0, 1.0)));
-        if (!best.isValid() || leastContrast(red, backgrounds) > leastContrast(best, backgrounds)) {
-            best = red;
-        }
-        if (leastContrast(red, backgrounds) >= markContrast) {
+        const double reached = leastContrast(red, backgrounds);
+        if (reached >= markContrast) {
             return red;
+        }
+        if (!best.isValid() || reached > bestContrast) {
+            best = red;
+            bestContrast = reached;
         }
     }
     return best;

@@ -40,6 +40,12 @@ public:
     }
 };
 
+// A cell's tool tip, which screen readers read as its description too.
+void describeCell(QTableWidgetItem& cell, const QString& description) {
+    cell.setToolTip(description);
+    cell.setData(Qt::AccessibleDescriptionRole, description);
+}
+
 } // namespace
 
 ReportView::ReportView(double designScale, QWidget* parent)
@@ -93,9 +99,7 @@ QTableWidgetItem* ReportView::cellItem(int row, int column) {
         return existing;
     }
     auto* cell = new QTableWidgetItem;
-    const QString& description = rowDescriptions[static_cast<std::size_t>(row)];
-    cell->setToolTip(description);
-    cell->setData(Qt::AccessibleDescriptionRole, description);
+    describeCell(*cell, rowDescriptions[static_cast<std::size_t>(row)]);
     setItem(row, column, cell);
     return cell;
 }
@@ -107,9 +111,7 @@ void ReportView::setRowDescription(int row, const QString& description) {
     }
     current = description;
     for (int column = 0; column < columnCount(); ++column) {
-        QTableWidgetItem* cell = cellItem(row, column);
-        cell->setToolTip(description);
-        cell->setData(Qt::AccessibleDescriptionRole, description);
+        describeCell(*cellItem(row, column), description);
     }
 }
 

@@ -7,12 +7,18 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <vector>
 
 namespace fenwake {
 
 namespace {
+
+// Where the text starts, after a UTF-8 byte order mark if there is one.
+std::size_t afterByteOrderMark(std::string_view file) {
+    return file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
 
 bool isLineSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -379,7 +385,7 @@ public:
     };
 
     explicit LineScanner(std::string_view fileText)
-        : file(fileText), at(file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0) {}
+        : file(fileText), at(afterByteOrderMark(fileText)) {}
 
     bool next(Scanned& scanned) {
         Line line;
@@ -500,9 +506,7 @@ Edit insertion(std::string_view file, const Layout& layout, std::string_view sec
         return {layout.firstHeader, layout.firstHeader, lines + std::string(eol)};
     }
     std::string text;
-    const bool hasContent =
-        !trimBlanks(file.substr(file.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0)).empty();
-    if (hasContent) {
+    if (!trimBlanks(file.substr(afterByteOrderMark(file))).empty()) {
         text += isLineBreak(file.back()) ? std::string(eol) : std::string(eol) + std::string(eol);
     }
     if (!section.empty()) {
@@ -562,9 +566,7 @@ std::optional<std::string> ProfileFileFormat::update(std::string_view fileText,
     // From the end backwards, so that every offset still points where it did; of two edits at
     // one place the later goes first, so that the earlier ends up in front of it.
     std::vector<std::size_t> order(edits.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-    }
+    std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&edits](std::size_t a, std::size_t b) {
         return edits[a].start != edits[b].start ? edits[a].start > edits[b].start : a > b;
     });

@@ -94,14 +94,6 @@ bool Translation::install(std::string_view language) {
     return true;
 }
 
-std::string Translation::text(std::string_view id) {
-    if (!installed().program) {
-        return std::string(id); // English: the id is the text
-    }
-    const std::string key(id);
-    return QCoreApplication::translate(nullptr, key.c_str()).toStdString();
-}
-
 std::string Translation::fill(std::string_view pattern,
                               std::initializer_list<std::string> arguments) {
     std::string text;
@@ -128,7 +120,11 @@ std::string Translation::number(std::string text) {
 }
 
 std::string translated(std::string_view id) {
-    return Translation::text(id);
+    if (!installed().program) {
+        return std::string(id); // English: the id is the text
+    }
+    const std::string key(id);
+    return QCoreApplication::translate(nullptr, key.c_str()).toStdString();
 }
 
 } // namespace fenwake

@@ -26,7 +26,6 @@ public:
     // The empty name goes back to English.
     static bool install(std::string_view language);
 
-    static std::string text(std::string_view id);
     // The text with its %1, %2, ... replaced by the arguments, in order.
     static std::string fill(std::string_view pattern, std::initializer_list<std::string> arguments);
     // A number's text (written with a point, as the settings file keeps it) with the decimal

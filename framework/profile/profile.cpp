@@ -90,16 +90,11 @@ const ProfileFileFormat::Entries& Profile::stored() {
     }
     loaded = true;
     const ProfileFile::Contents contents = ProfileFile(path).read();
-    const std::string problem =
-        contents.state == ProfileFile::State::Refused ? contents.problem
-        : !ProfileFileFormat::isProfileText(contents.text)
-            ? Translation::fill(translated("%1 is not a settings file"), {path})
-            : std::string();
-    if (!problem.empty()) {
+    if (contents.state == ProfileFile::State::Refused) {
         writer.reportTrouble(Translation::fill(
             translated("settings not read: %1; starting from the defaults, and the file is left "
                        "as it is"),
-            {problem}));
+            {contents.problem}));
         return fileValues;
     }
     fileValues = ProfileFileFormat::parse(contents.text);

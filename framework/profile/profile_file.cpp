@@ -1,5 +1,6 @@
 #include "framework/profile/profile_file.h"
 
+#include "framework/formats/profile_file_format.h"
 #include "framework/language/translation.h"
 
 #include <cerrno>
@@ -148,15 +149,7 @@ bool isTemporaryOf(std::string_view entry, const std::string& name) {
 
 } // namespace
 
-// The real file behind the path, once every link on the way was found to be the user's.
-struct ProfileFile::Target {
-    std::string folder;
-    std::string name;
-    std::string problem; // why the path may not be used; empty when it may
-    std::string path() const { return folder + '/' + name; }
-};
-
-ProfileFile::ProfileFile(std::string path) : filePath(std::move(path)) {}
+ProfileFile::ProfileFile(std::string path) : filePath(std::move(path)), target(resolve()) {}
 
 ProfileFile::Target ProfileFile::resolve() const {
     Target target{folderOf(filePath), nameOf(filePath),
@@ -213,7 +206,6 @@ ProfileFile::Target ProfileFile::resolve() const {
 }
 
 ProfileFile::Contents ProfileFile::read() const {
-    const Target target = resolve();
     if (!target.problem.empty()) {
         return refused(target.problem);
     }
@@ -256,16 +248,14 @@ ProfileFile::Contents ProfileFile::read() const {
     if (contents.text.size() > sizeLimit) {
         return tooLarge(); // it grew while it was read
     }
+    if (!ProfileFileFormat::isProfileText(contents.text)) {
+        return refused(said(translated("%1 is not a settings file"), {filePath}));
+    }
     return contents;
-}
-
-std::string ProfileFile::refusal() const {
-    return resolve().problem;
 }
 
 bool ProfileFile::replace(std::string_view text, std::string& problem,
                           const std::function<bool()>& mayRename) const {
-    const Target target = resolve();
     if (!target.problem.empty()) {
         problem = target.problem;
         return false;
@@ -326,7 +316,6 @@ bool ProfileFile::replace(std::string_view text, std::string& problem,
 }
 
 void ProfileFile::removeLeftovers() const {
-    const Target target = resolve();
     if (!target.problem.empty()) {
         return;
     }

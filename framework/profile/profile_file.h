@@ -11,8 +11,10 @@ namespace fenwake {
 // at the path (a dotfile manager's, say) is followed when it and what it points to are the
 // user's own, and never when a link, the file or its folder belongs to someone else.
 //
-// Reading never blocks and never reads without bound: only a regular file of at most
-// sizeLimit bytes is read; anything else is refused and left as it is. Replacing writes a
+// The path is resolved once, as the object is made: reading and replacing then reach the same
+// file. Reading never blocks and never reads without bound: only a regular file of at most
+// sizeLimit bytes that is a settings file (ProfileFileFormat::isProfileText) is read;
+// anything else is refused and left as it is. Replacing writes a
 // temporary file beside the real file, checks every write and the sync, renames it over the
 // file and syncs the folder, so a failure at any step leaves the old file byte for byte. The
 // caller holds the profile's lock for both.
@@ -32,7 +34,7 @@ public:
 
     // Why the path may not be used (a link, file or folder of another user's on the way), or
     // empty when it may.
-    std::string refusal() const;
+    const std::string& refusal() const { return target.problem; }
 
     Contents read() const;
 
@@ -46,10 +48,17 @@ public:
     void removeLeftovers() const;
 
 private:
-    struct Target;
+    // The real file behind the path, once every link on the way was found to be the user's.
+    struct Target {
+        std::string folder;
+        std::string name;
+        std::string problem; // why the path may not be used; empty when it may
+        std::string path() const { return folder + '/' + name; }
+    };
     Target resolve() const;
 
     std::string filePath;
+    Target target;
 };
 
 } // namespace fenwake

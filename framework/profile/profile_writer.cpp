@@ -233,8 +233,9 @@ ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem)
     if (!makeFolders(state.path, problem)) {
         return Outcome::Failed;
     }
-    const ProfileFile file(state.path);
-    if (problem = file.refusal(); !problem.empty()) {
+    // Looked at before the lock is made, so that no lock goes where nothing may be written;
+    // and again once it is held, for what it finds then.
+    if (problem = ProfileFile(state.path).refusal(); !problem.empty()) {
         problem = Translation::fill(translated("%1, and it is left as it is"), {problem});
         return Outcome::Refused;
     }
@@ -242,15 +243,11 @@ ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem)
     if (!takeLock(state, lock, problem)) {
         return Outcome::Failed;
     }
+    const ProfileFile file(state.path);
     file.removeLeftovers();
     const ProfileFile::Contents current = file.read();
     if (current.state == ProfileFile::State::Refused) {
         problem = Translation::fill(translated("%1, and it is left as it is"), {current.problem});
-        return Outcome::Refused;
-    }
-    if (!ProfileFileFormat::isProfileText(current.text)) {
-        problem = Translation::fill(
-            translated("%1 is not a settings file, and it is left as it is"), {state.path});
         return Outcome::Refused;
     }
     const auto [changes, sequences] = queuedChanges(state);
