@@ -3,6 +3,7 @@
 #include "framework/application/application.h"
 #include "framework/text/number_text.h"
 
+#include <cmath>
 #include <string_view>
 
 namespace fenwake {
@@ -24,7 +25,12 @@ bool loadFlag(std::string_view key) {
     return application != nullptr && application->profileInt(section, key, 0) != 0;
 }
 
+// A number that is no finite one (a unit switch can overflow) would be stored as "inf" and read
+// back as 0: the key keeps the last number it held instead.
 void saveNumber(std::string_view key, double value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
     if (Application* application = Application::current()) {
         application->writeProfileString(section, key, NumberText::twoDecimals(value));
     }

@@ -77,6 +77,10 @@ Profile& Application::state() {
 }
 
 void Application::finishWriting() {
+    // A window still open at the end (a signal ended the session) keeps its size as on closing.
+    if (Dialog* main = mainWindow()) {
+        main->keepSizeNow();
+    }
     profile().finish();
     state().finish();
 }

@@ -41,8 +41,8 @@ public:
     Profile& profile();
     // Where the program's state is kept, apart from its settings: the main window's size.
     Profile& state();
-    // The end of the process: the settings and the state write what they still hold
-    // (Profile::finish).
+    // The end of the process: the main window's size, should it still be open, goes to the
+    // state; then the settings and the state write what they still hold (Profile::finish).
     void finishWriting();
 
     std::string profileString(std::string_view section, std::string_view key,

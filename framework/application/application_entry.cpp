@@ -2,6 +2,7 @@
 
 #include "framework/application/application.h"
 #include "framework/language/translation.h"
+#include "framework/message/standard_error.h"
 #include "framework/profile/profile.h"
 
 #include <QApplication>
@@ -73,19 +74,29 @@ void onTerminationSignal(int number) {
     errno = savedError;
 }
 
+// The signal that came, if one did; 0 otherwise.
+int signalReceived() {
+    unsigned char number = 0;
+    return signalPipe[0] >= 0 && read(signalPipe[0], &number, 1) == 1 ? number : 0;
+}
+
+// Ends the process as the signal would have, so that whoever started it sees that status.
+[[noreturn]] void endAsSignalled(int number) {
+    std::signal(number, SIG_DFL);
+    std::raise(number);
+    std::_Exit(128 + number);
+}
+
 void endOnTerminationSignals(Application& application) {
     if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, [&application] {
-        unsigned char number = 0;
-        if (read(signalPipe[0], &number, 1) != 1) {
-            return;
+        if (const int number = signalReceived()) {
+            application.finishWriting();
+            endAsSignalled(number);
         }
-        application.finishWriting();
-        std::signal(number, SIG_DFL);
-        std::raise(number);
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;
@@ -100,23 +111,40 @@ int runStartUp(Application& application) {
     endOnTerminationSignals(application);
     const bool keepRunning = application.startUp();
     const int status = keepRunning ? QApplication::exec() : 0;
-    // The window has closed: what is still on its way to the disk gets there first.
+    // The window has closed: what is still on its way to the disk gets there first. A signal
+    // that came meanwhile, or while that was written, still ends the process as it would.
     application.finishWriting();
+    if (const int number = signalReceived()) {
+        endAsSignalled(number);
+    }
     return status;
 }
 
 } // namespace
 
+// Once the window is up, Qt's own warnings go the way of the program's lines: a terminal that
+// does not read them must not hold the window.
+void sayQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QByteArray line = (qFormatLogMessage(type, context, text) + '\n').toLocal8Bit();
+    if (type == QtFatalMsg) {
+        [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, line.data(), line.size());
+        std::abort();
+    }
+    StandardError::sayRaw(line.toStdString());
+}
+
 int runApplication(int argc, char** argv) {
     openClosedStandardDescriptors();
+    // A closed pipe on standard error is no reason to end: what would be lost is only a line.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // Qt would read options such as -platform from the command line; the program has none.
     int qtArgc = argc > 0 ? 1 : 0;
     char* noArguments[] = {argc > 0 ? argv[0] : nullptr, nullptr};
 
-    const QtMessageHandler previous = qInstallMessageHandler(holdStartupMessage);
+    qInstallMessageHandler(holdStartupMessage);
     QApplication qtApplication(qtArgc, noArguments);
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(sayQtMessage);
     for (const HeldMessage& held : heldMessages()) {
         qt_message_output(held.type, QMessageLogContext(), held.text);
     }

@@ -184,6 +184,12 @@ void Dialog::keepSizeIn(Profile* store) {
     placement->keepSizeIn(store);
 }
 
+void Dialog::keepSizeNow() {
+    if (hasWindow()) {
+        placement->keepSize();
+    }
+}
+
 void Dialog::destroyWindow() {
     if (!windowState) {
         return;

@@ -68,6 +68,9 @@ public:
     // The window keeps its size and maximised state in the store when it closes, and opens
     // with them again (window_placement.h).
     void keepSizeIn(Profile* store);
+    // Keeps the window's size now, as closing it would: for an end that does not close it
+    // (a session ending with a signal).
+    void keepSizeNow();
 
     // A quiet line along the foot of the window, one for each matter: a warning sign and a
     // short text, with the detail as its tool tip. It takes no focus and blocks nothing; it

@@ -530,15 +530,21 @@ ProfileFileFormat::Entries ProfileFileFormat::parse(std::string_view fileText) {
     return entries;
 }
 
-bool ProfileFileFormat::isProfileText(std::string_view fileText) {
+bool ProfileFileFormat::isProfileText(std::string_view fileText, std::string_view ownSection) {
+    if (trimBlanks(fileText.substr(afterByteOrderMark(fileText))).empty()) {
+        return true;
+    }
     LineScanner scanner(fileText);
     LineScanner::Scanned line;
+    bool ownSectionFound = false;
     while (scanner.next(line)) {
         if (line.kind == LineScanner::Kind::Other) {
             return false;
         }
+        ownSectionFound = ownSectionFound ||
+                          (line.kind == LineScanner::Kind::Header && line.section == ownSection);
     }
-    return true;
+    return ownSectionFound;
 }
 
 std::optional<std::string> ProfileFileFormat::update(std::string_view fileText,

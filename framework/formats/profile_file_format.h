@@ -25,9 +25,12 @@ public:
     // damaged or binary file yields what can be read from it and nothing else.
     static Entries parse(std::string_view fileText);
 
-    // Whether every line is a section header, a key=value line, a comment or blank. A file
-    // with any other line (a shell script, a document) is not a profile, whatever it holds.
-    static bool isProfileText(std::string_view fileText);
+    // Whether the text is a profile's whose own section is the one named: nothing but blanks,
+    // or that section's header among lines that are all section headers, key=value lines,
+    // comments or blank. A file with any other line (a shell script, a document), or without
+    // the section (an environment file of KEY=value lines, whose every line has an '='), is not
+    // one, whatever it holds.
+    static bool isProfileText(std::string_view fileText, std::string_view ownSection);
 
     // The text with each key changed to its new text, in the form QSettings writes it, and no
     // other byte changed. A key already there keeps its line, with its spelling, the blanks

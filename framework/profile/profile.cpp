@@ -49,6 +49,25 @@ std::string stateFolder() {
                                       : QDir::homePath().toStdString() + "/.local/state";
 }
 
+// The section a profile's own file always has, and what it is to the person, by kind.
+std::string ownSection(Profile::Kind kind) {
+    return kind == Profile::Kind::State ? "Window" : "Settings";
+}
+
+ProfileWriter::Wording wording(Profile::Kind kind) {
+    if (kind == Profile::Kind::State) {
+        return {TRANSLATABLE("window size not saved: %1"),
+                TRANSLATABLE("closing without the window size saved (%1); the file is left as it "
+                             "was"),
+                TRANSLATABLE("closing before the disk confirmed the window size (%1); the file "
+                             "holds either it or the size before")};
+    }
+    return {TRANSLATABLE("settings not saved: %1"),
+            TRANSLATABLE("closing without the last values saved (%1); the file is left as it was"),
+            TRANSLATABLE("closing before the disk confirmed the last values (%1); the file holds "
+                         "either them or the values before")};
+}
+
 std::string profilePath(std::string_view company, std::string_view application,
                         Profile::Kind kind) {
     if (company.empty()) {
@@ -65,8 +84,8 @@ std::string profilePath(std::string_view company, std::string_view application,
 } // namespace
 
 Profile::Profile(std::string_view company, std::string_view application, Kind kind)
-    : path(profilePath(company, application, kind)), troubleNews(std::make_unique<QObject>()),
-      writer(path) {
+    : path(profilePath(company, application, kind)), kind(kind),
+      troubleNews(std::make_unique<QObject>()), writer(path, ownSection(kind), wording(kind)) {
     // The writer's thread says that the trouble changed; the listener hears it here.
     writer.setTroubleCallback([this, news = troubleNews.get()](const std::string& trouble) {
         QMetaObject::invokeMethod(
@@ -89,14 +108,18 @@ const ProfileFileFormat::Entries& Profile::stored() {
         return fileValues;
     }
     loaded = true;
-    const ProfileFile::Contents contents = ProfileFile(path).read();
+    const ProfileFile::Contents contents = ProfileFile(path, ownSection(kind)).read();
     if (contents.state == ProfileFile::State::Refused) {
         writer.reportTrouble(Translation::fill(
-            translated("settings not read: %1; starting from the defaults, and the file is left "
-                       "as it is"),
+            kind == Kind::State
+                ? translated("window size not read: %1; the window opens at its own size, and "
+                             "the file is left as it is")
+                : translated("settings not read: %1; starting from the defaults, and the file "
+                             "is left as it is"),
             {contents.problem}));
         return fileValues;
     }
+    writer.rememberText(contents.text);
     fileValues = ProfileFileFormat::parse(contents.text);
     return fileValues;
 }

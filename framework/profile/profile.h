@@ -83,6 +83,7 @@ private:
     void handOver();
 
     std::string path;
+    Kind kind;
     bool loaded = false;
     ProfileFileFormat::Entries fileValues; // the file as it was read
     ProfileFileFormat::Entries written;    // every value written since, by full key

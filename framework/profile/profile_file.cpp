@@ -149,7 +149,8 @@ bool isTemporaryOf(std::string_view entry, const std::string& name) {
 
 } // namespace
 
-ProfileFile::ProfileFile(std::string path) : filePath(std::move(path)), target(resolve()) {}
+ProfileFile::ProfileFile(std::string path, std::string section)
+    : filePath(std::move(path)), ownSection(std::move(section)), target(resolve()) {}
 
 ProfileFile::Target ProfileFile::resolve() const {
     Target target{folderOf(filePath), nameOf(filePath),
@@ -167,12 +168,9 @@ ProfileFile::Target ProfileFile::resolve() const {
         if (!ownedByUser(status)) {
             target.problem =
                 S_ISLNK(status.st_mode)
-                    ? said(translated("%1 leads through a link, %2, that belongs to another user, "
-                                      "and it is left as it is"),
+                    ? said(translated("%1 leads through a link, %2, that belongs to another user"),
                            {filePath, current})
-                    : said(translated("%1 is a file that belongs to another user, and it is left "
-                                      "as it is"),
-                           {current});
+                    : said(translated("%1 is a file that belongs to another user"), {current});
             break;
         }
         if (!S_ISLNK(status.st_mode)) {
@@ -248,7 +246,7 @@ ProfileFile::Contents ProfileFile::read() const {
     if (contents.text.size() > sizeLimit) {
         return tooLarge(); // it grew while it was read
     }
-    if (!ProfileFileFormat::isProfileText(contents.text)) {
+    if (!ProfileFileFormat::isProfileText(contents.text, ownSection)) {
         return refused(said(translated("%1 is not a settings file"), {filePath}));
     }
     return contents;

@@ -13,7 +13,8 @@ namespace fenwake {
 //
 // The path is resolved once, as the object is made: reading and replacing then reach the same
 // file. Reading never blocks and never reads without bound: only a regular file of at most
-// sizeLimit bytes that is a settings file (ProfileFileFormat::isProfileText) is read;
+// sizeLimit bytes that is a settings file holding its own section (ProfileFileFormat::
+// isProfileText: an environment file of "KEY=value" lines is none) is read;
 // anything else is refused and left as it is. Replacing writes a
 // temporary file beside the real file, checks every write and the sync, renames it over the
 // file and syncs the folder, so a failure at any step leaves the old file byte for byte. The
@@ -30,7 +31,8 @@ public:
         std::string problem; // why it was refused
     };
 
-    explicit ProfileFile(std::string path);
+    // ownSection: the section that marks a file with anything in it as this profile's.
+    ProfileFile(std::string path, std::string ownSection);
 
     // Why the path may not be used (a link, file or folder of another user's on the way), or
     // empty when it may.
@@ -58,6 +60,7 @@ private:
     Target resolve() const;
 
     std::string filePath;
+    std::string ownSection;
     Target target;
 };
 

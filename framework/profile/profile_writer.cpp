@@ -1,6 +1,7 @@
 #include "framework/profile/profile_writer.h"
 
 #include "framework/language/translation.h"
+#include "framework/message/standard_error.h"
 #include "framework/profile/profile_file.h"
 #include "framework/profile/profile_lock.h"
 
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -22,9 +22,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-// Polls of a lock held by someone else: often at first, then gently while it stays held.
+// Polls of a lock held by someone else, or of a file being written again: often at first, then
+// gently while it stays so.
 constexpr auto quickPoll = 5ms;
 constexpr auto slowPoll = 50ms;
+// The last words of a closing writer are worth this much of a wait for standard error.
+constexpr auto lastWordsWait = 250ms;
 
 bool makeFolders(const std::string& path, std::string& problem) {
     const std::string folder = path.substr(0, path.rfind('/'));
@@ -41,24 +44,29 @@ bool makeFolders(const std::string& path, std::string& problem) {
     }
 }
 
+std::string leftAsItIs(const std::string& problem) {
+    return Translation::fill(translated("%1, and it is left as it is"), {problem});
+}
+
 } // namespace
 
 struct ProfileWriter::State {
-    explicit State(std::string filePath) : path(std::move(filePath)) {}
+    State(std::string filePath, std::string section, Wording said)
+        : path(std::move(filePath)), ownSection(std::move(section)), wording(std::move(said)) {}
 
     struct Queued {
         std::string text;
         std::uint64_t sequence;
     };
 
-    // Under the mutex. Said on standard error when an episode starts.
+    // Under the mutex. Said on standard error when an episode starts; the line is only handed
+    // over there, so nothing here waits for whoever reads it.
     void setTrouble(const std::string& newTrouble) {
         if (newTrouble == trouble || abandoned) {
             return;
         }
         if (trouble.empty()) {
-            std::fprintf(stderr, "fenwake: %s; the window goes on working\n", newTrouble.c_str());
-            std::fflush(stderr);
+            StandardError::say(newTrouble + translated("; the window goes on working"));
         }
         trouble = newTrouble;
         if (onTrouble) {
@@ -66,22 +74,31 @@ struct ProfileWriter::State {
         }
     }
 
+    void setNotSaved(const std::string& why) {
+        setTrouble(Translation::fill(translated(wording.notSaved), {why}));
+    }
+
     const std::string path;
+    const std::string ownSection;
+    const Wording wording;
     mutable std::mutex mutex;
     std::condition_variable wake;    // the writer: new values, a hurry, the end
     std::condition_variable settled; // those who wait: a commit has ended
     std::map<std::string, Queued> queued;
     std::uint64_t nextSequence = 1;
     std::uint64_t attempts = 0;
+    std::string lastSeenText; // the file as it was last read or written
     bool lastRefused = false; // the last commit found a file that is never replaced
     bool hurry = false;
     bool stopping = false;
     bool abandoned = false;
+    bool replacing = false; // past the point where a commit can still be given up
     std::string trouble;
     std::function<void(const std::string&)> onTrouble;
 };
 
-ProfileWriter::ProfileWriter(std::string path) : state(std::make_shared<State>(std::move(path))) {}
+ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording wording)
+    : state(std::make_shared<State>(std::move(path), std::move(ownSection), std::move(wording))) {}
 
 ProfileWriter::~ProfileWriter() {
     finish(std::chrono::seconds(3));
@@ -90,8 +107,7 @@ ProfileWriter::~ProfileWriter() {
 void ProfileWriter::hand(const ProfileFileFormat::Changes& changes) {
     const std::lock_guard lock(state->mutex);
     if (state->path.empty()) {
-        state->setTrouble(
-            translated("settings not saved: no company key was named for the profile"));
+        state->setNotSaved(translated("no company key was named for the profile"));
         return;
     }
     for (const auto& [key, text] : changes) {
@@ -102,6 +118,11 @@ void ProfileWriter::hand(const ProfileFileFormat::Changes& changes) {
         thread = std::thread(run, state);
     }
     state->wake.notify_one();
+}
+
+void ProfileWriter::rememberText(const std::string& text) {
+    const std::lock_guard lock(state->mutex);
+    state->lastSeenText = text;
 }
 
 bool ProfileWriter::waitUntilWritten(std::chrono::milliseconds timeout) {
@@ -123,24 +144,27 @@ void ProfileWriter::finish(std::chrono::milliseconds timeout) {
         return state->queued.empty() || (state->attempts > attemptsBefore && state->lastRefused);
     });
     state->stopping = true;
+    std::string lastWords;
     if (!state->queued.empty()) {
         const std::string why =
             written || !state->trouble.empty()
                 ? state->trouble
                 : Translation::fill(translated("the disk took longer than %1 ms"),
                                     {std::to_string(timeout.count())});
-        std::fprintf(stderr,
-                     "fenwake: closing without the last values saved (%s); the file is "
-                     "left as it was\n",
-                     why.c_str());
-        std::fflush(stderr);
+        lastWords = Translation::fill(translated(state->replacing ? state->wording.closingUnsure
+                                                                  : state->wording.closingWithout),
+                                      {why});
         state->abandoned = true;
     }
     state->wake.notify_one();
     const bool abandoned = state->abandoned;
     lock.unlock();
+    if (!lastWords.empty()) {
+        StandardError::say(lastWords);
+        StandardError::flush(lastWordsWait);
+    }
     // A writer stuck in a system call is left to it: it holds its own share of the state and
-    // stops before it would rename anything.
+    // stops before it would rename anything it has not begun to rename.
     if (abandoned) {
         thread.detach();
     } else {
@@ -183,6 +207,7 @@ void ProfileWriter::run(const std::shared_ptr<State>& shared) {
         const Outcome outcome = commit(state, problem);
         lock.lock();
         ++state.attempts;
+        state.replacing = false;
         state.lastRefused = outcome == Outcome::Refused;
         if (outcome == Outcome::Committed) {
             backOff = firstRetry;
@@ -193,7 +218,7 @@ void ProfileWriter::run(const std::shared_ptr<State>& shared) {
         } else {
             retryAt = Clock::now() + backOff;
             backOff = std::min<Clock::duration>(backOff * 2, lastRetry);
-            state.setTrouble(Translation::fill(translated("settings not saved: %1"), {problem}));
+            state.setNotSaved(problem);
         }
         state.settled.notify_all();
     }
@@ -218,13 +243,42 @@ bool ProfileWriter::takeLock(State& state, ProfileLock& lock, std::string& probl
                 return false;
             }
             if (longWait) {
-                state.setTrouble(Translation::fill(
-                    translated("settings not saved: the settings are locked by a running program "
-                               "(%1)"),
-                    {state.path + ".lock"}));
+                state.setNotSaved(Translation::fill(
+                    translated("the file is locked by a running program (%1)"), {lock.path()}));
             }
         }
         std::this_thread::sleep_for(longWait ? slowPoll : quickPoll);
+    }
+}
+
+// The file as it is under the lock. An editor that writes the file in place empties it first
+// and fills it a moment later: a file found empty that held something when last seen is given
+// that moment, so that a commit never takes the emptied file for the person's and drops what
+// the editor is about to write back. Still empty after it, the file was emptied on purpose.
+// Nothing when the file may be committed to, else why not.
+std::optional<ProfileWriter::Outcome> ProfileWriter::readCurrent(State& state,
+                                                                 const ProfileFile& file,
+                                                                 std::string& text,
+                                                                 std::string& problem) {
+    const Clock::time_point giveUp = Clock::now() + refillWait;
+    for (;;) {
+        const ProfileFile::Contents current = file.read();
+        if (current.state == ProfileFile::State::Refused) {
+            problem = leftAsItIs(current.problem);
+            return Outcome::Refused;
+        }
+        text = current.text;
+        const std::lock_guard guard(state.mutex);
+        const bool emptied = current.state == ProfileFile::State::Read && text.empty() &&
+                             !state.lastSeenText.empty();
+        if (state.abandoned) {
+            return Outcome::Failed;
+        }
+        if (!emptied || Clock::now() >= giveUp) {
+            state.lastSeenText = text;
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(slowPoll);
     }
 }
 
@@ -235,43 +289,46 @@ ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem)
     }
     // Looked at before the lock is made, so that no lock goes where nothing may be written;
     // and again once it is held, for what it finds then.
-    if (problem = ProfileFile(state.path).refusal(); !problem.empty()) {
-        problem = Translation::fill(translated("%1, and it is left as it is"), {problem});
+    if (problem = ProfileFile(state.path, state.ownSection).refusal(); !problem.empty()) {
+        problem = leftAsItIs(problem);
         return Outcome::Refused;
     }
     ProfileLock lock(state.path);
     if (!takeLock(state, lock, problem)) {
         return Outcome::Failed;
     }
-    const ProfileFile file(state.path);
+    const ProfileFile file(state.path, state.ownSection);
     file.removeLeftovers();
-    const ProfileFile::Contents current = file.read();
-    if (current.state == ProfileFile::State::Refused) {
-        problem = Translation::fill(translated("%1, and it is left as it is"), {current.problem});
-        return Outcome::Refused;
+    std::string current;
+    if (const std::optional<Outcome> failed = readCurrent(state, file, current, problem)) {
+        return *failed;
     }
     const auto [changes, sequences] = queuedChanges(state);
-    const std::optional<std::string> text = ProfileFileFormat::update(current.text, changes);
+    const std::optional<std::string> text = ProfileFileFormat::update(current, changes);
     if (!text) {
-        problem =
-            Translation::fill(translated("the values cannot be changed in %1 without "
-                                         "changing its other values, and it is left as it is"),
-                              {state.path});
+        problem = Translation::fill(translated("the values cannot be changed in %1 without "
+                                               "changing its other values"),
+                                    {state.path});
+        problem = leftAsItIs(problem);
         return Outcome::Refused;
     }
     if (text->size() > ProfileFile::sizeLimit) {
-        problem = translated("the settings file would grow past 1 MiB, and it is left as it is");
+        problem = leftAsItIs(translated("the file would grow past 1 MiB"));
         return Outcome::Refused;
     }
+    // Once the rename is under way the commit can no longer be given up: from here a closing
+    // writer says that the file may hold the new values.
     const auto mayRename = [&state] {
         const std::lock_guard guard(state.mutex);
-        return !state.abandoned;
+        state.replacing = !state.abandoned;
+        return state.replacing;
     };
     if (!file.replace(*text, problem, mayRename)) {
         return Outcome::Failed;
     }
     // A key typed again meanwhile stays queued with its newer text.
     const std::lock_guard guard(state.mutex);
+    state.lastSeenText = *text;
     for (const auto& [key, sequence] : sequences) {
         if (const auto found = state.queued.find(key);
             found != state.queued.end() && found->second.sequence == sequence) {

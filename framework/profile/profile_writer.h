@@ -7,11 +7,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
 namespace fenwake {
 
+class ProfileFile;
 class ProfileLock;
 
 // The one writer of a profile file, on a thread of its own, so that no disk, however slow or
@@ -23,27 +25,47 @@ class ProfileLock;
 // again before it was written is written once, with its latest text. A commit that fails
 // keeps its values and is tried again on its own after a back-off that grows from
 // firstRetry to lastRetry; a lock held by a live program is waited for. What goes wrong is
-// the profile's trouble: said once on standard error and to the callback.
+// the profile's trouble: said once on standard error (never waiting for it to be read) and to
+// the callback. Nothing that can wait on a disk or a terminal happens under the mutex the
+// handing thread takes.
 class ProfileWriter {
 public:
     static constexpr std::chrono::milliseconds lockWait{250}; // then the wait is reported
     static constexpr std::chrono::milliseconds firstRetry{250};
     static constexpr std::chrono::milliseconds lastRetry{5000};
+    // How long a file found empty, that held something when last seen, is given to be written
+    // again: an editor that writes in place empties the file first.
+    static constexpr std::chrono::milliseconds refillWait{2000};
 
-    explicit ProfileWriter(std::string path);
+    // What the file is to the person, in the sentences its trouble is told in: the ids of
+    // translatable texts.
+    struct Wording {
+        std::string notSaved;       // "%1" is why
+        std::string closingWithout; // given up at the end: "%1" is why
+        std::string closingUnsure;  // the end came as the new file was being put in place
+    };
+
+    // ownSection: the section that marks a file with anything in it as the profile's.
+    ProfileWriter(std::string path, std::string ownSection, Wording wording);
     ~ProfileWriter(); // finishes, as finish() does, if that has not happened yet
     ProfileWriter(const ProfileWriter&) = delete;
     ProfileWriter& operator=(const ProfileWriter&) = delete;
 
     void hand(const ProfileFileFormat::Changes& changes);
 
+    // The file's text as its owner read it: a commit that later finds the file emptied knows
+    // that it held something, and waits for it to be written again.
+    void rememberText(const std::string& text);
+
     // True once everything handed over is on disk, false when the time ran out first. A commit
     // waiting out its back-off is tried again at once.
     bool waitUntilWritten(std::chrono::milliseconds timeout);
 
     // Writes what is still pending and stops. What cannot be written in the time given (or at
-    // all, when the file is refused) is given up with one line on standard error; the file is
-    // then left as it was. A later hand-over starts the writer again.
+    // all, when the file is refused) is given up with one line on standard error: the file is
+    // then left as it was, or, when the time ran out as the new file was already being put in
+    // place, holds either the new values or the ones before, and the line says which of the
+    // two it is. A later hand-over starts the writer again.
     void finish(std::chrono::milliseconds timeout);
 
     // Why values are not being kept, in a sentence; empty while all is well.
@@ -60,6 +82,8 @@ private:
     enum class Outcome { Committed, Failed, Refused };
     static void run(const std::shared_ptr<State>& shared);
     static Outcome commit(State& state, std::string& problem);
+    static std::optional<Outcome> readCurrent(State& state, const ProfileFile& file,
+                                              std::string& text, std::string& problem);
     static std::pair<ProfileFileFormat::Changes, std::map<std::string, std::uint64_t>>
     queuedChanges(State& state);
     static bool takeLock(State& state, ProfileLock& lock, std::string& problem);

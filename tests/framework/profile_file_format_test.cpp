@@ -17,7 +17,6 @@ struct ParseCase {
     const char* name;
     std::string text;
     Entries values;
-    bool isProfile = true; // every line a header, a key=value line, a comment or blank
 };
 
 void PrintTo(const ParseCase& c, std::ostream* out) {
@@ -70,20 +69,63 @@ INSTANTIATE_TEST_SUITE_P(
         // '#' lines are comments here too: a hand-edited "# a=b" is no key "# a".
         ParseCase{"comments_and_junk",
                   "; note\n# a=b\n  # c=d\n[S]\njunk line\n=nokey\nk=1 ; why\n",
-                  {{"S/k", "1"}},
-                  false},
+                  {{"S/k", "1"}}},
         ParseCase{"shell_script",
                   "# ~/.bashrc\nalias ll='ls -l'\nif [ -f ~/.bash_aliases ]; then\n    . x\nfi\n",
-                  {{"alias ll", "'ls -l'"}},
-                  false},
+                  {{"alias ll", "'ls -l'"}}},
         ParseCase{"empty", "", {}},
-        ParseCase{
-            "binary", std::string("\0\xff\xfe[S\0]\n\x01=\x02\n", 12), {{"\x01", "\x02"}}, false}),
+        ParseCase{"binary", std::string("\0\xff\xfe[S\0]\n\x01=\x02\n", 12), {{"\x01", "\x02"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(ParsesProfileText, AsQSettingsReadsIni) {
     EXPECT_EQ(ProfileFileFormat::parse(GetParam().text), GetParam().values);
-    EXPECT_EQ(ProfileFileFormat::isProfileText(GetParam().text), GetParam().isProfile);
+}
+
+// A file is a profile's own only by what only such a file has: its section, among lines that
+// are all headers, key=value lines, comments or blank. An environment or alias file behind the
+// person's link has key=value lines only, and is never taken for one.
+struct OwnFileCase {
+    const char* name;
+    std::string text;
+    const char* ownSection;
+    bool isOwn;
+};
+
+void PrintTo(const OwnFileCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RecognisesItsOwnFile : public testing::TestWithParam<OwnFileCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileFileFormat, RecognisesItsOwnFile,
+    testing::Values(
+        OwnFileCase{"settings", "[Settings]\nWaist=1\n", "Settings", true},
+        OwnFileCase{"settings_among_others", "; mine\n[Other]\nk=v\n\n[Settings]\nk=1\n",
+                    "Settings", true},
+        OwnFileCase{"escaped_header", "[%53ettings]\nWaist=1\n", "Settings", true},
+        OwnFileCase{"window_state", "[Window]\nWidth=400\n", "Window", true},
+        OwnFileCase{"settings_is_not_the_state", "[Settings]\nWaist=1\n", "Window", false},
+        OwnFileCase{"empty", "", "Settings", true},
+        OwnFileCase{"blank_lines", "\n\r\n  \t\n", "Settings", true},
+        OwnFileCase{"byte_order_mark_alone", "\xEF\xBB\xBF", "Settings", true},
+        OwnFileCase{"environment_file", "# my environment\nPATH=/usr/bin\nEDITOR=vi\n", "Settings",
+                    false},
+        OwnFileCase{"alias_file", "alias ll=\"ls -l\"\nalias la=\"ls -A\"\n", "Settings", false},
+        OwnFileCase{"comments_alone", "; nothing yet\n# nor here\n", "Settings", false},
+        OwnFileCase{"other_sections_alone", "[General]\nk=1\n[Other]\nj=2\n", "Settings", false},
+        OwnFileCase{"section_in_another_case", "[settings]\nWaist=1\n", "Settings", false},
+        OwnFileCase{"a_line_of_junk", "[Settings]\njunk line\nk=1\n", "Settings", false},
+        OwnFileCase{"shell_script_with_the_section",
+                    "[Settings]\nif [ -f ~/.bash_aliases ]; then\n    . x\nfi\n", "Settings",
+                    false},
+        OwnFileCase{"binary", std::string("\0\xff\xfe[Settings]\n\x01=\x02\n", 18), "Settings",
+                    false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(RecognisesItsOwnFile, ByItsSectionAndTheShapeOfEveryLine) {
+    EXPECT_EQ(ProfileFileFormat::isProfileText(GetParam().text, GetParam().ownSection),
+              GetParam().isOwn);
 }
 
 struct UpdateCase {
@@ -126,6 +168,21 @@ INSTANTIATE_TEST_SUITE_P(
                    "[Other]\nk=v",
                    {{"Settings/Waist", "1"}},
                    "[Other]\nk=v\n\n[Settings]\nWaist=1\n"},
+        // Two new sections go to one place: the first asked for stays first.
+        UpdateCase{"two_new_sections_in_the_order_asked",
+                   "[Other]\nk=v\n",
+                   {{"A/x", "1"}, {"B/y", "2"}},
+                   "[Other]\nk=v\n\n[A]\nx=1\n\n[B]\ny=2\n"},
+        // A byte order mark alone is no content: no blank line goes before the new section.
+        UpdateCase{"byte_order_mark_alone",
+                   "\xEF\xBB\xBF",
+                   {{"Settings/Waist", "1"}},
+                   "\xEF\xBB\xBF[Settings]\nWaist=1\n"},
+        // A section whose last value goes on over several lines ends after the last of them.
+        UpdateCase{"new_key_after_a_continued_value",
+                   "[Settings]\nWaist=1 \\\n 2\n[Other]\nk=v\n",
+                   {{"Settings/Weight", "3"}},
+                   "[Settings]\nWaist=1 \\\n 2\nWeight=3\n[Other]\nk=v\n"},
         UpdateCase{"last_line_without_a_break",
                    "[Settings]\nWaist=1",
                    {{"Settings/Weight", "2"}, {"Settings/Waist", "3"}},

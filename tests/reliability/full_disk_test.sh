@@ -43,10 +43,12 @@ case "$answer" in
 *) fail "a full disk was not reported: $answer" ;;
 esac
 [ "$(cat "$settings"; echo .)" = "$original." ] || fail "the settings file changed on a full disk"
-# The writer keeps trying in the background; between its tries nothing but the file is there.
+# The writer keeps trying in the background; between its tries nothing but the file and its lock
+# (which stays, empty, for whoever waits on it) is there.
 only_the_file() {
     for _ in $(seq 20); do
-        [ "$(ls -A "$(dirname "$settings")")" = "settings_writer.conf" ] && return 0
+        [ "$(ls -A "$(dirname "$settings")" | tr '\n' ' ')" = "settings_writer.conf settings_writer.conf.lock " ] &&
+            return 0
         sleep 0.1
     done
     return 1

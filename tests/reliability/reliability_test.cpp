@@ -91,7 +91,7 @@ TEST(CrashSafety, KilledWritersNeverLeaveATornOrMixedFile) {
         writer.store("Waist", "1.00");
     }
     EXPECT_EQ(folder.entryList(QDir::Files).join(' ').toStdString(),
-              "settings_writer.conf settings_writer.conf.saving-kept");
+              "settings_writer.conf settings_writer.conf.lock settings_writer.conf.saving-kept");
 }
 
 // Two programs open on the same settings, writing in turn: each keeps what the other wrote.
