@@ -5,9 +5,9 @@
 // the person is told in the window, and nothing typed is lost once the obstacle is gone: the
 // writer stores it by itself.
 #include "res/resource_ids.h"
+#include "tests/reliability/settings_fault_fixture.h"
 #include "tests/support/failing_system_calls.h"
 #include "tests/support/settings_file.h"
-#include "tests/ui/main_window_fixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,71 +30,11 @@ namespace fenwake {
 namespace {
 
 using test::FileStep;
-using test::MainWindowTest;
 using test::readSettingsFile;
 using test::readSettingsFileNow;
 using test::settingsPath;
 using test::writeSettingsFile;
-
-const std::string stored = "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\n";
-// The same with 5 typed behind the waist and 1 behind the weight.
-const std::string storedAfterTyping = "[Settings]\nWaist=345.00\nWeight=1801.00\nHeight=70.00\n";
-const std::string shellFile = "# ~/.bashrc\nalias ll='ls -l'\nif [ -x /usr/bin/x ]; then\n"
-                              "    . /usr/bin/x\nfi\n";
-constexpr uid_t anotherUser = 65534;
-
-std::string settingsFolder() {
-    return settingsPath().substr(0, settingsPath().rfind('/'));
-}
-
-// Outside the settings folder: where a dotfile manager keeps the real files.
-std::string dotfilesFolder() {
-    const std::string folder = std::string(std::getenv("XDG_CONFIG_HOME")) + "/../dotfiles";
-    QDir().mkpath(QString::fromStdString(folder));
-    return folder;
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-// Our own lines on standard error; Qt may add its own.
-long ownLines(const std::string& warnings) {
-    long lines = 0;
-    for (std::size_t at = warnings.find("fenwake: "); at != std::string::npos;
-         at = warnings.find("fenwake: ", at + 1)) {
-        ++lines;
-    }
-    return lines;
-}
-
-class SettingsFaultTest : public MainWindowTest {
-protected:
-    void typeInto(int id, const char* keys) {
-        focusField(id);
-        type(keys);
-    }
-    // The writer works on its own; these wait for what it does, ten seconds at most.
-    bool noticeBecomes(const std::string& text, int milliseconds = 10000) {
-        return QTest::qWaitFor([&] { return notice() == text; }, milliseconds);
-    }
-    bool detailSays(const std::string& words) {
-        return QTest::qWaitFor([&] { return noticeDetail().find(words) != std::string::npos; },
-                               10000);
-    }
-    static bool fileBecomes(const std::string& text) {
-        return QTest::qWaitFor([&] { return readSettingsFileNow() == text; }, 10000);
-    }
-    static QStringList filesInFolder() {
-        return QDir(QString::fromStdString(settingsFolder())).entryList(QDir::Files);
-    }
-    // What the folder holds between commits: the settings, and the lock file, which stays for
-    // whoever waits on it.
-    static QStringList fileAndLock() {
-        const QString name = QFileInfo(QString::fromStdString(settingsPath())).fileName();
-        return {name, name + ".lock"};
-    }
-};
+using namespace test::settings_fault;
 
 struct StepFault {
     FileStep step;

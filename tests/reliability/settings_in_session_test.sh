@@ -11,8 +11,19 @@
 #                  waits for the lock, writes the value, and only then ends, as the signal
 #                  ends it. Held for good, the lock makes it give up after three seconds with
 #                  one line on standard error, the file as it was.
+#   signal-while-closing NAME
+#                  the window closed while the lock is held, and SIGNAME while closing waits
+#                  for it: the process still ends as the signal ends it.
+#   size-on-signal NAME
+#                  the window made larger, then SIGNAME: the size is kept as on closing.
+#   standard-error stopped-terminal|pipe-without-reader
+#                  standard error on a terminal whose output is stopped (Ctrl+S), or on a pipe
+#                  whose reader has gone, while the lock is held so that there is trouble to
+#                  tell: every key is still answered, the value is stored once the lock is
+#                  free, and the process neither freezes nor dies of it; SIGTERM still ends it.
 #
-# usage: settings_in_session_test.sh <fenwake> <settings_writer> slow-disk|signal NAME
+# usage: settings_in_session_test.sh <fenwake> <settings_writer> slow-disk|signal NAME|
+#            signal-while-closing NAME|size-on-signal NAME|standard-error END
 set -euo pipefail
 
 if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
@@ -114,8 +125,56 @@ signal() {
     echo "SIG$name wrote what was pending first, and gave up after three seconds when it could not"
 }
 
+signal_while_closing() {
+    local name=$1
+    hold_lock
+    start
+    type_into_waist 6 80
+    sleep 0.3
+    keys Escape
+    sleep 1
+    end_with "$name"
+    let_go_of_lock
+    [ "$(grep -c '^fenwake: closing without' "$work/stderr")" -eq 1 ] ||
+        fail "giving up was not said once: $(cat "$work/stderr")"
+    echo "SIG$name while closing still ended fenwake as SIG$name"
+}
+
+size_on_signal() {
+    local name=$1 state=$XDG_STATE_HOME/Kestrova/fenwake.state
+    start
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local width=$((WIDTH + 120)) height=$((HEIGHT + 80))
+    xdotool windowsize --sync "$window" "$width" "$height"
+    sleep 0.3
+    end_with "$name"
+    grep -qx "Width=$width" "$state" && grep -qx "Height=$height" "$state" ||
+        fail "the size was not kept on SIG$name: $(cat "$state" 2>/dev/null)"
+    echo "SIG$name kept the window's size, ${width}x$height"
+}
+
+standard_error() {
+    local end=$1
+    hold_lock
+    launcher=(python3 "$(dirname "$0")/../support/standard_error_as.py" "$end")
+    start
+    # The writer says its trouble a quarter of a second after the lock first stood in its way.
+    type_into_waist 5 80
+    sleep 0.7
+    type_text 6
+    sleep 0.3
+    kill -0 "$pid" 2>/dev/null || fail "fenwake died of its standard error ($end)"
+    let_go_of_lock
+    expect_settings "Waist=56.00" "Weight=180.00" "Height=70.00"
+    end_with TERM
+    echo "standard error on a $end held nothing up"
+}
+
 case "$mode" in
 slow-disk) slow_disk ;;
 signal) signal "$4" ;;
+signal-while-closing) signal_while_closing "$4" ;;
+size-on-signal) size_on_signal "$4" ;;
+standard-error) standard_error "$4" ;;
 *) fail "unknown mode $mode" ;;
 esac

@@ -10,6 +10,13 @@
 //                     times it did not ("stale <count>")
 //   hold <file>       takes the lock of that settings file as another program would, says
 //                     "held", and lets go when its standard input ends
+//   qlock-gap <file>  takes the lock as QLockFile does (creates the file, locks it, writes its
+//                     record), says "held", and at the first line of standard input lets go
+//                     as QLockFile does, but stops between the two steps: closes the file, says
+//                     "closed", and removes it only at the next line ("removed")
+//   qsettings <file> <n>
+//                     n rounds of QSettings writing [Other] count=<round> to that file and
+//                     syncing it, as another Qt program sharing the file would
 #include "framework/application/application.h"
 #include "framework/formats/profile_file_format.h"
 #include "framework/profile/profile.h"
@@ -18,13 +25,20 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QSettings>
+#include <QSysInfo>
+#include <QThread>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -99,6 +113,55 @@ int race(fenwake::Application& application, const std::string& key, int commits)
     return profile.trouble().empty() ? 0 : 1;
 }
 
+void say(const char* word) {
+    std::printf("%s\n", word);
+    std::fflush(stdout);
+}
+
+// QLockFile's own steps, with a pause where a busy machine may stop it: between letting go of
+// the kernel lock and removing the file.
+int holdWithGap(const std::string& settingsFile) {
+    const std::string lock = settingsFile + ".lock";
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 1000; ++attempt) {
+        fd = open(lock.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+        if (fd < 0) {
+            QThread::msleep(10);
+        }
+    }
+    if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        return 1;
+    }
+    const QByteArray record =
+        QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+        QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+        QSysInfo::machineHostName().toUtf8() + '\n';
+    if (write(fd, record.constData(), static_cast<std::size_t>(record.size())) != record.size()) {
+        return 1;
+    }
+    say("held");
+    std::string line;
+    std::getline(std::cin, line);
+    close(fd);
+    say("closed");
+    std::getline(std::cin, line);
+    unlink(lock.c_str());
+    say("removed");
+    return 0;
+}
+
+int writeWithQSettings(const std::string& settingsFile, int rounds) {
+    for (int round = 1; round <= rounds; ++round) {
+        QSettings settings(QString::fromStdString(settingsFile), QSettings::IniFormat);
+        settings.setValue("Other/count", round);
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int hold(const std::string& settingsFile) {
     QLockFile lock(QString::fromStdString(settingsFile + ".lock"));
     if (!lock.tryLock(10000)) {
@@ -132,6 +195,14 @@ int main(int argc, char** argv) {
     if (mode == "hold" && argc == 3) {
         return hold(argv[2]);
     }
-    std::fputs("usage: settings_writer forever|serve|race <key> <commits>|hold <file>\n", stderr);
+    if (mode == "qlock-gap" && argc == 3) {
+        return holdWithGap(argv[2]);
+    }
+    if (mode == "qsettings" && argc == 4) {
+        return writeWithQSettings(argv[2], std::atoi(argv[3]));
+    }
+    std::fputs("usage: settings_writer forever|serve|race <key> <commits>|hold <file>|"
+               "qlock-gap <file>|qsettings <file> <rounds>\n",
+               stderr);
     return 2;
 }

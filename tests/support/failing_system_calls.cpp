@@ -31,6 +31,7 @@ struct Fault {
     std::set<int> partWritten; // files of PartWrite that had their half
     int failures = 0;
     std::chrono::milliseconds syncDelay{0};
+    std::chrono::milliseconds renameDelay{0};
     // Calls counted for one thread.
     std::string watchedFolder;
     std::thread::id watchedThread;
@@ -79,17 +80,24 @@ void noteCall(const char* path, int descriptor = -1) {
     }
 }
 
-void slowDown() {
+void slowDown(std::chrono::milliseconds Fault::*which) {
     Fault& state = fault();
     std::chrono::milliseconds delay;
     {
         const std::lock_guard lock(state.mutex);
-        delay = state.syncDelay;
+        delay = state.*which;
     }
     std::this_thread::sleep_for(delay);
 }
 
+bool isLockOfFolder(const Fault& state, const std::string& path) {
+    return !state.folder.empty() && path.starts_with(state.folder) && path.ends_with(".lock");
+}
+
 bool isOurs(const Fault& state, FileStep step, const char* path, int descriptor) {
+    if (step == FileStep::LockCreate) {
+        return path != nullptr && isLockOfFolder(state, path);
+    }
     if (path != nullptr) {
         return inFolder(state, path);
     }
@@ -146,7 +154,8 @@ bool creates(int flags) {
 int openFile(int directory, const char* path, int flags, mode_t mode) {
     const std::string full = fullPath(directory, path);
     noteCall(full.c_str());
-    if (creates(flags) && failsNow(FileStep::Create, full.c_str())) {
+    if (creates(flags) && (failsNow(FileStep::Create, full.c_str()) ||
+                           failsNow(FileStep::LockCreate, full.c_str()))) {
         return -1;
     }
     using OpenAt = int (*)(int, const char*, int, ...);
@@ -158,7 +167,7 @@ int openFile(int directory, const char* path, int flags, mode_t mode) {
 
 int syncFile(bool dataOnly, int descriptor) {
     noteCall(nullptr, descriptor);
-    slowDown();
+    slowDown(&Fault::syncDelay);
     if (failsNow(FileStep::Sync, nullptr, descriptor) ||
         failsNow(FileStep::FolderSync, nullptr, descriptor)) {
         return -1;
@@ -208,11 +217,18 @@ void slowSyncs(std::chrono::milliseconds delay) {
     state.syncDelay = delay;
 }
 
+void slowRenames(std::chrono::milliseconds delay) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    state.renameDelay = delay;
+}
+
 void stopFailing() {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
     state.armed = false;
     state.syncDelay = std::chrono::milliseconds(0);
+    state.renameDelay = std::chrono::milliseconds(0);
 }
 
 void countCallsOfThisThread(const std::string& folder) {
@@ -297,6 +313,7 @@ int flock(int descriptor, int operation) {
 
 int rename(const char* from, const char* to) {
     noteCall(to);
+    fenwake::test::slowDown(&fenwake::test::Fault::renameDelay);
     if (failsNow(FileStep::Replace, to)) {
         return -1;
     }

@@ -13,6 +13,7 @@ enum class FileStep {
     Sync,       // fsync() and fdatasync()
     Replace,    // rename() and linkat(): putting the new file in place
     FolderSync, // fsync() of the folder itself, which makes the new name last
+    LockCreate, // creating the lock file beside the file, as in a folder that is read-only
 };
 
 // A test program linked with this library answers the named calls itself, in front of the
@@ -21,6 +22,9 @@ enum class FileStep {
 void failStep(FileStep step, int error, const std::string& folder);
 // Every sync, of any file, takes this much longer, as on a slow or busy disk.
 void slowSyncs(std::chrono::milliseconds delay);
+// Every rename takes this much longer before it happens, as on a network or FUSE file system
+// that hangs: it lands all the same, late.
+void slowRenames(std::chrono::milliseconds delay);
 void stopFailing();
 // How many calls failed since the step was armed.
 int failedCalls();
