@@ -86,9 +86,23 @@ let_go_of_lock() {
     wait "$holder" || true
 }
 
-# Sends the signal and waits for the end; the status must be the signal's.
+# Whether fenwake has not yet ended (an ended child of ours stays a zombie until waited for).
+still_running() {
+    case "$(ps -o stat= -p "$pid" 2>/dev/null)" in
+    "" | Z*) return 1 ;;
+    *) return 0 ;;
+    esac
+}
+
+# Sends the signal and waits for the end, ten seconds at most (a closing waits three for the
+# disk); the status must be the signal's.
 end_with() {
     kill -s "$1" "$pid"
+    for _ in $(seq 100); do
+        still_running || break
+        sleep 0.1
+    done
+    still_running && fail "SIG$1 did not end fenwake within ten seconds"
     local status=0
     wait "$pid" || status=$?
     pid=

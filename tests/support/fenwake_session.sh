@@ -4,7 +4,7 @@
 work=$(mktemp -d)
 pid=
 cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
