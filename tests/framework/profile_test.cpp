@@ -1,4 +1,5 @@
 #include "framework/application/application.h"
+#include "framework/message/standard_error.h"
 #include "framework/profile/profile.h"
 #include "tests/support/settings_file.h"
 
@@ -193,6 +194,10 @@ TEST_F(ProfileTest, AFolderInTheWayIsReportedOnceLeftAloneAndCleared) {
     profile.writeText("Settings", "Weight", "1.00");
     profile.writeText("Settings", "Weight", "2.00");
     EXPECT_TRUE(QTest::qWaitFor([&heard] { return heard.size() == 2; }, 10000));
+    // The writer tries again on its own, at 0.25 and 0.75 seconds: the same trouble is no news.
+    QTest::qWait(1000);
+    EXPECT_EQ(heard.size(), 2u);
+    StandardError::flush(std::chrono::seconds(5));
     const std::string warnings = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
     EXPECT_NE(warnings.find("settings not read: " + settingsPath() + " is not a regular file"),
@@ -206,6 +211,14 @@ TEST_F(ProfileTest, AFolderInTheWayIsReportedOnceLeftAloneAndCleared) {
     EXPECT_TRUE(QTest::qWaitFor([&heard] { return heard.size() == 3; }, 10000));
     EXPECT_EQ(profile.trouble(), "");
     EXPECT_EQ(heard.back(), "");
+}
+
+// The end of the process hands over what a batch still holds, and writes it.
+TEST_F(ProfileTest, FinishingWritesWhatABatchStillHolds) {
+    profile.beginBatch();
+    profile.writeText("Settings", "Waist", "34.00");
+    profile.finish();
+    EXPECT_EQ(readSettingsFileNow(), "[Settings]\nWaist=34.00\n");
 }
 
 TEST(ProfileWithoutCompany, NeitherReadsNorWritesAnyFile) {

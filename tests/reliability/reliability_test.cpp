@@ -84,14 +84,17 @@ TEST(CrashSafety, KilledWritersNeverLeaveATornOrMixedFile) {
     EXPECT_GT(lastRound, 200);
     EXPECT_GT(killsThatLeftATemporary, 0);
 
-    // Only temporary files of the writers' own making are removed.
+    // Only temporary files of the writers' own making are removed: named as theirs are, with
+    // six letters, neither fewer nor more.
     QFile(folder.filePath("settings_writer.conf.saving-kept")).open(QIODevice::WriteOnly);
+    QFile(folder.filePath("settings_writer.conf.saving-1234567")).open(QIODevice::WriteOnly);
     {
         SharedFileWriter writer;
         writer.store("Waist", "1.00");
     }
     EXPECT_EQ(folder.entryList(QDir::Files).join(' ').toStdString(),
-              "settings_writer.conf settings_writer.conf.lock settings_writer.conf.saving-kept");
+              "settings_writer.conf settings_writer.conf.lock settings_writer.conf.saving-1234567 "
+              "settings_writer.conf.saving-kept");
 }
 
 // Two programs open on the same settings, writing in turn: each keeps what the other wrote.

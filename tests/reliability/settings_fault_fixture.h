@@ -44,6 +44,11 @@ inline void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+inline std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
 // Our own lines on standard error; Qt may add its own.
 inline long ownLines(const std::string& warnings) {
     long lines = 0;

@@ -4,6 +4,7 @@
 // the window never waits, the file is never changed except by a whole, successful replace,
 // the person is told in the window, and nothing typed is lost once the obstacle is gone: the
 // writer stores it by itself.
+#include "framework/message/standard_error.h"
 #include "res/resource_ids.h"
 #include "tests/reliability/settings_fault_fixture.h"
 #include "tests/support/failing_system_calls.h"
@@ -19,6 +20,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -99,6 +101,95 @@ TEST_P(FailingStep, LeavesTheFileAsItWasSaysSoAndStoresByItselfOnceItWorksAgain)
     EXPECT_TRUE(noticeBecomes(""));
     typeInto(IDC_WEIGHT, "1");
     EXPECT_EQ(readSettingsFile(), storedAfterTyping);
+}
+
+// Trying again and again, the writer waits longer each time (a quarter of a second, then half,
+// then one, ... up to five), so that a disk that stays full is not hammered; and it tells the
+// trouble once, not at every try.
+TEST_F(SettingsFaultTest, TriesAgainLessAndLessOftenAndTellsTheTroubleOnce) {
+    writeSettingsFile(stored);
+    openWindow();
+    test::failStep(FileStep::Write, EIO, settingsFolder());
+    testing::internal::CaptureStderr();
+    typeInto(IDC_WAIST, "5");
+    ASSERT_TRUE(noticeBecomes("Settings are not being saved"));
+    // Tries at 0, 0.25 and 0.75 seconds, the next at 1.75: never more than four in 1.6 seconds,
+    // where a writer that did not wait longer would have made seven.
+    QTest::qWait(1600);
+    EXPECT_GE(test::failedCalls(), 2);
+    EXPECT_LE(test::failedCalls(), 4);
+    StandardError::flush(std::chrono::seconds(5));
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ownLines(warnings), 1) << warnings;
+    test::stopFailing();
+    EXPECT_TRUE(fileBecomes(storedAfterFive));
+}
+
+// A replaced file keeps its permissions, whatever they are; only a new file takes the user's
+// mask.
+class KeptMode : public SettingsFaultTest, public testing::WithParamInterface<mode_t> {};
+
+INSTANTIATE_TEST_SUITE_P(SettingsFault, KeptMode, testing::Values(0600, 0640, 0604, 0664),
+                         [](const auto& info) {
+                             char name[16];
+                             std::snprintf(name, sizeof name, "mode_%04o", info.param);
+                             return std::string(name);
+                         });
+
+TEST_P(KeptMode, AcrossAReplace) {
+    writeSettingsFile(stored);
+    ASSERT_EQ(chmod(settingsPath().c_str(), GetParam()), 0);
+    openWindow();
+    typeInto(IDC_WAIST, "5");
+    EXPECT_EQ(readSettingsFile(), storedAfterFive);
+    struct stat status {};
+    ASSERT_EQ(stat(settingsPath().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, GetParam());
+}
+
+// A chain of the user's own links is followed to its end, eight links at most; a longer one
+// (or a loop) is refused and left as it is.
+struct Chain {
+    int links;
+    bool followed;
+};
+
+void PrintTo(const Chain& chain, std::ostream* out) {
+    *out << chain.links << " links";
+}
+
+class LinkChain : public SettingsFaultTest, public testing::WithParamInterface<Chain> {};
+
+INSTANTIATE_TEST_SUITE_P(SettingsFault, LinkChain,
+                         testing::Values(Chain{1, true}, Chain{8, true}, Chain{9, false},
+                                         Chain{20, false}),
+                         [](const auto& info) {
+                             return "links_" + std::to_string(info.param.links);
+                         });
+
+TEST_P(LinkChain, IsFollowedToItsEndOrRefused) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(settingsFolder())));
+    const std::string target = dotfilesFolder() + "/fenwake.conf";
+    writeFile(target, stored);
+    std::string next = target;
+    for (int link = GetParam().links - 1; link >= 1; --link) {
+        const std::string name = dotfilesFolder() + "/link" + std::to_string(link);
+        ASSERT_EQ(symlink(next.c_str(), name.c_str()), 0);
+        next = name;
+    }
+    ASSERT_EQ(symlink(next.c_str(), settingsPath().c_str()), 0);
+    testing::internal::CaptureStderr();
+    openWindow();
+    typeInto(IDC_WAIST, "5");
+    if (GetParam().followed) {
+        EXPECT_EQ(readSettingsFile(), storedAfterFive);
+        EXPECT_EQ(readFile(target), storedAfterFive);
+    } else {
+        EXPECT_TRUE(detailSays("leads through too many links")) << noticeDetail();
+        EXPECT_EQ(readFile(target), stored);
+    }
+    StandardError::flush(std::chrono::seconds(5));
+    testing::internal::GetCapturedStderr();
 }
 
 // On a disk where every sync takes 300 ms longer, typing never waits for it: the window's
@@ -266,6 +357,8 @@ TEST_P(NotASettingsFile, OpensOnTheDefaultsAndLeavesItAlone) {
     typeInto(IDC_WAIST, "3");
     EXPECT_TRUE(detailSays("settings not saved")) << noticeDetail();
     EXPECT_TRUE(detailSays(GetParam().reason)) << noticeDetail();
+    const std::string detail = noticeDetail();
+    EXPECT_EQ(detail.find("left as it is"), detail.rfind("left as it is")) << "said twice";
     const std::string warnings = testing::internal::GetCapturedStderr();
     EXPECT_EQ(ownLines(warnings), 1) << warnings;
     for (std::size_t i = 0; i < watched.size(); ++i) {

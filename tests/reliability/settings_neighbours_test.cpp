@@ -27,11 +27,6 @@ using test::readSettingsFileNow;
 using test::settingsPath;
 using test::writeSettingsFile;
 
-std::string fileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 // A helper process that answers each step with a word.
 class Helper {
 public:
@@ -98,8 +93,8 @@ TEST_F(NeighboursTest, AFlockUserWhoWaitedHasTheLockAlone) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(before.c_str()); }, 10000));
     type("6");
     ASSERT_TRUE(script.waitForFinished(30000));
-    EXPECT_EQ(fileText(after), fileText(before)) << "a commit ran inside the script's lock";
-    EXPECT_EQ(fileText(before), storedAfterFive);
+    EXPECT_EQ(readFile(after), readFile(before)) << "a commit ran inside the script's lock";
+    EXPECT_EQ(readFile(before), storedAfterFive);
     EXPECT_TRUE(fileBecomes("[Settings]\nWaist=3456.00\nWeight=180.00\nHeight=70.00\n"));
     test::stopFailing();
 }
@@ -190,7 +185,7 @@ TEST_P(LinkToAForeignFile, IsNeverWritten) {
     EXPECT_TRUE(detailSays("is not a settings file")) << noticeDetail();
     StandardError::flush(5s);
     testing::internal::GetCapturedStderr();
-    EXPECT_EQ(fileText(target), GetParam().text);
+    EXPECT_EQ(readFile(target), GetParam().text);
 }
 
 // The window's size has a file of its own, and a link of it to an environment file is left
@@ -208,7 +203,7 @@ TEST_P(LinkToAForeignFile, AsTheWindowStateIsNeverWritten) {
     EXPECT_FALSE(application.state().waitUntilWritten(1s));
     StandardError::flush(5s);
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(fileText(target), GetParam().text);
+    EXPECT_EQ(readFile(target), GetParam().text);
     EXPECT_NE(said.find("fenwake: window size not read: " + state + " is not a settings file"),
               std::string::npos)
         << said;
