@@ -47,14 +47,6 @@
         <source></source>
         <translation>%1 lässt sich nicht prüfen: %2</translation>
     </message>
-    <message id="%1 leads through a link, %2, that belongs to another user, and it is left as it is">
-        <source></source>
-        <translation>%1 führt über eine Verknüpfung, %2, die einem anderen Benutzer gehört, und bleibt unverändert</translation>
-    </message>
-    <message id="%1 is a file that belongs to another user, and it is left as it is">
-        <source></source>
-        <translation>%1 ist eine Datei, die einem anderen Benutzer gehört, und bleibt unverändert</translation>
-    </message>
     <message id="%1 leads through too many links">
         <source></source>
         <translation>%1 führt über zu viele Verknüpfungen</translation>
@@ -127,10 +119,6 @@
         <source></source>
         <translation>der Ordner %1 lässt sich nicht anlegen: %2</translation>
     </message>
-    <message id="settings not saved: no company key was named for the profile">
-        <source></source>
-        <translation>Einstellungen nicht gespeichert: dem Profil wurde kein Firmenschlüssel genannt</translation>
-    </message>
     <message id="the disk took longer than %1 ms">
         <source></source>
         <translation>der Datenträger brauchte länger als %1 ms</translation>
@@ -139,21 +127,9 @@
         <source></source>
         <translation>Einstellungen nicht gespeichert: %1</translation>
     </message>
-    <message id="settings not saved: the settings are locked by a running program (%1)">
-        <source></source>
-        <translation>Einstellungen nicht gespeichert: die Einstellungen sind von einem laufenden Programm gesperrt (%1)</translation>
-    </message>
     <message id="%1, and it is left as it is">
         <source></source>
         <translation>%1, und die Datei bleibt unverändert</translation>
-    </message>
-    <message id="the values cannot be changed in %1 without changing its other values, and it is left as it is">
-        <source></source>
-        <translation>die Werte in %1 lassen sich nicht ändern, ohne seine anderen Werte zu ändern, und die Datei bleibt unverändert</translation>
-    </message>
-    <message id="the settings file would grow past 1 MiB, and it is left as it is">
-        <source></source>
-        <translation>die Einstellungsdatei würde größer als 1 MiB und bleibt unverändert</translation>
     </message>
     <message id="Female">
         <source></source>
@@ -390,6 +366,58 @@
     <message id="The figures are estimates from simple formulas, not medical advice.">
         <source></source>
         <translation>Die Werte sind Schätzungen nach einfachen Formeln, kein ärztlicher Rat.</translation>
+    </message>
+    <message id="window size not saved: %1">
+        <source></source>
+        <translation>Fenstergröße nicht gespeichert: %1</translation>
+    </message>
+    <message id="closing without the window size saved (%1); the file is left as it was">
+        <source></source>
+        <translation>Ende ohne gespeicherte Fenstergröße (%1); die Datei bleibt, wie sie war</translation>
+    </message>
+    <message id="closing before the disk confirmed the window size (%1); the file holds either it or the size before">
+        <source></source>
+        <translation>Ende, bevor der Datenträger die Fenstergröße bestätigt hat (%1); die Datei enthält entweder sie oder die Größe davor</translation>
+    </message>
+    <message id="closing without the last values saved (%1); the file is left as it was">
+        <source></source>
+        <translation>Ende ohne die letzten Werte gespeichert (%1); die Datei bleibt, wie sie war</translation>
+    </message>
+    <message id="closing before the disk confirmed the last values (%1); the file holds either them or the values before">
+        <source></source>
+        <translation>Ende, bevor der Datenträger die letzten Werte bestätigt hat (%1); die Datei enthält entweder sie oder die Werte davor</translation>
+    </message>
+    <message id="window size not read: %1; the window opens at its own size, and the file is left as it is">
+        <source></source>
+        <translation>Fenstergröße nicht gelesen: %1; das Fenster öffnet in seiner eigenen Größe, und die Datei bleibt unverändert</translation>
+    </message>
+    <message id="%1 leads through a link, %2, that belongs to another user">
+        <source></source>
+        <translation>%1 führt über eine Verknüpfung, %2, die einem anderen Benutzer gehört</translation>
+    </message>
+    <message id="%1 is a file that belongs to another user">
+        <source></source>
+        <translation>%1 ist eine Datei, die einem anderen Benutzer gehört</translation>
+    </message>
+    <message id="; the window goes on working">
+        <source></source>
+        <translation>; das Fenster arbeitet weiter</translation>
+    </message>
+    <message id="no company key was named for the profile">
+        <source></source>
+        <translation>für das Profil wurde kein Firmenschlüssel genannt</translation>
+    </message>
+    <message id="the file is locked by a running program (%1)">
+        <source></source>
+        <translation>die Datei ist von einem laufenden Programm gesperrt (%1)</translation>
+    </message>
+    <message id="the values cannot be changed in %1 without changing its other values">
+        <source></source>
+        <translation>die Werte lassen sich in %1 nicht ändern, ohne seine anderen Werte zu ändern</translation>
+    </message>
+    <message id="the file would grow past 1 MiB">
+        <source></source>
+        <translation>die Datei würde größer als 1 MiB</translation>
     </message>
 </context>
 </TS>

@@ -47,14 +47,6 @@
         <source></source>
         <translation>%1 ne peut pas être examiné&#xa0;: %2</translation>
     </message>
-    <message id="%1 leads through a link, %2, that belongs to another user, and it is left as it is">
-        <source></source>
-        <translation>%1 passe par un lien, %2, qui appartient à un autre utilisateur, et reste tel quel</translation>
-    </message>
-    <message id="%1 is a file that belongs to another user, and it is left as it is">
-        <source></source>
-        <translation>%1 est un fichier qui appartient à un autre utilisateur, et reste tel quel</translation>
-    </message>
     <message id="%1 leads through too many links">
         <source></source>
         <translation>%1 passe par trop de liens</translation>
@@ -127,10 +119,6 @@
         <source></source>
         <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
-    <message id="settings not saved: no company key was named for the profile">
-        <source></source>
-        <translation>réglages non enregistrés&#xa0;: aucune clé d’entreprise n’a été donnée au profil</translation>
-    </message>
     <message id="the disk took longer than %1 ms">
         <source></source>
         <translation>le disque a mis plus de %1&#xa0;ms</translation>
@@ -139,21 +127,9 @@
         <source></source>
         <translation>réglages non enregistrés&#xa0;: %1</translation>
     </message>
-    <message id="settings not saved: the settings are locked by a running program (%1)">
-        <source></source>
-        <translation>réglages non enregistrés&#xa0;: les réglages sont verrouillés par un programme en cours (%1)</translation>
-    </message>
     <message id="%1, and it is left as it is">
         <source></source>
         <translation>%1, et le fichier reste tel quel</translation>
-    </message>
-    <message id="the values cannot be changed in %1 without changing its other values, and it is left as it is">
-        <source></source>
-        <translation>les valeurs de %1 ne peuvent pas changer sans changer ses autres valeurs, et le fichier reste tel quel</translation>
-    </message>
-    <message id="the settings file would grow past 1 MiB, and it is left as it is">
-        <source></source>
-        <translation>le fichier de réglages dépasserait 1&#xa0;Mio, et reste tel quel</translation>
     </message>
     <message id="Female">
         <source></source>
@@ -390,6 +366,58 @@
     <message id="The figures are estimates from simple formulas, not medical advice.">
         <source></source>
         <translation>Les valeurs sont des estimations d’après des formules simples, pas un avis médical.</translation>
+    </message>
+    <message id="window size not saved: %1">
+        <source></source>
+        <translation>taille de la fenêtre non enregistrée&#xa0;: %1</translation>
+    </message>
+    <message id="closing without the window size saved (%1); the file is left as it was">
+        <source></source>
+        <translation>fermeture sans la taille de la fenêtre enregistrée (%1)&#xa0;; le fichier reste tel qu’il était</translation>
+    </message>
+    <message id="closing before the disk confirmed the window size (%1); the file holds either it or the size before">
+        <source></source>
+        <translation>fermeture avant que le disque ait confirmé la taille de la fenêtre (%1)&#xa0;; le fichier contient soit celle-ci, soit la taille d’avant</translation>
+    </message>
+    <message id="closing without the last values saved (%1); the file is left as it was">
+        <source></source>
+        <translation>fermeture sans les dernières valeurs enregistrées (%1)&#xa0;; le fichier reste tel qu’il était</translation>
+    </message>
+    <message id="closing before the disk confirmed the last values (%1); the file holds either them or the values before">
+        <source></source>
+        <translation>fermeture avant que le disque ait confirmé les dernières valeurs (%1)&#xa0;; le fichier contient soit celles-ci, soit les valeurs d’avant</translation>
+    </message>
+    <message id="window size not read: %1; the window opens at its own size, and the file is left as it is">
+        <source></source>
+        <translation>taille de la fenêtre non lue&#xa0;: %1&#xa0;; la fenêtre s’ouvre à sa propre taille, et le fichier reste inchangé</translation>
+    </message>
+    <message id="%1 leads through a link, %2, that belongs to another user">
+        <source></source>
+        <translation>%1 passe par un lien, %2, qui appartient à un autre utilisateur</translation>
+    </message>
+    <message id="%1 is a file that belongs to another user">
+        <source></source>
+        <translation>%1 est un fichier qui appartient à un autre utilisateur</translation>
+    </message>
+    <message id="; the window goes on working">
+        <source></source>
+        <translation>&#xa0;; la fenêtre continue de fonctionner</translation>
+    </message>
+    <message id="no company key was named for the profile">
+        <source></source>
+        <translation>aucune clé d’éditeur n’a été donnée pour le profil</translation>
+    </message>
+    <message id="the file is locked by a running program (%1)">
+        <source></source>
+        <translation>le fichier est verrouillé par un programme en cours (%1)</translation>
+    </message>
+    <message id="the values cannot be changed in %1 without changing its other values">
+        <source></source>
+        <translation>les valeurs ne peuvent pas être modifiées dans %1 sans en modifier les autres valeurs</translation>
+    </message>
+    <message id="the file would grow past 1 MiB">
+        <source></source>
+        <translation>le fichier dépasserait 1 Mio</translation>
     </message>
 </context>
 </TS>
