@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSet>
+#include <QWindow>
 
 #include <chrono>
 #include <fstream>
@@ -250,6 +251,26 @@ TEST_F(MainWindowTest, ReopensAtTheSizeItClosedWith) {
                                "\nHeight=" + std::to_string(opening.height()) + "\nMaximized=0\n");
 }
 
+// Closed maximised, the window keeps the size it had before, for when it is no longer maximised.
+TEST_F(MainWindowTest, AMaximisedWindowKeepsItsNormalSize) {
+    openWindow();
+    QWidget* window = DialogWidgets::window(*dialog);
+    const QSize normal = window->size() + QSize(31, 17);
+    window->resize(normal);
+    window->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([window] { return window->isMaximized(); }, 5000));
+    // Offscreen no window manager gives the maximised window the screen: it is given here, to
+    // the platform's window, as a window manager would.
+    window->windowHandle()->resize(window->screen()->availableGeometry().size());
+    QTest::qWait(50);
+    ASSERT_TRUE(window->isMaximized());
+    ASSERT_NE(window->size(), normal) << "maximising changed nothing: the test tests nothing";
+    dialog.reset();
+    ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
+    EXPECT_EQ(readState(), "[Window]\nWidth=" + std::to_string(normal.width()) +
+                               "\nHeight=" + std::to_string(normal.height()) + "\nMaximized=1\n");
+}
+
 struct KeptState {
     const char* name;
     const char* text;
@@ -265,11 +286,13 @@ class OpensFromKeptState : public MainWindowTest, public testing::WithParamInter
 // A size too small for the list, or one the screen no longer holds, gives the opening size.
 INSTANTIATE_TEST_SUITE_P(
     Window, OpensFromKeptState,
-    testing::Values(KeptState{"too_small", "[Window]\nWidth=100\nHeight=90\n", false},
-                    KeptState{"larger_than_the_screen", "[Window]\nWidth=30000\nHeight=20000\n",
-                              false},
-                    KeptState{"not_numbers", "[Window]\nWidth=wide\nHeight=\n", false},
-                    KeptState{"maximised", "[Window]\nWidth=100\nHeight=90\nMaximized=1\n", true}),
+    testing::Values(
+        KeptState{"too_small", "[Window]\nWidth=100\nHeight=90\n", false},
+        KeptState{"larger_than_the_screen", "[Window]\nWidth=30000\nHeight=20000\n", false},
+        KeptState{"taller_than_the_screen", "[Window]\nWidth=600\nHeight=20000\n", false},
+        KeptState{"wider_than_the_screen", "[Window]\nWidth=30000\nHeight=500\n", false},
+        KeptState{"not_numbers", "[Window]\nWidth=wide\nHeight=\n", false},
+        KeptState{"maximised", "[Window]\nWidth=100\nHeight=90\nMaximized=1\n", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(OpensFromKeptState, AtTheOpeningSizeUnlessTheKeptOneSuits) {

@@ -4,6 +4,8 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include <QAccessible>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace fenwake {
 namespace {
@@ -171,6 +173,13 @@ TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStoreAndIsToldToEve
         "Weight: enter a number. The figures are those of the last valid entry.";
     EXPECT_EQ(notice("entry"), told);
     EXPECT_EQ(results()->toolTip().toStdString(), told);
+    // A cell's own tool tip comes after the reason, which comes first.
+    const QPoint cellPoint = results()->visualRect(results()->model()->index(0, 1)).center();
+    QHelpEvent help(QEvent::ToolTip, cellPoint, results()->viewport()->mapToGlobal(cellPoint));
+    QApplication::sendEvent(results()->viewport(), &help);
+    EXPECT_TRUE(QToolTip::text().startsWith(QString::fromStdString(told) + "\n\nThe share"))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
     EXPECT_EQ(results()->palette().color(QPalette::Text),
               results()->palette().color(QPalette::Disabled, QPalette::Text));
     EXPECT_TRUE(QTest::qWaitFor([this, &told] { return announced() == told; }, 5000))
@@ -212,6 +221,36 @@ TEST_F(RecalculationTest, TheNewFiguresAreAnnouncedOnceTypingPauses) {
     ASSERT_NE(notification, nullptr);
     EXPECT_EQ(notification->role(), QAccessible::Notification);
     EXPECT_FALSE(announcer()->hasFocus());
+
+    // Typed away and back to the same figures: nothing new to say, so nothing is said.
+    press(Qt::Key_Backspace);
+    type("5");
+    QTest::qWait(2 * 350);
+    EXPECT_EQ(shown, 1);
+}
+
+// Every key starts the pause anew: typing at a steady pace, each key sooner than the pause,
+// is never interrupted by the figures of half a number.
+TEST_F(RecalculationTest, NothingIsAnnouncedWhileTypingGoesOn) {
+    writeSettingsFile(manImperial);
+    openWindow();
+    replaceField(IDC_WAIST, "3");
+    QTest::qWait(2 * 350);
+    struct ShowCounter : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            shown += event->type() == QEvent::Show ? 1 : 0;
+            return false;
+        }
+        int shown = 0;
+    } counter;
+    announcer()->installEventFilter(&counter);
+    for (const char* key : {"1", "2", "3", "4", "5", "6", "7", "8"}) {
+        type(key);
+        QTest::qWait(100);
+    }
+    EXPECT_EQ(counter.shown, 0) << "announced in the middle of typing";
+    EXPECT_TRUE(QTest::qWaitFor([&counter] { return counter.shown > 0; }, 5000));
+    EXPECT_EQ(counter.shown, 1);
 }
 
 TEST_F(RecalculationTest, SwitchingUnitsReplacesBadTextWithTheConvertedLastValue) {

@@ -200,6 +200,12 @@ INSTANTIATE_TEST_SUITE_P(
         Explained{"an_index_band_marked", manImperial, 4,
                   "Bands: Underweight up to 18.5, Normal up to 24.9, Overweight up to 29.9 (this "
                   "figure), Obese above 29.9."},
+        Explained{"the_top_band_marked_too",
+                  "[Settings]\nWaist=60\nWeight=100\nHeight=70\nMetric=0\nFemale=0\n", 0,
+                  "High up to 25, Very High above 25 (this figure)."},
+        Explained{"the_top_index_band_marked_too",
+                  "[Settings]\nWaist=34\nWeight=300\nHeight=60\nMetric=0\nFemale=0\n", 4,
+                  "Overweight up to 29.9, Obese above 29.9 (this figure)."},
         Explained{"no_band_for_no_number", "", 4,
                   "Normal up to 24.9, Overweight up to 29.9, Obese above 29.9. An estimate"},
         Explained{"masses_in_the_units_shown",

@@ -125,5 +125,21 @@ TEST_P(InALanguage, TakesACommaOrAPointAndStoresAPoint) {
     EXPECT_EQ(notice("entry"), GetParam().entry);
 }
 
+// Going back to English takes Qt's own texts back to English too, and a language the program
+// has none for falls back to English with the point.
+TEST(Translation, SwitchingLanguagesLeavesNothingOfTheOneBefore) {
+    ASSERT_TRUE(Translation::install("de"));
+    ASSERT_EQ(QCoreApplication::translate("QLineEdit", "&Copy").toStdString(), "&Kopieren");
+    EXPECT_EQ(Translation::number("15.51"), "15,51");
+    EXPECT_FALSE(Translation::install("xx"));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy").toStdString(), "&Copy");
+    EXPECT_EQ(Translation::number("15.51"), "15.51");
+    EXPECT_EQ(translated("Waist:"), "Waist:");
+    ASSERT_TRUE(Translation::install("fr"));
+    EXPECT_FALSE(Translation::install(""));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy").toStdString(), "&Copy");
+    EXPECT_EQ(Translation::number("15.51"), "15.51");
+}
+
 } // namespace
 } // namespace fenwake
