@@ -15,7 +15,7 @@ program=$1
 work=$(mktemp -d)
 pid=
 cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -18,8 +18,11 @@ fi
 
 work=$(mktemp -d)
 pids=()
+# The programs end as a session ends them, keeping their window size first: waited for, so that
+# none writes into the folder as it goes.
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
