@@ -135,7 +135,7 @@ bool ListControl::setItemDescription(int row, std::string_view description) {
 bool ListControl::setColumnDescription(int column, std::string_view description) {
     ReportView* view = viewWithColumn(column);
     if (view != nullptr) {
-        view->horizontalHeaderItem(column)->setToolTip(qtText(description));
+        view->horizontalHeaderItem(column)->setToolTip(toolTipText(qtText(description)));
     }
     return view != nullptr;
 }

@@ -1,5 +1,7 @@
 #include "framework/dialog/notice_area.h"
 
+#include "framework/dialog/qt_text.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -21,9 +23,9 @@ void NoticeArea::setLine(const std::string& matter, const QString& text, const Q
     auto* label = line.findChild<QLabel*>(QString::fromStdString("notice-" + matter));
     label->setText(text);
     label->setAccessibleDescription(detail);
-    line.setToolTip(detail);
+    line.setToolTip(toolTipText(detail));
     for (QLabel* part : line.findChildren<QLabel*>()) {
-        part->setToolTip(detail);
+        part->setToolTip(toolTipText(detail));
     }
     line.setVisible(!text.isEmpty());
 }

@@ -40,9 +40,9 @@ public:
     }
 };
 
-// A cell's tool tip, which screen readers read as its description too.
+// A cell's tool tip, which screen readers read as its description too, unbroken.
 void describeCell(QTableWidgetItem& cell, const QString& description) {
-    cell.setToolTip(description);
+    cell.setToolTip(toolTipText(description));
     cell.setData(Qt::AccessibleDescriptionRole, description);
 }
 
@@ -121,7 +121,7 @@ void ReportView::setOutOfDate(const QString& reason) {
     }
     outOfDateReason = reason;
     applyPalette();
-    setToolTip(reason);
+    setToolTip(toolTipText(reason));
     setAccessibleDescription(reason);
 }
 
@@ -348,7 +348,8 @@ bool ReportView::viewportEvent(QEvent* event) {
         const QTableWidgetItem* cell = itemAt(help->pos());
         const QString detail = cell != nullptr ? cell->toolTip() : QString();
         QToolTip::showText(help->globalPos(),
-                           detail.isEmpty() ? outOfDateReason : outOfDateReason + "\n\n" + detail,
+                           toolTipText(detail.isEmpty() ? outOfDateReason
+                                                        : outOfDateReason + "\n\n" + detail),
                            viewport());
         return true;
     }

@@ -1,4 +1,5 @@
 #include "framework/dialog/dialog_widgets.h"
+#include "framework/text/line_wrap.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
@@ -172,12 +173,14 @@ TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStoreAndIsToldToEve
     const std::string told =
         "Weight: enter a number. The figures are those of the last valid entry.";
     EXPECT_EQ(notice("entry"), told);
-    EXPECT_EQ(results()->toolTip().toStdString(), told);
+    EXPECT_EQ(results()->accessibleDescription().toStdString(), told);
+    EXPECT_EQ(results()->toolTip().toStdString(), wrapLines(told, 56));
     // A cell's own tool tip comes after the reason, which comes first.
     const QPoint cellPoint = results()->visualRect(results()->model()->index(0, 1)).center();
     QHelpEvent help(QEvent::ToolTip, cellPoint, results()->viewport()->mapToGlobal(cellPoint));
     QApplication::sendEvent(results()->viewport(), &help);
-    EXPECT_TRUE(QToolTip::text().startsWith(QString::fromStdString(told) + "\n\nThe share"))
+    EXPECT_TRUE(QToolTip::text().startsWith(QString::fromStdString(wrapLines(told, 56)) +
+                                            "\n\nThe share"))
         << QToolTip::text().toStdString();
     QToolTip::hideText();
     EXPECT_EQ(results()->palette().color(QPalette::Text),
@@ -262,7 +265,7 @@ TEST_F(RecalculationTest, SwitchingUnitsReplacesBadTextWithTheConvertedLastValue
     EXPECT_EQ(writes[1], "Waist=87.04");
     EXPECT_EQ(text(IDC_WAIST), "87.04");
     EXPECT_EQ(edit(IDC_WAIST)->toolTip(),
-              "Your waist: measure around it at the navel, in centimetres.");
+              "Your waist: measure around it at the navel, in\ncentimetres.");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "framework/text/line_wrap.h"
 #include "res/resource_ids.h"
 #include "tests/support/drawn_text_width.h"
 #include "tests/support/settings_file.h"
@@ -225,11 +226,15 @@ TEST_P(ExplainsItsFigures, InTheRowsToolTip) {
     for (int column = 0; column < 4; ++column) {
         const QTableWidgetItem* item = results()->item(GetParam().row, column);
         ASSERT_NE(item, nullptr) << column;
-        const std::string tip = item->toolTip().toStdString();
-        EXPECT_NE(tip.find(GetParam().says), std::string::npos) << tip;
-        EXPECT_TRUE(tip.ends_with(" An estimate from a simple formula, not medical advice."))
-            << tip;
-        EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), item->toolTip());
+        const std::string said = item->data(Qt::AccessibleDescriptionRole).toString().toStdString();
+        EXPECT_NE(said.find(GetParam().says), std::string::npos) << said;
+        EXPECT_TRUE(said.ends_with(" An estimate from a simple formula, not medical advice."))
+            << said;
+        // The tool tip is the same text in lines of readable length.
+        EXPECT_EQ(item->toolTip().toStdString(), wrapLines(said, 56));
+        for (const QString& line : item->toolTip().split('\n')) {
+            EXPECT_LE(line.size(), 56) << line.toStdString();
+        }
     }
 }
 
