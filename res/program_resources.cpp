@@ -1,5 +1,6 @@
 #include "res/program_resources.h"
 
+#include "framework/formats/menu_template.h"
 #include "framework/resources/resources.h"
 #include "framework/resources/window_style.h"
 #include "framework/text/translatable.h"
@@ -80,17 +81,21 @@ DialogTemplate aboutDialog() {
     return dialog;
 }
 
-// The texts in the menu template's bytes, named here for the translation files.
-[[maybe_unused]] constexpr const char* menuTexts[] = {TRANSLATABLE("Tools"), TRANSLATABLE("About")};
-
-// The menu template: a "Tools" pop-up whose one item "About" sends IDM_ABOUT.
-const std::vector<std::uint8_t> mainMenu{
-    0x00, 0x00, 0x00, 0x00,                               // version 0, no extra header
-    0x90, 0x00,                                           // pop-up, last top-level item
-    'T',  0,    'o',  0,    'o', 0, 'l', 0, 's', 0, 0, 0, // "Tools"
-    0x80, 0x00, 0x09, 0x80,                               // last item, IDM_ABOUT
-    'A',  0,    'b',  0,    'o', 0, 'u', 0, 't', 0, 0, 0, // "About"
-};
+// The menu template: a "Tools" pop-up whose first item "About" sends IDM_ABOUT; what the program
+// added since follows it. The texts are named here for the translation files; the key after a
+// tab chooses an item from anywhere in the window.
+std::vector<std::uint8_t> mainMenu() {
+    const auto command = [](const char* text, int id) {
+        return MenuItem{0, id, text, {}};
+    };
+    return MenuTemplate::encode({MenuItem{MenuItem::popup,
+                                          0,
+                                          TRANSLATABLE("Tools"),
+                                          {
+                                              command(TRANSLATABLE("About"), IDM_ABOUT),
+                                              command(TRANSLATABLE("Help") "\tF1", IDM_HELP),
+                                          }}});
+}
 
 // The menu-bar record: nine little-endian words, a header of two and seven for its button.
 const std::vector<std::uint8_t> mainMenuBar{
@@ -143,7 +148,7 @@ void registerProgramResources() {
     Resources::addDialog(IDD_ABOUT, aboutDialog());
     Resources::addIcon(IDI_MAIN, mainIcon());
     Resources::addString(IDS_TOOLS, TRANSLATABLE("Tools"));
-    Resources::addMenu(IDR_MAINMENU, mainMenu);
+    Resources::addMenu(IDR_MAINMENU, mainMenu());
     Resources::addMenuBar(IDR_MAINMENU, mainMenuBar);
     Resources::setVersion(versionRecord());
     Resources::setDesktopEntry("org.kestrova.fenwake");

@@ -27,5 +27,7 @@ constexpr int IDR_MAINMENU = 130;
 constexpr int IDM_TOOLS = 32774;
 constexpr int IDS_TOOLS = 32776;
 constexpr int IDM_ABOUT = 32777;
+// Added after About: the help.
+constexpr int IDM_HELP = 32778;
 
 } // namespace fenwake

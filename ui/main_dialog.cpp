@@ -4,14 +4,18 @@
 #include "engine/composition.h"
 #include "engine/fat_rating.h"
 #include "engine/unit_factors.h"
+#include "framework/application/application.h"
 #include "framework/dialog/data_exchange.h"
+#include "framework/dialog/document_window.h"
 #include "framework/dialog/input_panel.h"
 #include "framework/language/translation.h"
+#include "framework/profile/profile.h"
 #include "framework/resources/window_style.h"
 #include "framework/text/number_text.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
 #include "ui/about_dialog.h"
+#include "ui/help_text.h"
 #include "ui/result_explanations.h"
 
 #include <cmath>
@@ -79,6 +83,7 @@ const MessageEntry MainDialog::messageEntries[] = {
     commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_HEIGHT),
     commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_HEIGHT),
     commandEntry<&MainDialog::onHeightChanged>(Notification::EditChanged, IDC_HEIGHT),
+    commandEntry<&MainDialog::onHelpCommand>(Notification::Clicked, IDM_HELP),
 };
 
 const MessageMap MainDialog::messages{&Dialog::messages, messageEntries};
@@ -157,6 +162,21 @@ void MainDialog::initResultsList() {
             descriptionColumn, translated(bmiCategoryLabel(static_cast<BmiCategory>(category))));
     }
     nameControl(IDC_RESULTS, translated("Results"));
+    resultsList.setCopyPreamble([this] { return copyPreamble(); });
+}
+
+// A copy says where its figures came from: the entries as the fields show them, and, while a
+// field holds no number, what the window says of it.
+ListControl::CopyPreamble MainDialog::copyPreamble() const {
+    const auto box = [](std::int32_t ticked) {
+        return ticked != 0 ? translated("Yes") : translated("No");
+    };
+    return {entryProblem(),
+            {{translated("Waist"), controlText(IDC_WAIST), controlText(IDC_WAIST_UNIT)},
+             {translated("Weight"), controlText(IDC_WEIGHT), controlText(IDC_WEIGHT_UNIT)},
+             {translated("Height"), controlText(IDC_HEIGHT), controlText(IDC_HEIGHT_UNIT)},
+             {translated("Female"), box(female)},
+             {translated("Metric"), box(metric)}}};
 }
 
 void MainDialog::showUnitLabels() {
@@ -187,19 +207,26 @@ void MainDialog::recalculate() {
     showEntryState();
 }
 
-// A field that holds no number leaves the figures at its last number: the window says so in
-// words, dims the list, and a screen reader hears it; otherwise it hears the new figures.
-void MainDialog::showEntryState() {
+// What the window says while a field holds no number; nothing while every field holds one.
+std::string MainDialog::entryProblem() const {
     std::string marked;
     for (const Field& field : fields) {
         if (isFieldMarked(field.id)) {
             marked += (marked.empty() ? "" : ", ") + translated(field.name);
         }
     }
-    const std::string problem = Translation::fill(
-        translated("%1: enter a number. The figures are those of the last valid entry."), {marked});
-    resultsList.setOutOfDate(!marked.empty(), problem);
-    if (!marked.empty()) {
+    return marked.empty() ? std::string()
+                          : Translation::fill(translated("%1: enter a number. The figures are "
+                                                         "those of the last valid entry."),
+                                              {marked});
+}
+
+// A field that holds no number leaves the figures at its last number: the window says so in
+// words, dims the list, and a screen reader hears it; otherwise it hears the new figures.
+void MainDialog::showEntryState() {
+    const std::string problem = entryProblem();
+    resultsList.setOutOfDate(!problem.empty(), problem);
+    if (!problem.empty()) {
         showNotice("entry", problem, problem);
         announce(problem);
         return;
@@ -303,6 +330,13 @@ void MainDialog::onMetricClicked() {
 void MainDialog::onAboutCommand() {
     AboutDialog about;
     about.runModal();
+}
+
+void MainDialog::onHelpCommand() {
+    DocumentWindow::open(*this, translated("Fenwake Help"), [] {
+        Application& application = *Application::current();
+        return HelpText::html({application.profile().filePath(), application.state().filePath()});
+    });
 }
 
 void MainDialog::onEditFocusGained() {

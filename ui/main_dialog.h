@@ -30,6 +30,8 @@ private:
     void showUnitLabels();
     void recalculate();
     void showEntryState();
+    std::string entryProblem() const;
+    ListControl::CopyPreamble copyPreamble() const;
     std::string rowAsShown(int row) const;
 
     void showFatPercentage(double fatPercentage);
@@ -49,6 +51,7 @@ private:
     void onEditFocusLost();
     void onEditFocusGained();
     void onHeightChanged();
+    void onHelpCommand();
 
     static const MessageEntry messageEntries[];
     static const MessageMap messages;

@@ -39,8 +39,8 @@ bool DataExchange::isMarked(const QWidget& control) {
 }
 
 void DataExchange::showToolTip(QWidget& control) {
-    control.setToolTip(toolTipText(isMarked(control) ? notANumberHint()
-                                                     : control.property(toolTipProperty).toString()));
+    control.setToolTip(toolTipText(
+        isMarked(control) ? notANumberHint() : control.property(toolTipProperty).toString()));
 }
 
 void DataExchange::describe(QWidget& control) {

@@ -1,5 +1,6 @@
 #include "framework/dialog/dialog.h"
 
+#include "framework/dialog/access_keys.h"
 #include "framework/dialog/announcer.h"
 #include "framework/dialog/client_area.h"
 #include "framework/dialog/control_factory.h"
@@ -155,10 +156,16 @@ bool Dialog::createWindow() {
         *dialog, *clientArea, ownerWindow,
         QPoint(units.toPixelsX(dialogTemplate->rect.x), units.toPixelsY(dialogTemplate->rect.y)));
 
-    if (initialiseWindow() && factory.firstTabStop() != nullptr && hasWindow()) {
+    const bool focusFirst = initialiseWindow();
+    if (!hasWindow()) {
+        return false;
+    }
+    // Once the menu bar, made as the window initialises, has taken its letters.
+    AccessKeys::assign(*dialog, *clientArea);
+    if (focusFirst && factory.firstTabStop() != nullptr) {
         factory.firstTabStop()->setFocus(Qt::TabFocusReason);
     }
-    return hasWindow();
+    return true;
 }
 
 int Dialog::runModal() {

@@ -4,16 +4,65 @@
 #include "framework/dialog/mouse_message.h"
 #include "framework/message/notification_sink.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace fenwake {
 
+namespace {
+
+// A window of its own is an application's frame to a screen reader, not a dialog: Orca would
+// otherwise name "Fenwake dialog" before everything it says of it.
+QAccessibleInterface* frameFor(const QString& className, QObject* object) {
+    auto* window = dynamic_cast<DialogWindow*>(object);
+    if (className != QLatin1String("QDialog") || window == nullptr ||
+        window->windowFlags().testFlag(Qt::Dialog)) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
+// Shift+F1 (What's This, as Qt and KDE have it) and Ctrl+F1 (GNOME's key for a tool tip).
+bool asksForTheToolTip(const QKeyEvent& event) {
+    return event.key() == Qt::Key_F1 &&
+           (event.modifiers() == Qt::ShiftModifier || event.modifiers() == Qt::ControlModifier);
+}
+
+// The tool tip of the focused control, shown as the mouse would show it: for a list, its
+// current row's.
+void showToolTipOf(QWidget* focus) {
+    if (focus == nullptr) {
+        return;
+    }
+    QWidget* target = focus;
+    QPoint point = focus->rect().center();
+    if (auto* view = qobject_cast<QAbstractItemView*>(focus);
+        view && view->currentIndex().isValid()) {
+        target = view->viewport();
+        point = view->visualRect(view->currentIndex()).center();
+    }
+    QHelpEvent help(QEvent::ToolTip, point, target->mapToGlobal(point));
+    QApplication::sendEvent(target, &help);
+}
+
+} // namespace
+
 DialogWindow::DialogWindow(NotificationSink& ownerDialog, QWidget* parent)
-    : QDialog(parent), owner(ownerDialog) {}
+    : QDialog(parent), owner(ownerDialog) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(frameFor);
+        return true;
+    }();
+    (void)factoryInstalled;
+}
 
 int DialogWindow::run(bool maximised) {
     if (windowFlags().testFlag(Qt::Dialog)) {
@@ -78,6 +127,21 @@ bool DialogWindow::event(QEvent* event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    if (asksForTheToolTip(*event)) {
+        showToolTipOf(focusWidget());
+        return;
+    }
+    // Ctrl+W closes the window as its close button does; Ctrl+Q closes it and then the window
+    // it belongs to, and so the program.
+    if (event->matches(QKeySequence::Close) || event->matches(QKeySequence::Quit)) {
+        report(Notification::Clicked, IDOK);
+        if (event->matches(QKeySequence::Quit) && parentWidget() != nullptr) {
+            QCoreApplication::postEvent(
+                parentWidget()->window(),
+                new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
+        }
+        return;
+    }
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
     if (plain && event->key() == Qt::Key_Escape) {

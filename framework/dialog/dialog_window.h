@@ -10,11 +10,14 @@ namespace fenwake {
 class NotificationSink;
 
 // The Qt window of a Dialog. It turns the window's own input into the dialog's messages:
-// Escape is Cancel, the close button is OK, Return is OK when the dialog has no edits (a
-// stray Enter after typing a number must not close a calculator), a left click on the window
-// is a left-button-down message, and focus moving in or out of an edit is reported. Whenever
-// the window becomes the active one, the focus shows at once, as if a key had moved it: a
-// Space would otherwise tick a box nobody saw had the focus.
+// Escape is Cancel, the close button and Ctrl+W are OK, Ctrl+Q is OK here and then in the
+// window it belongs to, Return is OK when the dialog has no edits (a stray Enter after typing a
+// number must not close a calculator), a left click on the window is a left-button-down
+// message, and focus moving in or out of an edit is reported. Shift+F1 and Ctrl+F1 show the
+// focused control's tool tip (a list's current row's) for those without a mouse. Whenever the
+// window becomes the active one, the focus shows at once, as if a key had moved it: a Space
+// would otherwise tick a box nobody saw had the focus. A window of its own is an application's
+// frame to screen readers; a window of another is a dialog.
 class DialogWindow : public QDialog {
 public:
     DialogWindow(NotificationSink& owner, QWidget* parent);

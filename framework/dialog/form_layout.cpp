@@ -3,12 +3,48 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <map>
 #include <numeric>
 
 namespace fenwake {
+
+namespace {
+
+// Where an edit of this height draws the baseline of its text, from its top: as QLineEdit
+// paints, its line centred in the contents the style leaves inside the frame.
+int editBaseline(const QLineEdit& edit, int width, int height) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = QRect(0, 0, width, height);
+    option.lineWidth = edit.hasFrame()
+                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
+                           : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    option.features = QStyleOptionFrame::None;
+    const QRect contents = edit.style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+                               .marginsRemoved(edit.textMargins());
+    const QFontMetrics metrics = edit.fontMetrics();
+    return contents.y() + (contents.height() - metrics.height() + 1) / 2 + metrics.ascent();
+}
+
+// A one-line label's baseline from its top: its text stands at the top of its contents.
+int labelBaseline(const QLabel& label) {
+    return label.contentsMargins().top() + label.margin() + label.fontMetrics().ascent();
+}
+
+bool isOneLineText(const QWidget& widget, const QRect& place) {
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    return label != nullptr && label->pixmap().isNull() &&
+           place.height() < 2 * label->fontMetrics().height();
+}
+
+} // namespace
 
 FormLayout::FormLayout(QSize size, int controlSpacing)
     : templateSize(size), spacing(controlSpacing) {}
@@ -30,6 +66,29 @@ QSize FormLayout::needed(const QWidget& widget, const QRect& place) {
         return {0, widget.minimumSizeHint().height()}; // a long text scrolls; no edit is cut
     }
     return {};
+}
+
+// A caption, its field's text and the field's unit read along one line: in a band with an
+// edit, every one-line label stands on the edit's baseline, whatever the style draws around the
+// edit's text.
+void FormLayout::alignBaselines(const std::vector<Item>& items, const std::vector<Band>& rows,
+                                std::vector<QRect>& placed) const {
+    for (const Band& band : rows) {
+        int baseline = -1;
+        for (const std::size_t i : band.items) {
+            if (const auto* edit = qobject_cast<const QLineEdit*>(items[i].widget)) {
+                baseline =
+                    placed[i].top() + editBaseline(*edit, placed[i].width(), placed[i].height());
+                break;
+            }
+        }
+        for (const std::size_t i : band.items) {
+            if (baseline >= 0 && isOneLineText(*items[i].widget, items[i].place)) {
+                const auto& label = static_cast<const QLabel&>(*items[i].widget);
+                placed[i].moveTop(baseline - labelBaseline(label));
+            }
+        }
+    }
 }
 
 // Controls whose template rows overlap, top to bottom.
@@ -102,10 +161,13 @@ QSize FormLayout::arrange(std::vector<Item>& items) const {
     }
 
     std::vector<QRect> placed;
-    QSize form(templateSize.width(), templateSize.height() + grown);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const QRect& place = items[i].place;
         placed.emplace_back(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
+    }
+    alignBaselines(items, rows, placed);
+    QSize form(templateSize.width(), templateSize.height() + grown);
+    for (std::size_t i = 0; i < items.size(); ++i) {
         if (!items[i].growing) {
             form = form.expandedTo(
                 QSize(placed.back().right() + 1 + leftMargin, placed.back().bottom() + 1));

@@ -14,8 +14,9 @@ namespace fenwake {
 // taller edit, a wider check box, a longer text) pushes what stands below or beside it, so
 // that nothing overlaps whatever the style or the font:
 // - controls whose template rows overlap form a band; a band grows as much as its tallest
-//   control needs, its controls stay centred on one another (a caption on its field's text),
-//   and every band below moves down by as much;
+//   control needs, its controls stay centred on one another, its one-line captions and unit
+//   labels stand on the baseline of its field's text, and every band below moves down by as
+//   much;
 // - a control pushes the controls to its right in its band when it needs more width than
 //   the gap before them leaves, and every control that starts at the same template column
 //   moves with them, so columns stay aligned.
@@ -46,6 +47,8 @@ private:
         std::vector<std::size_t> items;
     };
     std::vector<Band> bands(const std::vector<Item>& items) const;
+    void alignBaselines(const std::vector<Item>& items, const std::vector<Band>& rows,
+                        std::vector<QRect>& placed) const;
 
     QSize templateSize;
     int spacing;

@@ -140,6 +140,25 @@ bool ListControl::setColumnDescription(int column, std::string_view description)
     return view != nullptr;
 }
 
+void ListControl::setCopyPreamble(std::function<CopyPreamble()> preamble) {
+    ReportView* view = binding->view;
+    if (view == nullptr) {
+        return;
+    }
+    view->setCopyPreamble([preamble = std::move(preamble)] {
+        const CopyPreamble made = preamble();
+        ReportView::CopyPreamble shown{qtText(made.sentence), {}};
+        for (const std::vector<std::string>& cells : made.rows) {
+            QStringList row;
+            for (const std::string& cell : cells) {
+                row << qtText(cell);
+            }
+            shown.rows.push_back(row);
+        }
+        return shown;
+    });
+}
+
 void ListControl::setOutOfDate(bool outOfDate, std::string_view reason) {
     if (ReportView* view = binding->view) {
         view->setOutOfDate(outOfDate ? qtText(reason) : QString());

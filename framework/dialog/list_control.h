@@ -3,9 +3,11 @@
 #include "framework/message/message_target.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -16,8 +18,9 @@ class ReportView;
 // A report-view list: columns with headings, rows of text cells. The object wraps the list
 // control of a dialog once a form update has bound it; before that, and after the window is
 // gone, every operation does nothing and reports failure. No text in it is ever cut. Ctrl+C,
-// and Copy in its context menu, copy the selected rows (all rows when none is selected) as
-// tab-separated lines and as an HTML table; Copy All copies every row.
+// and Copy in its context menu (the Menu key or Shift+F10), copy the selected rows (all rows
+// when none is selected) as tab-separated lines and as HTML tables, headed as the preamble
+// says; Copy All copies every row.
 class ListControl : public MessageTarget {
 public:
     ListControl();
@@ -51,6 +54,15 @@ public:
     // While the texts are out of date they show dimmed, and the reason comes first in the
     // list's tool tips.
     void setOutOfDate(bool outOfDate, std::string_view reason);
+
+    // What a copy of the rows begins with, asked for as the copy is made: a sentence (or
+    // nothing), and rows of cells such as the entries the figures came from. The copy goes on
+    // with the window's title and the date and time, the columns' headings, and the rows.
+    struct CopyPreamble {
+        std::string sentence;
+        std::vector<std::vector<std::string>> rows;
+    };
+    void setCopyPreamble(std::function<CopyPreamble()> preamble);
 
 protected:
     // The default handling of the left button: the list's own selection.

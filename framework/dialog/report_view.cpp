@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -285,21 +287,66 @@ std::vector<int> ReportView::rowsToCopy(bool everyRow) const {
     return rows;
 }
 
-void ReportView::copyRows(bool everyRow) const {
-    QString text;
-    QString html = QStringLiteral("<table>");
-    for (const int row : rowsToCopy(everyRow)) {
-        QStringList cells;
-        html += QStringLiteral("<tr>");
-        for (int column = 0; column < columnCount(); ++column) {
-            const QTableWidgetItem* cell = item(row, column);
-            cells << (cell != nullptr ? cell->text() : QString());
-            html += QStringLiteral("<td>") + cells.back().toHtmlEscaped() + QStringLiteral("</td>");
-        }
+void ReportView::setCopyPreamble(std::function<CopyPreamble()> preamble) {
+    copyPreamble = std::move(preamble);
+}
+
+namespace {
+
+// Rows of cells as tab-separated lines, and as an HTML table whose cells are of the given tag.
+void appendRows(const std::vector<QStringList>& rows, const QString& cellTag, QString& text,
+                QString& html) {
+    html += QStringLiteral("<table>");
+    for (const QStringList& cells : rows) {
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : cells) {
+            html += "<" + cellTag + ">" + cell.toHtmlEscaped() + "</" + cellTag + ">";
+        }
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
+}
+
+void appendLine(const QString& line, QString& text, QString& html) {
+    text += line + QLatin1Char('\n');
+    html += "<p>" + line.toHtmlEscaped() + "</p>";
+}
+
+} // namespace
+
+void ReportView::copyRows(bool everyRow) const {
+    const CopyPreamble preamble = copyPreamble ? copyPreamble() : CopyPreamble{};
+    QString text;
+    QString html;
+    if (!preamble.sentence.isEmpty()) {
+        appendLine(preamble.sentence, text, html);
+    }
+    const QString made = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    appendLine(window()->windowTitle() + QLatin1Char('\t') + made, text, html);
+    if (!preamble.rows.empty()) {
+        appendRows(preamble.rows, QStringLiteral("td"), text, html);
+    }
+    QStringList headings;
+    for (int column = 0; column < columnCount(); ++column) {
+        headings << horizontalHeaderItem(column)->text();
+    }
+    std::vector<QStringList> rows;
+    for (const int row : rowsToCopy(everyRow)) {
+        QStringList cells;
+        for (int column = 0; column < columnCount(); ++column) {
+            const QTableWidgetItem* cell = item(row, column);
+            cells << (cell != nullptr ? cell->text() : QString());
+        }
+        rows.push_back(cells);
+    }
+    QString tableText;
+    QString tableHtml;
+    appendRows({headings}, QStringLiteral("th"), tableText, tableHtml);
+    appendRows(rows, QStringLiteral("td"), tableText, tableHtml);
+    // One table: its heading row, then its rows.
+    text += tableText;
+    html += tableHtml.replace(QStringLiteral("</table><table>"), QString());
     auto* copied = new QMimeData;
     copied->setText(text);
     copied->setHtml(html);
@@ -311,17 +358,56 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
         copyRows(false);
         return;
     }
+    // Shift+F10 opens the context menu as the Menu key does, at the current row.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QModelIndex current = currentIndex();
+        showContextMenu(viewport()->mapToGlobal(current.isValid() ? visualRect(current).center()
+                                                                  : viewport()->rect().center()));
+        return;
+    }
     QTableWidget::keyPressEvent(event);
 }
 
 void ReportView::contextMenuEvent(QContextMenuEvent* event) {
+    showContextMenu(event->globalPos());
+}
+
+void ReportView::showContextMenu(QPoint at) {
     QMenu menu(this);
     QAction* copy = menu.addAction(qtText(translated("Copy")));
     copy->setShortcut(QKeySequence::Copy);
     QAction* copyAll = menu.addAction(qtText(translated("Copy All")));
-    const QAction* chosen = menu.exec(event->globalPos());
+    const QAction* chosen = menu.exec(at);
     if (chosen == copy || chosen == copyAll) {
         copyRows(chosen == copyAll);
+    }
+}
+
+// The frame goes round the whole current row: a row that stops being current, or the list
+// losing the focus, repaints all of the row, not only the cells the view would.
+void ReportView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    updateRow(previous.row());
+    updateRow(current.row());
+}
+
+void ReportView::focusInEvent(QFocusEvent* event) {
+    if (!currentIndex().isValid() && rowCount() > 0 && columnCount() > 0) {
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
+    QTableWidget::focusInEvent(event);
+    updateRow(currentIndex().row());
+}
+
+void ReportView::focusOutEvent(QFocusEvent* event) {
+    QTableWidget::focusOutEvent(event);
+    updateRow(currentIndex().row());
+}
+
+void ReportView::updateRow(int row) {
+    if (row >= 0 && row < rowCount() && columnCount() > 0) {
+        viewport()->update(visualRect(model()->index(row, 0))
+                               .united(visualRect(model()->index(row, columnCount() - 1))));
     }
 }
 
@@ -347,10 +433,10 @@ bool ReportView::viewportEvent(QEvent* event) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QTableWidgetItem* cell = itemAt(help->pos());
         const QString detail = cell != nullptr ? cell->toolTip() : QString();
-        QToolTip::showText(help->globalPos(),
-                           toolTipText(detail.isEmpty() ? outOfDateReason
-                                                        : outOfDateReason + "\n\n" + detail),
-                           viewport());
+        QToolTip::showText(
+            help->globalPos(),
+            toolTipText(detail.isEmpty() ? outOfDateReason : outOfDateReason + "\n\n" + detail),
+            viewport());
         return true;
     }
     return QTableWidget::viewportEvent(event);

@@ -4,7 +4,9 @@
 #include <QTableWidget>
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace fenwake {
@@ -18,9 +20,11 @@ namespace fenwake {
 // The last column reaches the list's right edge, so that its heading does too. Texts keep the
 // palette's normal text colour while the list has no focus, as some styles would grey them.
 //
-// Rows are copied whole (Ctrl+C, and the context menu's Copy and Copy All), as tab-separated
-// lines and as an HTML table. The current row, while the list has the focus, is framed in a
-// colour of the palette that stands out from the row.
+// Rows are copied whole (Ctrl+C, and the context menu's Copy and Copy All, which the Menu key
+// and Shift+F10 open too), as tab-separated lines and as an HTML table. The current row, while
+// the list has the focus, is framed in a colour of the palette that stands out from the row; a
+// list that takes the focus without a current row makes its first row current, unselected, so
+// that a screen reader reads a row at once.
 class ReportView : public QTableWidget {
 public:
     // designScale: the window font's size against the template's design font.
@@ -37,7 +41,16 @@ public:
     // Texts that are out of date show dimmed, the reason first in every tool tip; an empty
     // reason ends it.
     void setOutOfDate(const QString& reason);
-    // The rows as a person pastes them: tab-separated lines, and an HTML table.
+    // What a copy begins with, asked for as it is made: a sentence (or nothing) and rows of
+    // cells, such as the entries that gave the figures.
+    struct CopyPreamble {
+        QString sentence;
+        std::vector<QStringList> rows;
+    };
+    void setCopyPreamble(std::function<CopyPreamble()> preamble);
+    // The rows as a person pastes them, as tab-separated lines and as HTML tables: the
+    // preamble's sentence, the window's title with the date and time of the copy, the
+    // preamble's rows, the columns' headings, and the rows.
     void copyRows(bool everyRow) const;
 
     // Every column and row whole, without scroll bars.
@@ -48,6 +61,9 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +90,8 @@ private:
     void applyPalette();
     QSize sizeFor(bool usualWidths) const;
     std::vector<int> rowsToCopy(bool everyRow) const;
+    void updateRow(int row);
+    void showContextMenu(QPoint at);
 
     double scale;
     QString outOfDateReason;
@@ -82,6 +100,7 @@ private:
     int margins = -1; // what the style adds to a text's width in a cell; measured once
     QHash<char16_t, int> characterWidths;
     std::vector<Column> columns;
+    std::function<CopyPreamble()> copyPreamble;
 };
 
 } // namespace fenwake

@@ -83,7 +83,47 @@ bool readLevel(Reader& reader, std::vector<MenuItem>& items, int level) {
     }
 }
 
+void appendWord(std::vector<std::uint8_t>& bytes, std::uint16_t word) {
+    bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(word >> 8));
+}
+
+void appendText(std::vector<std::uint8_t>& bytes, const std::string& text) {
+    for (const char32_t codePoint : decodeUtf8(text)) {
+        if (codePoint >= utf16::firstBeyondOneUnit) {
+            const utf16::SurrogatePair pair = utf16::splitIntoSurrogates(codePoint);
+            appendWord(bytes, static_cast<std::uint16_t>(pair.high));
+            appendWord(bytes, static_cast<std::uint16_t>(pair.low));
+        } else {
+            appendWord(bytes, static_cast<std::uint16_t>(codePoint));
+        }
+    }
+    appendWord(bytes, 0);
+}
+
+void appendLevel(std::vector<std::uint8_t>& bytes, const std::vector<MenuItem>& items) {
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        const MenuItem& item = items[index];
+        const bool last = index + 1 == items.size();
+        appendWord(bytes, static_cast<std::uint16_t>((item.flags & ~MenuItem::end) |
+                                                     (last ? MenuItem::end : 0)));
+        if (!item.isPopup()) {
+            appendWord(bytes, static_cast<std::uint16_t>(item.id));
+        }
+        appendText(bytes, item.text);
+        if (item.isPopup()) {
+            appendLevel(bytes, item.items);
+        }
+    }
+}
+
 } // namespace
+
+std::vector<std::uint8_t> MenuTemplate::encode(const std::vector<MenuItem>& items) {
+    std::vector<std::uint8_t> bytes{0, 0, 0, 0};
+    appendLevel(bytes, items);
+    return bytes;
+}
 
 std::optional<std::vector<MenuItem>> MenuTemplate::parse(std::span<const std::uint8_t> bytes) {
     Reader reader(bytes);

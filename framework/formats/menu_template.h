@@ -25,12 +25,26 @@ struct MenuItem {
 
     bool isPopup() const { return (flags & popup) != 0; }
     bool isSeparator() const { return !isPopup() && id == 0 && text.empty(); }
+
+    // An item's text may name the key that chooses it from anywhere in the window, after a
+    // tab: "Help\tF1".
+    std::string label() const { return text.substr(0, text.find('\t')); }
+    std::string shortcut() const {
+        const std::size_t tab = text.find('\t');
+        return tab == std::string::npos ? std::string() : text.substr(tab + 1);
+    }
+
+    bool operator==(const MenuItem&) const = default;
 };
 
 class MenuTemplate {
 public:
     // The top-level items, or nothing when the bytes are not a whole, well-formed template.
     static std::optional<std::vector<MenuItem>> parse(std::span<const std::uint8_t> bytes);
+
+    // The template's bytes for these items, the inverse of parse: the last item of each level
+    // gets the end flag, whatever its flags said.
+    static std::vector<std::uint8_t> encode(const std::vector<MenuItem>& items);
 };
 
 } // namespace fenwake

@@ -45,6 +45,24 @@ QString withAccessKey(const std::string& text) {
     return marked;
 }
 
+// Once the pop-up shows, its first item that can be chosen is the highlighted one.
+void highlightFirstItem(QMenu* popup) {
+    if (popup == nullptr) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        popup,
+        [popup] {
+            for (QAction* item : popup->actions()) {
+                if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+                    popup->setActiveAction(item);
+                    return;
+                }
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 void sendCommand(Dialog& dialog, int id) {
     dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
 }
@@ -54,6 +72,13 @@ QAction* commandAction(const std::string& text, int id, Dialog& dialog, QObject*
     QObject::connect(action, &QAction::triggered, action,
                      [&dialog, id] { sendCommand(dialog, id); });
     return action;
+}
+
+// An item's key, named after a tab in its text, chooses it from anywhere in the window.
+void giveShortcut(QAction& action, const MenuItem& item) {
+    if (const std::string keys = item.shortcut(); !keys.empty()) {
+        action.setShortcut(QKeySequence(qtText(keys), QKeySequence::PortableText));
+    }
 }
 
 void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
@@ -68,7 +93,8 @@ void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
             fillMenu(*submenu, item.items, dialog);
             action = submenu->menuAction();
         } else {
-            action = commandAction(item.text, item.id, dialog, &menu);
+            action = commandAction(item.label(), item.id, dialog, &menu);
+            giveShortcut(*action, item);
             action->setCheckable((item.flags & MenuItem::checked) != 0);
             action->setChecked((item.flags & MenuItem::checked) != 0);
             menu.addAction(action);
@@ -134,12 +160,14 @@ bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle
     }
     bar->parent = &parent;
     bar->menuBar = menuBar;
-    // F10 opens the first menu, as on any desktop.
+    // F10 opens the first menu with its first item highlighted, as on any desktop: Return then
+    // chooses it, as after Alt and the menu's letter.
     auto* openFirstMenu = new QShortcut(QKeySequence(Qt::Key_F10), menuBar);
     QObject::connect(openFirstMenu, &QShortcut::activated, menuBar, [menuBar] {
         for (QAction* button : menuBar->actions()) {
             if (button->isVisible() && button->isEnabled()) {
                 menuBar->setActiveAction(button);
+                highlightFirstItem(button->menu());
                 return;
             }
         }

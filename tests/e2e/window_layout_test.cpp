@@ -11,11 +11,13 @@
 #include "ui/about_dialog.h"
 
 #include <QDir>
+#include <QHash>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyle>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace fenwake {
@@ -169,7 +171,8 @@ TEST_P(WindowLayout, ControlsShowTheirWholeTextAndNeverOverlap) {
         }
         if (const auto* label = qobject_cast<const QLabel*>(control);
             label && label->pixmap().isNull()) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+            // As drawn: the '&' that marks an access key is no character of it.
+            EXPECT_LE(label->fontMetrics().size(Qt::TextShowMnemonic, label->text()).width(),
                       label->contentsRect().width())
                 << label->text().toStdString();
             EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height());
@@ -185,6 +188,71 @@ TEST_P(WindowLayout, ControlsShowTheirWholeTextAndNeverOverlap) {
     const QAction* tools = bar->actions().value(0);
     EXPECT_GE(bar->actionGeometry(const_cast<QAction*>(tools)).width(),
               bar->fontMetrics().horizontalAdvance("Tools"));
+}
+
+// The lowest row, in device pixels of the image, with ink in it: the baseline of a text without
+// descenders ("34", "Inches"). Ink is what differs clearly from the area's most common colour,
+// its background; a pixel alone is a stray one.
+int drawnBaseline(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb background = 0;
+    for (auto count = counts.cbegin(); count != counts.cend(); ++count) {
+        background = count.value() > counts.value(background) ? count.key() : background;
+    }
+    for (int y = area.bottom(); y >= area.top(); --y) {
+        int ink = 0;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ink += std::abs(qGray(image.pixel(x, y)) - qGray(background)) > 60 ? 1 : 0;
+        }
+        if (ink >= 2) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+// A caption, its field's text and the field's unit read along one line, as drawn: their
+// baselines agree within a pixel, whatever the style, scale or language.
+TEST_P(WindowLayout, CaptionFieldAndUnitShareABaseline) {
+    if (std::string(GetParam().name) != "worked_man") {
+        GTEST_SKIP() << "the same for every entry";
+    }
+    QWidget* client = edit(IDC_WAIST)->parentWidget();
+    const QImage image = client->grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    const auto inDevicePixels = [ratio](const QRect& rect) {
+        return QRect(static_cast<int>(std::lround(rect.x() * ratio)),
+                     static_cast<int>(std::lround(rect.y() * ratio)),
+                     static_cast<int>(std::lround(rect.width() * ratio)),
+                     static_cast<int>(std::lround(rect.height() * ratio)));
+    };
+    // The worked man's fields and units have no descenders: "34", "Inches", "180", "Lbs".
+    // The captions stand where the units do (the window tests check their places), so they
+    // share the units' baseline.
+    const std::vector<std::pair<int, int>> rows{
+        {IDC_WAIST, IDC_WAIST_UNIT}, {IDC_WEIGHT, IDC_WEIGHT_UNIT}, {IDC_HEIGHT, IDC_HEIGHT_UNIT}};
+    for (const auto& [field, unitId] : rows) {
+        QLineEdit* box = edit(field);
+        const QLabel* unit = label(unitId);
+        SCOPED_TRACE(unit->text().toStdString());
+        // The field's text alone: as wide as it is, and inside the field's frame.
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        const QRect text(box->x() + frame + 2, box->y() + frame + 1,
+                         box->fontMetrics().horizontalAdvance(box->text()) + 2,
+                         box->height() - 2 * frame - 2);
+        const int fieldLine = drawnBaseline(image, inDevicePixels(text));
+        const int unitLine = drawnBaseline(image, inDevicePixels(unit->geometry()));
+        EXPECT_NEAR(unitLine, fieldLine, static_cast<int>(std::ceil(ratio)));
+    }
+    const QString folder = QString::fromStdString(environment("FENWAKE_SCREENSHOTS", "."));
+    EXPECT_TRUE(image.save(
+        folder +
+        QString("/form-%1.png").arg(QString::fromStdString(environment("FENWAKE_LAYOUT", "")))));
 }
 
 // The About box of the main window: every text whole, nothing overlapping, in every style,

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -95,17 +96,46 @@ Bytes menu(const std::vector<Bytes>& parts) {
     return bytes;
 }
 
+// The template begins as it always did: "Tools", whose first item "About" sends IDM_ABOUT; the
+// program's additions follow, each naming its key after a tab.
 TEST(MenuTemplate, ReadsTheToolsMenu) {
-    ASSERT_EQ(registeredMenu().size(), 34u);
+    const Bytes start{0x00, 0x00, 0x00, 0x00, 0x90, 0x00, 'T',  0,    'o',  0,    'o', 0,
+                      'l',  0,    's',  0,    0,    0,    0x00, 0x00, 0x09, 0x80, 'A', 0,
+                      'b',  0,    'o',  0,    'u',  0,    't',  0,    0,    0};
+    ASSERT_GT(registeredMenu().size(), start.size());
+    EXPECT_TRUE(std::equal(start.begin(), start.end(), registeredMenu().begin()));
     const auto items = MenuTemplate::parse(registeredMenu());
     ASSERT_TRUE(items);
     ASSERT_EQ(items->size(), 1u);
     EXPECT_EQ((*items)[0].text, "Tools");
     EXPECT_TRUE((*items)[0].isPopup());
-    ASSERT_EQ((*items)[0].items.size(), 1u);
-    EXPECT_EQ((*items)[0].items[0].text, "About");
-    EXPECT_EQ((*items)[0].items[0].id, 32777);
-    EXPECT_FALSE((*items)[0].items[0].isPopup());
+    const std::vector<MenuItem>& tools = (*items)[0].items;
+    ASSERT_GE(tools.size(), 2u);
+    EXPECT_EQ(tools[0].text, "About");
+    EXPECT_EQ(tools[0].id, IDM_ABOUT);
+    EXPECT_EQ(tools[1].label(), "Help");
+    EXPECT_EQ(tools[1].shortcut(), "F1");
+    EXPECT_EQ(tools[1].id, IDM_HELP);
+}
+
+// What encode writes, parse reads back as it was, but for the end flags it sets itself.
+TEST(MenuTemplate, EncodesWhatItReads) {
+    const std::vector<MenuItem> items{
+        {MenuItem::popup,
+         0,
+         "Größe \U0001F4CF",
+         {{0, 10, "Open\tCtrl+O", {}},
+          {0, 0, "", {}},
+          {MenuItem::popup, 0, "Recent", {{MenuItem::grayed, 11, "x", {}}}}}},
+        {MenuItem::popup, 0, "Help", {{MenuItem::checked, 12, "About", {}}}}};
+    const auto read = MenuTemplate::parse(MenuTemplate::encode(items));
+    ASSERT_TRUE(read);
+    std::vector<MenuItem> expected = items;
+    expected[0].items[2].flags |= MenuItem::end;
+    expected[0].items[2].items[0].flags |= MenuItem::end;
+    expected[1].flags |= MenuItem::end;
+    expected[1].items[0].flags |= MenuItem::end;
+    EXPECT_EQ(*read, expected);
 }
 
 TEST(MenuTemplate, ReadsNestedPopupsSeparatorsFlagsAndUnicode) {

@@ -179,8 +179,8 @@ TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStoreAndIsToldToEve
     const QPoint cellPoint = results()->visualRect(results()->model()->index(0, 1)).center();
     QHelpEvent help(QEvent::ToolTip, cellPoint, results()->viewport()->mapToGlobal(cellPoint));
     QApplication::sendEvent(results()->viewport(), &help);
-    EXPECT_TRUE(QToolTip::text().startsWith(QString::fromStdString(wrapLines(told, 56)) +
-                                            "\n\nThe share"))
+    EXPECT_TRUE(
+        QToolTip::text().startsWith(QString::fromStdString(wrapLines(told, 56)) + "\n\nThe share"))
         << QToolTip::text().toStdString();
     QToolTip::hideText();
     EXPECT_EQ(results()->palette().color(QPalette::Text),
@@ -226,8 +226,11 @@ TEST_F(RecalculationTest, TheNewFiguresAreAnnouncedOnceTypingPauses) {
     EXPECT_FALSE(announcer()->hasFocus());
 
     // Typed away and back to the same figures: nothing new to say, so nothing is said.
+    focusField(IDC_WAIST);
+    press(Qt::Key_End);
     press(Qt::Key_Backspace);
     type("5");
+    EXPECT_EQ(text(IDC_WAIST), "35");
     QTest::qWait(2 * 350);
     EXPECT_EQ(shown, 1);
 }

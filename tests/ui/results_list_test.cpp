@@ -6,13 +6,17 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QStyle>
 #include <QTimer>
 
 #include <cmath>
+#include <cstdlib>
+#include <functional>
 
 namespace fenwake {
 namespace {
@@ -251,8 +255,15 @@ protected:
                           list->visualRect(list->model()->index(row, 1)).center());
     }
     static std::string copied() { return QApplication::clipboard()->text().toStdString(); }
-    // Opens the list's context menu and chooses the item with this text.
-    void chooseFromContextMenu(const QString& text) {
+    // Opens the list's context menu (with the mouse, unless given another way) and chooses the
+    // item with this text.
+    void chooseFromContextMenu(const QString& text, const std::function<void()>& open = {}) {
+        QTableWidget* list = results();
+        if (open) {
+            DialogWidgets::window(*dialog)->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(DialogWidgets::window(*dialog)));
+            list->setFocus();
+        }
         QTimer::singleShot(0, [text] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
@@ -265,7 +276,10 @@ protected:
             }
             FAIL() << "no " << text.toStdString() << " in the context menu";
         });
-        QTableWidget* list = results();
+        if (open) {
+            open();
+            return;
+        }
         const QPoint point = list->visualRect(list->model()->index(0, 0)).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, point,
                                 list->viewport()->mapToGlobal(point));
@@ -273,40 +287,88 @@ protected:
     }
 };
 
+// What every copy of the worked man begins with, after its title line: the entries as the
+// fields show them, and the columns' headings.
+const std::string entries = "Waist\t34\tInches\nWeight\t180\tLbs\nHeight\t70\tInches\n"
+                            "Female\tNo\nMetric\tNo\n"
+                            "Qty\tResult\tUnit\tDescription\n";
 const std::string allRows = "Fat Percentage\t15.51\t%\tAverage\n"
                             "Fat Body Mass\t27.92\tLbs\t\n"
                             "Lean Body Mass\t152.08\tLbs\t\n"
                             "Rest Metabolic Rate\t2103.27\tCals\t\n"
                             "Body Mass Index\t25.82\t\tOverweight\n";
 
+// The copy's title line: the window's title and when the copy was made, in the desktop's own
+// format; the rest as it is.
+std::string afterTheTitle(const std::string& copy) {
+    const std::size_t end = copy.find('\n');
+    const QString title = QString::fromStdString(copy.substr(0, end));
+    EXPECT_TRUE(title.startsWith("Fenwake\t")) << copy;
+    const QDateTime made =
+        QLocale().toDateTime(title.mid(QString("Fenwake\t").size()), QLocale::ShortFormat);
+    EXPECT_TRUE(made.isValid()) << title.toStdString();
+    EXPECT_LE(std::abs(made.secsTo(QDateTime::currentDateTime())), 120) << title.toStdString();
+    return end == std::string::npos ? std::string() : copy.substr(end + 1);
+}
+
 // The figures are copied as shown, a row a line, with their names, units and ratings, so that
-// a spreadsheet splits them into cells; rich targets get a table.
+// a spreadsheet splits them into cells; before them, when and from what they came. Rich
+// targets get tables.
 TEST_F(CopyTest, CtrlCCopiesTheSelectedRowsOrAllWhole) {
     results()->setFocus();
     press(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copied(), allRows);
+    EXPECT_EQ(afterTheTitle(copied()), entries + allRows);
 
     clickRow(0);
     clickRow(4, Qt::ControlModifier);
     press(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copied(),
-              "Fat Percentage\t15.51\t%\tAverage\nBody Mass Index\t25.82\t\tOverweight\n");
+    EXPECT_EQ(afterTheTitle(copied()), entries +
+                                           "Fat Percentage\t15.51\t%\tAverage\nBody Mass Index\t"
+                                           "25.82\t\tOverweight\n");
     const QString html = QApplication::clipboard()->mimeData()->html();
+    EXPECT_TRUE(html.contains("<tr><td>Weight</td><td>180</td><td>Lbs</td></tr>"))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains("<tr><th>Qty</th><th>Result</th><th>Unit</th><th>Description</th>"
+                              "</tr><tr><td>Fat Percentage</td>"))
+        << html.toStdString();
     EXPECT_TRUE(html.contains("<tr><td>Body Mass Index</td><td>25.82</td><td></td>"
                               "<td>Overweight</td></tr>"))
         << html.toStdString();
 
     press(Qt::Key_A, Qt::ControlModifier);
     press(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copied(), allRows);
+    EXPECT_EQ(afterTheTitle(copied()), entries + allRows);
 }
 
+// Shift+F10 and the mouse open the same menu (the Menu key, which the window system turns into a
+// context menu, is pressed in the real-display session).
 TEST_F(CopyTest, TheContextMenuCopiesTheSelectionOrEverything) {
     clickRow(3);
     chooseFromContextMenu("Copy");
-    EXPECT_EQ(copied(), "Rest Metabolic Rate\t2103.27\tCals\t\n");
+    EXPECT_EQ(afterTheTitle(copied()), entries + "Rest Metabolic Rate\t2103.27\tCals\t\n");
     chooseFromContextMenu("Copy All");
-    EXPECT_EQ(copied(), allRows);
+    EXPECT_EQ(afterTheTitle(copied()), entries + allRows);
+    chooseFromContextMenu("Copy", [this] { press(Qt::Key_F10, Qt::ShiftModifier); });
+    EXPECT_EQ(afterTheTitle(copied()), entries + "Rest Metabolic Rate\t2103.27\tCals\t\n");
+}
+
+// While a field holds no number the list shows the last valid figures, and a copy says so
+// first, in the words of the window.
+TEST_F(CopyTest, ACopyOfOutOfDateFiguresSaysSoFirst) {
+    focusField(IDC_WEIGHT);
+    edit(IDC_WEIGHT)->selectAll();
+    type("x");
+    results()->setFocus();
+    press(Qt::Key_C, Qt::ControlModifier);
+    const std::string told =
+        "Weight: enter a number. The figures are those of the last valid entry.\n";
+    ASSERT_EQ(copied().substr(0, told.size()), told);
+    EXPECT_EQ(afterTheTitle(copied().substr(told.size())),
+              "Waist\t34\tInches\nWeight\tx\tLbs\nHeight\t70\tInches\nFemale\tNo\nMetric\tNo\n"
+              "Qty\tResult\tUnit\tDescription\n" +
+                  allRows);
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->html().startsWith(
+        "<p>Weight: enter a number. The figures are those of the last valid entry.</p>"));
 }
 
 } // namespace

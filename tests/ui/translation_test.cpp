@@ -46,7 +46,7 @@ protected:
         Texts texts;
         for (const QLabel* caption : edit(IDC_WAIST)->parentWidget()->findChildren<QLabel*>()) {
             if (caption->property("controlId").isNull() && caption->pixmap().isNull()) {
-                texts.push_back(caption->text().toStdString());
+                texts.push_back(caption->text().remove('&').toStdString());
             }
         }
         return texts;
