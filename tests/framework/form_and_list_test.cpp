@@ -63,6 +63,7 @@ TEST(ReportView, NeverCutsATextThatAddsUpNarrowerThanItIs) {
     auto* view = new ReportView(1.0, &window);
     view->setFont(font);
     view->addColumn(0, "H");
+    view->addColumn(1, "L"); // the last column spreads; the first is as wide as its texts
     view->addRow(0, "r");
     const QString text(40, character);
     const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
