@@ -12,6 +12,8 @@ public:
     ~CompositionApp() override;
 
     bool startUp() override;
+    std::string commandLineHelp() const override;
+    std::string versionText() const override;
 
 protected:
     const MessageMap* messageMap() const override;

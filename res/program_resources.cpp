@@ -71,7 +71,7 @@ DialogTemplate aboutDialog() {
     dialog.caption = TRANSLATABLE("About");
     dialog.controls = {
         ControlTemplate::icon(IDI_MAIN, iconStyle, {7, 7, 21, 20}),
-        label(noId, "Fenwake 1.1", {38, 11, 92, 8}),
+        label(noId, programNameAndVersion, {38, 11, 92, 8}),
         label(noId, "Copyright (C) 2026 Kestrova\nfenwake@kestrova.example", {7, 92, 126, 29}),
         // In the room the box leaves free, where every reader of it sees it.
         label(noId,

@@ -419,5 +419,241 @@
         <source></source>
         <translation>die Datei würde größer als 1 MiB</translation>
     </message>
+    <message id="Usage: %1 [Qt's options, such as -platform xcb or -style Fusion]">
+        <source></source>
+        <translation>Aufruf: %1 [Optionen von Qt, etwa -platform xcb oder -style Fusion]</translation>
+    </message>
+    <message id="fenwake: %1 is no argument Fenwake takes (fenwake --help says which)">
+        <source></source>
+        <translation>fenwake: %1 ist kein Argument, das Fenwake annimmt (fenwake --help nennt sie)</translation>
+    </message>
+    <message id="Close">
+        <source></source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="Help">
+        <source></source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="up to %1">
+        <source></source>
+        <translation>bis %1</translation>
+    </message>
+    <message id="above %1">
+        <source></source>
+        <translation>über %1</translation>
+    </message>
+    <message id="The part of your weight that is not fat: 1.082 times weight, less 4.15 times waist, plus 98.42 for a man or 76.76 for a woman, from pounds and inches.">
+        <source></source>
+        <translation>Der Teil Ihres Gewichts, der kein Fett ist: 1,082 mal Gewicht, weniger 4,15 mal Taille, plus 98,42 für einen Mann oder 76,76 für eine Frau, aus Pfund und Zoll.</translation>
+    </message>
+    <message id="The part of your weight that is fat: weight less lean body mass.">
+        <source></source>
+        <translation>Der Teil Ihres Gewichts, der Fett ist: Gewicht weniger Magermasse.</translation>
+    </message>
+    <message id="The share of your weight that is fat: fat body mass divided by weight, times 100.">
+        <source></source>
+        <translation>Der Anteil Ihres Gewichts, der Fett ist: Fettmasse geteilt durch Gewicht, mal 100.</translation>
+    </message>
+    <message id="Weight for height: weight divided by the square of height, times 703, from pounds and inches.">
+        <source></source>
+        <translation>Gewicht zur Größe: Gewicht geteilt durch das Quadrat der Größe, mal 703, aus Pfund und Zoll.</translation>
+    </message>
+    <message id="The figures">
+        <source></source>
+        <translation>Die Werte</translation>
+    </message>
+    <message id="Every figure is an estimate from a simple formula, not medical advice. The lean body mass comes first; the others follow from it and from what you typed.">
+        <source></source>
+        <translation>Jeder Wert ist eine Schätzung nach einer einfachen Formel, kein ärztlicher Rat. Zuerst kommt die Magermasse; die anderen folgen aus ihr und aus Ihren Eingaben.</translation>
+    </message>
+    <message id="Figure">
+        <source></source>
+        <translation>Wert</translation>
+    </message>
+    <message id="What it is, and how it is computed">
+        <source></source>
+        <translation>Was er ist und wie er berechnet wird</translation>
+    </message>
+    <message id="a man">
+        <source></source>
+        <translation>ein Mann</translation>
+    </message>
+    <message id="a woman">
+        <source></source>
+        <translation>eine Frau</translation>
+    </message>
+    <message id="everyone">
+        <source></source>
+        <translation>alle</translation>
+    </message>
+    <message id="The bands">
+        <source></source>
+        <translation>Die Bereiche</translation>
+    </message>
+    <message id="The fat percentage is rated by bands for your sex, the body mass index by the same bands for everyone. A value on an edge belongs to the lower band; a figure that is no number gets no band.">
+        <source></source>
+        <translation>Der Fettanteil wird nach Bereichen für Ihr Geschlecht bewertet, der Body-Mass-Index nach denselben Bereichen für alle. Ein Wert auf einer Grenze gehört zum unteren Bereich; ein Wert, der keine Zahl ist, bekommt keinen Bereich.</translation>
+    </message>
+    <message id="Units">
+        <source></source>
+        <translation>Einheiten</translation>
+    </message>
+    <message id="Without Metric, waist and height are in inches and the weight in pounds; with Metric ticked, in centimetres and kilograms. Ticking or clearing Metric converts what you typed.">
+        <source></source>
+        <translation>Ohne Metrisch sind Taille und Größe in Zoll und das Gewicht in Pfund; mit Metrisch in Zentimetern und Kilogramm. Metrisch an- oder abzuhaken rechnet Ihre Eingaben um.</translation>
+    </message>
+    <message id="Fenwake converts with its own factors: %1 centimetres to the inch and %2 pounds to the kilogram. Everything is computed in pounds and inches, and the two masses are turned back into kilograms.">
+        <source></source>
+        <translation>Fenwake rechnet mit eigenen Faktoren um: %1 Zentimeter je Zoll und %2 Pfund je Kilogramm. Alles wird in Pfund und Zoll berechnet, und die beiden Massen werden zurück in Kilogramm umgerechnet.</translation>
+    </message>
+    <message id="Because the inch is taken as %1 centimetres, a metric body mass index reads about %2 % above kg/m²: 703 times %3, divided by %4 squared times 10,000, is %5.">
+        <source></source>
+        <translation>Weil der Zoll als %1 Zentimeter gilt, liegt ein metrischer Body-Mass-Index etwa %2 % über kg/m²: 703 mal %3, geteilt durch %4 zum Quadrat mal 10.000, ist %5.</translation>
+    </message>
+    <message id="A field that holds no number">
+        <source></source>
+        <translation>Ein Feld ohne Zahl</translation>
+    </message>
+    <message id="While a field holds something that is no number (a minus sign alone, say, or a letter), it is framed in red, a line at the foot of the window names it, and the list keeps the figures of the last number, dimmed. Nothing of it is stored. All of it goes as soon as the text is a number again. A comma is taken as the decimal point when there is no point.">
+        <source></source>
+        <translation>Solange ein Feld etwas enthält, das keine Zahl ist (etwa ein Minuszeichen allein oder einen Buchstaben), ist es rot umrahmt, eine Zeile am Fuß des Fensters nennt es, und die Liste behält die Werte der letzten Zahl, abgeblendet. Davon wird nichts gespeichert. All das verschwindet, sobald der Text wieder eine Zahl ist. Ein Komma gilt als Dezimaltrennzeichen, wenn es keinen Punkt gibt.</translation>
+    </message>
+    <message id="A weight or a height of 0 gives figures that are no numbers: the list shows inf, -inf or nan, and no band.">
+        <source></source>
+        <translation>Ein Gewicht oder eine Größe von 0 ergibt Werte, die keine Zahlen sind: Die Liste zeigt inf, -inf oder nan und keinen Bereich.</translation>
+    </message>
+    <message id="Where your values are kept">
+        <source></source>
+        <translation>Wo Ihre Werte gespeichert werden</translation>
+    </message>
+    <message id="What you type is stored at once in %1, and Fenwake opens with it next time. The window's size is kept in %2. You may edit the settings file by hand; to start afresh, close Fenwake and delete it.">
+        <source></source>
+        <translation>Was Sie eingeben, wird sofort in %1 gespeichert, und Fenwake öffnet beim nächsten Mal damit. Die Fenstergröße steht in %2. Sie dürfen die Einstellungsdatei von Hand bearbeiten; um neu zu beginnen, schließen Sie Fenwake und löschen sie.</translation>
+    </message>
+    <message id="Tab, Shift+Tab">
+        <source></source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message id="The next or the previous field, box or list.">
+        <source></source>
+        <translation>Das nächste oder vorige Feld, Kästchen oder die Liste.</translation>
+    </message>
+    <message id="Alt and an underlined letter">
+        <source></source>
+        <translation>Alt und ein unterstrichener Buchstabe</translation>
+    </message>
+    <message id="The field or box of that letter.">
+        <source></source>
+        <translation>Das Feld oder Kästchen dieses Buchstabens.</translation>
+    </message>
+    <message id="Space">
+        <source></source>
+        <translation>Leertaste</translation>
+    </message>
+    <message id="Ticks or clears the box with the focus.">
+        <source></source>
+        <translation>Hakt das Kästchen mit dem Fokus an oder ab.</translation>
+    </message>
+    <message id="F10, or Alt and the menu's letter">
+        <source></source>
+        <translation>F10, oder Alt und der Buchstabe des Menüs</translation>
+    </message>
+    <message id="Opens the Tools menu.">
+        <source></source>
+        <translation>Öffnet das Menü Extras.</translation>
+    </message>
+    <message id="F1">
+        <source></source>
+        <translation>F1</translation>
+    </message>
+    <message id="This help.">
+        <source></source>
+        <translation>Diese Hilfe.</translation>
+    </message>
+    <message id="Shift+F1, Ctrl+F1">
+        <source></source>
+        <translation>Umschalt+F1, Strg+F1</translation>
+    </message>
+    <message id="What the field, box or list row with the focus means, and for a figure how it is computed.">
+        <source></source>
+        <translation>Was das Feld, Kästchen oder die Listenzeile mit dem Fokus bedeutet, und bei einem Wert, wie er berechnet wird.</translation>
+    </message>
+    <message id="Up, Down">
+        <source></source>
+        <translation>Auf, Ab</translation>
+    </message>
+    <message id="In the list: from row to row.">
+        <source></source>
+        <translation>In der Liste: von Zeile zu Zeile.</translation>
+    </message>
+    <message id="Ctrl+A, Ctrl+C">
+        <source></source>
+        <translation>Strg+A, Strg+C</translation>
+    </message>
+    <message id="In the list: select every row; copy the selected rows, or all of them when none is selected, with the date and your entries.">
+        <source></source>
+        <translation>In der Liste: alle Zeilen auswählen; die ausgewählten Zeilen kopieren, oder alle, wenn keine ausgewählt ist, mit dem Datum und Ihren Eingaben.</translation>
+    </message>
+    <message id="Menu key, Shift+F10">
+        <source></source>
+        <translation>Menütaste, Umschalt+F10</translation>
+    </message>
+    <message id="In the list: Copy and Copy All.">
+        <source></source>
+        <translation>In der Liste: Kopieren und Alles kopieren.</translation>
+    </message>
+    <message id="Escape, Ctrl+W, Ctrl+Q">
+        <source></source>
+        <translation>Esc, Strg+W, Strg+Q</translation>
+    </message>
+    <message id="Close Fenwake. Everything you typed is kept. In this help, Escape and Ctrl+W close the help.">
+        <source></source>
+        <translation>Schließen Fenwake. Alles, was Sie eingegeben haben, bleibt erhalten. In dieser Hilfe schließen Esc und Strg+W die Hilfe.</translation>
+    </message>
+    <message id="Keys">
+        <source></source>
+        <translation>Tasten</translation>
+    </message>
+    <message id="Key">
+        <source></source>
+        <translation>Taste</translation>
+    </message>
+    <message id="What it does">
+        <source></source>
+        <translation>Was sie tut</translation>
+    </message>
+    <message id="Fenwake Help">
+        <source></source>
+        <translation>Fenwake-Hilfe</translation>
+    </message>
+    <message id="Fenwake estimates your body composition from your waist, weight and height. Type them, tick Female and Metric as they apply, and the five figures follow each key you press.">
+        <source></source>
+        <translation>Fenwake schätzt Ihre Körperzusammensetzung aus Taille, Gewicht und Größe. Geben Sie sie ein, haken Sie Weiblich und Metrisch an, wenn es zutrifft, und die fünf Werte folgen jeder Taste, die Sie drücken.</translation>
+    </message>
+    <message id="Yes">
+        <source></source>
+        <translation>Ja</translation>
+    </message>
+    <message id="No">
+        <source></source>
+        <translation>Nein</translation>
+    </message>
+    <message id="Fenwake estimates your body composition from your waist, weight and height: body-fat percentage with a rating, fat mass, lean mass, rest metabolic rate and body mass index with its category. Every value you type is kept, and Fenwake opens with it next time.">
+        <source></source>
+        <translation>Fenwake schätzt Ihre Körperzusammensetzung aus Taille, Gewicht und Größe: Körperfettanteil mit Bewertung, Fettmasse, Magermasse, Ruheumsatz und Body-Mass-Index mit seiner Kategorie. Jeder Wert, den Sie eingeben, bleibt erhalten, und Fenwake öffnet beim nächsten Mal damit.</translation>
+    </message>
+    <message id="Your settings: %1">
+        <source></source>
+        <translation>Ihre Einstellungen: %1</translation>
+    </message>
+    <message id="The window's size: %1">
+        <source></source>
+        <translation>Die Fenstergröße: %1</translation>
+    </message>
+    <message id="Fenwake takes no other arguments: --help prints this, --version its version.">
+        <source></source>
+        <translation>Fenwake nimmt keine anderen Argumente an: --help gibt dies aus, --version seine Version.</translation>
+    </message>
 </context>
 </TS>

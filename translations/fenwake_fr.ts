@@ -419,5 +419,241 @@
         <source></source>
         <translation>le fichier dépasserait 1 Mio</translation>
     </message>
+    <message id="Usage: %1 [Qt's options, such as -platform xcb or -style Fusion]">
+        <source></source>
+        <translation>Usage&#xa0;:&#xa0;%1 [options de Qt, comme -platform xcb ou -style Fusion]</translation>
+    </message>
+    <message id="fenwake: %1 is no argument Fenwake takes (fenwake --help says which)">
+        <source></source>
+        <translation>fenwake&#xa0;:&#xa0;%1 n’est pas un argument que Fenwake accepte (fenwake --help dit lesquels)</translation>
+    </message>
+    <message id="Close">
+        <source></source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="Help">
+        <source></source>
+        <translation>Aide</translation>
+    </message>
+    <message id="up to %1">
+        <source></source>
+        <translation>jusqu’à&#xa0;%1</translation>
+    </message>
+    <message id="above %1">
+        <source></source>
+        <translation>au-dessus de&#xa0;%1</translation>
+    </message>
+    <message id="The part of your weight that is not fat: 1.082 times weight, less 4.15 times waist, plus 98.42 for a man or 76.76 for a woman, from pounds and inches.">
+        <source></source>
+        <translation>La part de votre poids qui n’est pas de la graisse&#xa0;: 1,082 fois le poids, moins 4,15 fois le tour de taille, plus 98,42 pour un homme ou 76,76 pour une femme, en livres et en pouces.</translation>
+    </message>
+    <message id="The part of your weight that is fat: weight less lean body mass.">
+        <source></source>
+        <translation>La part de votre poids qui est de la graisse&#xa0;: le poids moins la masse maigre.</translation>
+    </message>
+    <message id="The share of your weight that is fat: fat body mass divided by weight, times 100.">
+        <source></source>
+        <translation>La proportion de votre poids qui est de la graisse&#xa0;: la masse grasse divisée par le poids, fois 100.</translation>
+    </message>
+    <message id="Weight for height: weight divided by the square of height, times 703, from pounds and inches.">
+        <source></source>
+        <translation>Le poids pour la taille&#xa0;: le poids divisé par le carré de la taille, fois 703, en livres et en pouces.</translation>
+    </message>
+    <message id="The figures">
+        <source></source>
+        <translation>Les valeurs</translation>
+    </message>
+    <message id="Every figure is an estimate from a simple formula, not medical advice. The lean body mass comes first; the others follow from it and from what you typed.">
+        <source></source>
+        <translation>Chaque valeur est une estimation d’après une formule simple, non un avis médical. La masse maigre vient d’abord&#xa0;; les autres en découlent, ainsi que de vos saisies.</translation>
+    </message>
+    <message id="Figure">
+        <source></source>
+        <translation>Valeur</translation>
+    </message>
+    <message id="What it is, and how it is computed">
+        <source></source>
+        <translation>Ce qu’elle est, et comment elle est calculée</translation>
+    </message>
+    <message id="a man">
+        <source></source>
+        <translation>un homme</translation>
+    </message>
+    <message id="a woman">
+        <source></source>
+        <translation>une femme</translation>
+    </message>
+    <message id="everyone">
+        <source></source>
+        <translation>tous</translation>
+    </message>
+    <message id="The bands">
+        <source></source>
+        <translation>Les tranches</translation>
+    </message>
+    <message id="The fat percentage is rated by bands for your sex, the body mass index by the same bands for everyone. A value on an edge belongs to the lower band; a figure that is no number gets no band.">
+        <source></source>
+        <translation>Le taux de graisse est apprécié par tranches selon votre sexe, l’indice de masse corporelle par les mêmes tranches pour tous. Une valeur sur une limite appartient à la tranche inférieure&#xa0;; une valeur qui n’est pas un nombre n’a pas de tranche.</translation>
+    </message>
+    <message id="Units">
+        <source></source>
+        <translation>Unités</translation>
+    </message>
+    <message id="Without Metric, waist and height are in inches and the weight in pounds; with Metric ticked, in centimetres and kilograms. Ticking or clearing Metric converts what you typed.">
+        <source></source>
+        <translation>Sans Métrique, le tour de taille et la taille sont en pouces et le poids en livres&#xa0;; avec Métrique coché, en centimètres et en kilogrammes. Cocher ou décocher Métrique convertit vos saisies.</translation>
+    </message>
+    <message id="Fenwake converts with its own factors: %1 centimetres to the inch and %2 pounds to the kilogram. Everything is computed in pounds and inches, and the two masses are turned back into kilograms.">
+        <source></source>
+        <translation>Fenwake convertit avec ses propres facteurs&#xa0;:&#xa0;%1 centimètres par pouce et&#xa0;%2 livres par kilogramme. Tout est calculé en livres et en pouces, et les deux masses sont reconverties en kilogrammes.</translation>
+    </message>
+    <message id="Because the inch is taken as %1 centimetres, a metric body mass index reads about %2 % above kg/m²: 703 times %3, divided by %4 squared times 10,000, is %5.">
+        <source></source>
+        <translation>Comme le pouce compte pour&#xa0;%1 centimètres, un indice de masse corporelle métrique est d’environ&#xa0;%2&#xa0;% au-dessus de kg/m²&#xa0;: 703 fois&#xa0;%3, divisé par&#xa0;%4 au carré fois 10 000, donne&#xa0;%5.</translation>
+    </message>
+    <message id="A field that holds no number">
+        <source></source>
+        <translation>Un champ qui ne contient pas de nombre</translation>
+    </message>
+    <message id="While a field holds something that is no number (a minus sign alone, say, or a letter), it is framed in red, a line at the foot of the window names it, and the list keeps the figures of the last number, dimmed. Nothing of it is stored. All of it goes as soon as the text is a number again. A comma is taken as the decimal point when there is no point.">
+        <source></source>
+        <translation>Tant qu’un champ contient autre chose qu’un nombre (un signe moins seul, par exemple, ou une lettre), il est encadré de rouge, une ligne au bas de la fenêtre le nomme, et la liste garde les valeurs du dernier nombre, estompées. Rien n’en est enregistré. Tout cela disparaît dès que le texte est de nouveau un nombre. Une virgule sert de séparateur décimal quand il n’y a pas de point.</translation>
+    </message>
+    <message id="A weight or a height of 0 gives figures that are no numbers: the list shows inf, -inf or nan, and no band.">
+        <source></source>
+        <translation>Un poids ou une taille de 0 donne des valeurs qui ne sont pas des nombres&#xa0;: la liste affiche inf, -inf ou nan, et aucune tranche.</translation>
+    </message>
+    <message id="Where your values are kept">
+        <source></source>
+        <translation>Où vos valeurs sont conservées</translation>
+    </message>
+    <message id="What you type is stored at once in %1, and Fenwake opens with it next time. The window's size is kept in %2. You may edit the settings file by hand; to start afresh, close Fenwake and delete it.">
+        <source></source>
+        <translation>Ce que vous saisissez est enregistré aussitôt dans&#xa0;%1, et Fenwake s’ouvre avec la prochaine fois. La taille de la fenêtre est conservée dans&#xa0;%2. Vous pouvez modifier le fichier de réglages à la main&#xa0;; pour repartir de zéro, fermez Fenwake et supprimez-le.</translation>
+    </message>
+    <message id="Tab, Shift+Tab">
+        <source></source>
+        <translation>Tab, Maj+Tab</translation>
+    </message>
+    <message id="The next or the previous field, box or list.">
+        <source></source>
+        <translation>Le champ, la case ou la liste suivante ou précédente.</translation>
+    </message>
+    <message id="Alt and an underlined letter">
+        <source></source>
+        <translation>Alt et une lettre soulignée</translation>
+    </message>
+    <message id="The field or box of that letter.">
+        <source></source>
+        <translation>Le champ ou la case de cette lettre.</translation>
+    </message>
+    <message id="Space">
+        <source></source>
+        <translation>Espace</translation>
+    </message>
+    <message id="Ticks or clears the box with the focus.">
+        <source></source>
+        <translation>Coche ou décoche la case qui a le focus.</translation>
+    </message>
+    <message id="F10, or Alt and the menu's letter">
+        <source></source>
+        <translation>F10, ou Alt et la lettre du menu</translation>
+    </message>
+    <message id="Opens the Tools menu.">
+        <source></source>
+        <translation>Ouvre le menu Outils.</translation>
+    </message>
+    <message id="F1">
+        <source></source>
+        <translation>F1</translation>
+    </message>
+    <message id="This help.">
+        <source></source>
+        <translation>Cette aide.</translation>
+    </message>
+    <message id="Shift+F1, Ctrl+F1">
+        <source></source>
+        <translation>Maj+F1, Ctrl+F1</translation>
+    </message>
+    <message id="What the field, box or list row with the focus means, and for a figure how it is computed.">
+        <source></source>
+        <translation>Ce que signifie le champ, la case ou la ligne de la liste qui a le focus, et pour une valeur comment elle est calculée.</translation>
+    </message>
+    <message id="Up, Down">
+        <source></source>
+        <translation>Haut, Bas</translation>
+    </message>
+    <message id="In the list: from row to row.">
+        <source></source>
+        <translation>Dans la liste&#xa0;: d’une ligne à l’autre.</translation>
+    </message>
+    <message id="Ctrl+A, Ctrl+C">
+        <source></source>
+        <translation>Ctrl+A, Ctrl+C</translation>
+    </message>
+    <message id="In the list: select every row; copy the selected rows, or all of them when none is selected, with the date and your entries.">
+        <source></source>
+        <translation>Dans la liste&#xa0;: sélectionner toutes les lignes&#xa0;; copier les lignes sélectionnées, ou toutes si aucune ne l’est, avec la date et vos saisies.</translation>
+    </message>
+    <message id="Menu key, Shift+F10">
+        <source></source>
+        <translation>Touche Menu, Maj+F10</translation>
+    </message>
+    <message id="In the list: Copy and Copy All.">
+        <source></source>
+        <translation>Dans la liste&#xa0;: Copier et Tout copier.</translation>
+    </message>
+    <message id="Escape, Ctrl+W, Ctrl+Q">
+        <source></source>
+        <translation>Échap, Ctrl+W, Ctrl+Q</translation>
+    </message>
+    <message id="Close Fenwake. Everything you typed is kept. In this help, Escape and Ctrl+W close the help.">
+        <source></source>
+        <translation>Ferment Fenwake. Tout ce que vous avez saisi est conservé. Dans cette aide, Échap et Ctrl+W ferment l’aide.</translation>
+    </message>
+    <message id="Keys">
+        <source></source>
+        <translation>Touches</translation>
+    </message>
+    <message id="Key">
+        <source></source>
+        <translation>Touche</translation>
+    </message>
+    <message id="What it does">
+        <source></source>
+        <translation>Ce qu’elle fait</translation>
+    </message>
+    <message id="Fenwake Help">
+        <source></source>
+        <translation>Aide de Fenwake</translation>
+    </message>
+    <message id="Fenwake estimates your body composition from your waist, weight and height. Type them, tick Female and Metric as they apply, and the five figures follow each key you press.">
+        <source></source>
+        <translation>Fenwake estime votre composition corporelle d’après votre tour de taille, votre poids et votre taille. Saisissez-les, cochez Femme et Métrique s’il y a lieu, et les cinq valeurs suivent chaque touche que vous pressez.</translation>
+    </message>
+    <message id="Yes">
+        <source></source>
+        <translation>Oui</translation>
+    </message>
+    <message id="No">
+        <source></source>
+        <translation>Non</translation>
+    </message>
+    <message id="Fenwake estimates your body composition from your waist, weight and height: body-fat percentage with a rating, fat mass, lean mass, rest metabolic rate and body mass index with its category. Every value you type is kept, and Fenwake opens with it next time.">
+        <source></source>
+        <translation>Fenwake estime votre composition corporelle d’après votre tour de taille, votre poids et votre taille&#xa0;: taux de graisse avec son appréciation, masse grasse, masse maigre, métabolisme de repos et indice de masse corporelle avec sa catégorie. Chaque valeur saisie est conservée, et Fenwake s’ouvre avec la prochaine fois.</translation>
+    </message>
+    <message id="Your settings: %1">
+        <source></source>
+        <translation>Vos réglages&#xa0;:&#xa0;%1</translation>
+    </message>
+    <message id="The window's size: %1">
+        <source></source>
+        <translation>La taille de la fenêtre&#xa0;:&#xa0;%1</translation>
+    </message>
+    <message id="Fenwake takes no other arguments: --help prints this, --version its version.">
+        <source></source>
+        <translation>Fenwake n’accepte pas d’autres arguments&#xa0;: --help affiche ceci, --version sa version.</translation>
+    </message>
 </context>
 </TS>

@@ -47,6 +47,17 @@ bool Application::startUp() {
     return false;
 }
 
+std::string Application::commandLineHelp() const {
+    return Translation::fill(translated("Usage: %1 [Qt's options, such as -platform xcb or "
+                                        "-style Fusion]"),
+                             {applicationName()}) +
+           "\n";
+}
+
+std::string Application::versionText() const {
+    return applicationName();
+}
+
 std::string Application::applicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }

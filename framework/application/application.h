@@ -34,6 +34,12 @@ public:
     // The start-up hook. The base has nothing to start and returns false.
     virtual bool startUp();
 
+    // What "--help" prints, in the desktop's language: what the program is, where its files
+    // are, what it takes. Asked for without a window, before start-up.
+    virtual std::string commandLineHelp() const;
+    // What "--version" prints: the program's name and version.
+    virtual std::string versionText() const;
+
     // Names the company the profile lives under: $XDG_CONFIG_HOME/<company>/<name>.conf,
     // where <name> is the executable's file name without its extension.
     void setRegistryKey(std::string_view company);

@@ -4,18 +4,24 @@
 #include "framework/language/translation.h"
 #include "framework/message/standard_error.h"
 #include "framework/profile/profile.h"
+#include "framework/text/line_wrap.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QList>
 #include <QSocketNotifier>
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace fenwake {
 
@@ -122,6 +128,98 @@ int runStartUp(Application& application) {
 
 } // namespace
 
+// Qt's own options, which it takes off the command line itself: those with a value take the
+// next argument, or one joined with '='; one dash or two.
+enum class QtOption { None, Flag, WithValue };
+
+QtOption qtOption(std::string_view argument) {
+    static constexpr std::string_view withValue[] = {"platform",        "platformpluginpath",
+                                                     "platformtheme",   "plugin",
+                                                     "qwindowgeometry", "qwindowicon",
+                                                     "qwindowtitle",    "session",
+                                                     "display",         "name",
+                                                     "title",           "visual",
+                                                     "geometry",        "style",
+                                                     "stylesheet",      "qmljsdebugger"};
+    static constexpr std::string_view flags[] = {"reverse", "widgetcount", "nograb", "dograb",
+                                                 "sync"};
+    if (argument.size() < 2 || argument[0] != '-') {
+        return QtOption::None;
+    }
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    const std::string_view name = argument.substr(0, argument.find('='));
+    for (const std::string_view option : withValue) {
+        if (name == option) {
+            return name.size() < argument.size() ? QtOption::Flag : QtOption::WithValue;
+        }
+    }
+    for (const std::string_view option : flags) {
+        if (argument == option) {
+            return QtOption::Flag;
+        }
+    }
+    return QtOption::None;
+}
+
+// What a terminal shows in one line, with a little to spare.
+constexpr std::size_t terminalLineLength = 78;
+
+struct CommandLine {
+    enum class Request { Run, Help, Version, Refused } request = Request::Run;
+    std::string refused;      // the argument that is none of the program's or Qt's
+    std::vector<char*> forQt; // what Qt is to see, ending in a null
+};
+
+CommandLine readCommandLine(int argc, char** argv) {
+    CommandLine line;
+    line.forQt.assign(argv, argv + std::min(argc, 1));
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "--help" || argument == "-h") {
+            line.request = CommandLine::Request::Help;
+            return line;
+        }
+        if (argument == "--version") {
+            line.request = CommandLine::Request::Version;
+            return line;
+        }
+        const QtOption option = qtOption(argument);
+        if (option == QtOption::None || (option == QtOption::WithValue && index + 1 == argc)) {
+            line.request = CommandLine::Request::Refused;
+            line.refused = argument;
+            return line;
+        }
+        line.forQt.push_back(argv[index]);
+        if (option == QtOption::WithValue) {
+            line.forQt.push_back(argv[++index]);
+        }
+    }
+    line.forQt.push_back(nullptr);
+    return line;
+}
+
+// --help, --version and a refusal need no display: they are answered with Qt's core alone,
+// in the desktop's language.
+int answer(const CommandLine& line, int argc, char** argv) {
+    const Application* application = Application::current();
+    int qtArgc = argc > 0 ? 1 : 0;
+    const QCoreApplication core(qtArgc, argv);
+    Translation::installForDesktop();
+    if (line.request == CommandLine::Request::Refused) {
+        const std::string refusal = Translation::fill(
+            translated("fenwake: %1 is no argument Fenwake takes (fenwake --help says which)"),
+            {line.refused});
+        std::fprintf(stderr, "%s\n", refusal.c_str());
+        return 2;
+    }
+    const std::string text = application == nullptr ? std::string()
+                             : line.request == CommandLine::Request::Help
+                                 ? application->commandLineHelp()
+                                 : application->versionText() + "\n";
+    std::fputs(wrapLines(text, terminalLineLength).c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 // Once the window is up, Qt's own warnings go the way of the program's lines: a terminal that
 // does not read them must not hold the window.
 void sayQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -138,12 +236,16 @@ int runApplication(int argc, char** argv) {
     // A closed pipe on standard error is no reason to end: what would be lost is only a line.
     std::signal(SIGPIPE, SIG_IGN);
 
-    // Qt would read options such as -platform from the command line; the program has none.
-    int qtArgc = argc > 0 ? 1 : 0;
-    char* noArguments[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    // The program takes no arguments of its own but --help and --version; Qt's own options
+    // (-platform, -style, ...) go to Qt, and anything else is refused.
+    CommandLine line = readCommandLine(argc, argv);
+    if (line.request != CommandLine::Request::Run) {
+        return answer(line, argc, argv);
+    }
+    int qtArgc = static_cast<int>(line.forQt.size()) - 1;
 
     qInstallMessageHandler(holdStartupMessage);
-    QApplication qtApplication(qtArgc, noArguments);
+    QApplication qtApplication(qtArgc, line.forQt.data());
     qInstallMessageHandler(sayQtMessage);
     for (const HeldMessage& held : heldMessages()) {
         qt_message_output(held.type, QMessageLogContext(), held.text);

@@ -132,10 +132,13 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // Ctrl+W closes the window as its close button does; Ctrl+Q closes it and then the window
-    // it belongs to, and so the program.
-    if (event->matches(QKeySequence::Close) || event->matches(QKeySequence::Quit)) {
+    // it belongs to, and so the program. (Named here: not every desktop's key bindings know
+    // them.)
+    const bool control = event->modifiers() == Qt::ControlModifier;
+    const bool quit = control && event->key() == Qt::Key_Q;
+    if (quit || (control && event->key() == Qt::Key_W) || event->matches(QKeySequence::Close)) {
         report(Notification::Clicked, IDOK);
-        if (event->matches(QKeySequence::Quit) && parentWidget() != nullptr) {
+        if (quit && parentWidget() != nullptr) {
             QCoreApplication::postEvent(
                 parentWidget()->window(),
                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));

@@ -83,6 +83,10 @@ std::string profilePath(std::string_view company, std::string_view application,
 
 } // namespace
 
+std::string Profile::pathFor(std::string_view company, std::string_view application, Kind kind) {
+    return profilePath(company, application, kind);
+}
+
 Profile::Profile(std::string_view company, std::string_view application, Kind kind)
     : path(profilePath(company, application, kind)), kind(kind),
       troubleNews(std::make_unique<QObject>()), writer(path, ownSection(kind), wording(kind)) {

@@ -76,6 +76,8 @@ public:
 
     // The file's absolute path; empty while no company is named.
     const std::string& filePath() const { return path; }
+    // Where the profile of that company and application keeps its file.
+    static std::string pathFor(std::string_view company, std::string_view application, Kind kind);
 
 private:
     const ProfileFileFormat::Entries& stored();

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -126,14 +127,81 @@ TEST(Program, WithoutADisplayEndsAtOnceWithOneClearLine) {
     EXPECT_TRUE(errors.contains("no display")) << errors.toStdString();
 }
 
-// Qt would take "-platform xcb" and fail for want of a display; the program passes Qt no
-// arguments, so it opens its window offscreen and keeps running until it is stopped.
-TEST(Program, TakesNoCommandLine) {
+// The command line of a Linux program: --help and --version answer without a display, on
+// standard output, with status 0; anything that is none of Fenwake's or Qt's is refused with
+// one line and status 2, and nothing opens.
+struct Asked {
+    const char* name;
+    QStringList arguments;
+    int status;
+    const char* output; // what standard output holds, in part
+    const char* errors; // what standard error holds, in part; "" for nothing at all
+};
+
+void PrintTo(const Asked& asked, std::ostream* out) {
+    *out << asked.name;
+}
+
+class CommandLine : public testing::TestWithParam<Asked> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Program, CommandLine,
+    testing::Values(
+        Asked{"help", {"--help"}, 0, "Usage: fenwake [Qt's options", ""},
+        Asked{"help_short", {"-h"}, 0, "Fenwake takes no other arguments", ""},
+        Asked{"version", {"--version"}, 0, "Fenwake 1.1\n", ""},
+        Asked{"a_file",
+              {"settings.conf"},
+              2,
+              "",
+              "fenwake: settings.conf is no argument Fenwake takes (fenwake --help says which)\n"},
+        Asked{"an_option", {"--verbose"}, 2, "", "--verbose is no argument"},
+        Asked{"a_qt_option_without_its_value", {"-style"}, 2, "", "-style is no argument"},
+        Asked{"help_after_a_qt_option", {"-style", "Fusion", "--help"}, 0, "Usage:", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(CommandLine, IsAnsweredWithoutADisplay) {
+    QProcess program;
+    program.setProcessEnvironment(environmentWithoutDisplay());
+    program.start(FENWAKE_BINARY, GetParam().arguments);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), GetParam().status);
+    const std::string output = program.readAllStandardOutput().toStdString();
+    const std::string errors = program.readAllStandardError().toStdString();
+    EXPECT_NE(output.find(GetParam().output), std::string::npos) << output;
+    if (*GetParam().errors == '\0') {
+        EXPECT_EQ(errors, "");
+    } else {
+        EXPECT_NE(errors.find(GetParam().errors), std::string::npos) << errors;
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+        EXPECT_EQ(output, "");
+    }
+}
+
+// The help names the files where they are, and reads in lines a terminal shows whole.
+TEST(Program, HelpSaysWhereTheFilesAre) {
     QProcessEnvironment environment = environmentWithoutDisplay();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", "/somewhere/config");
+    environment.insert("XDG_STATE_HOME", "/somewhere/state");
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(FENWAKE_BINARY, {"-platform", "xcb", "--help", "settings.conf"});
+    program.start(FENWAKE_BINARY, {"--help"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString help = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(help.contains("/somewhere/config/Kestrova/fenwake.conf")) << help.toStdString();
+    EXPECT_TRUE(help.contains("/somewhere/state/Kestrova/fenwake.state")) << help.toStdString();
+    for (const QString& line : help.split('\n')) {
+        EXPECT_LE(line.size(), 78) << line.toStdString();
+    }
+}
+
+// Qt's own options still reach Qt: "-platform offscreen" opens the window without a display,
+// and it keeps running until it is stopped.
+TEST(Program, PassesQtItsOwnOptions) {
+    QProcess program;
+    program.setProcessEnvironment(environmentWithoutDisplay());
+    program.start(FENWAKE_BINARY, {"-platform", "offscreen", "-style", "Fusion"});
     ASSERT_TRUE(program.waitForStarted());
     EXPECT_FALSE(program.waitForFinished(3000)) << program.readAllStandardError().toStdString();
     program.kill();

@@ -66,16 +66,32 @@ def rows(table):
             for row in range(grid.nRows)]
 
 
-def keys(*names):
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Fenwake$"],
-                            capture_output=True, text=True, check=True).stdout.split()[0]
+def keys_in(title, *names):
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                             f"^{title}$"], capture_output=True, text=True, check=True,
+                            timeout=10).stdout.split()[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
 
+def keys(*names):
+    keys_in("Fenwake", *names)
+
+
+def window_named(app, name):
+    for _ in range(50):
+        for index in range(app.childCount):
+            child = app.getChildAtIndex(index)
+            if child is not None and child.name == name:
+                return child
+        time.sleep(0.1)
+    fail(f"no window named {name}")
+
+
 main = application()
-dialog = main.getChildAtIndex(0)
-expect("window", (dialog.getRoleName(), dialog.name), ("dialog", "Fenwake"))
+# The main window is an application's frame; the windows of it, About and the help, dialogs.
+window = main.getChildAtIndex(0)
+expect("window", (window.getRoleName(), window.name), ("frame", "Fenwake"))
 
 # On a German desktop: every name in German, and the figures with a decimal comma.
 if sys.argv[1:] == ["de"]:
@@ -120,6 +136,17 @@ expect("results", rows(table), [
     ["Rest Metabolic Rate", "2103.27", "Cals", ""],
     ["Body Mass Index", "25.82", "", "Overweight"],
 ])
+
+keys("F1")
+help_window = window_named(main, "Fenwake Help")
+expect("help", help_window.getRoleName(), "dialog")
+document = [node for node in nodes(help_window) if node.name == "Fenwake Help" and node != help_window]
+if not document or "The figures" not in document[0].queryText().getText(0, -1):
+    fail("the help's text cannot be read through the accessibility bus")
+keys_in("Fenwake Help", "Escape")
+keys("F10", "Return")
+expect("About", window_named(main, "About").getRoleName(), "dialog")
+keys_in("About", "Escape")
 
 # A person types a new weight: the table says the new figures.
 field(main, "Weight").queryComponent().grabFocus()

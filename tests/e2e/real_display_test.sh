@@ -94,6 +94,33 @@ stop_with_escape
 start
 sleep 0.3
 [ "$(cat "$settings")" = "$stored" ] || fail "opening changed the settings"
+
+# Into the list and down two rows: the rows the focus left are drawn without their frame, as
+# the whole window drawn anew (after a resize) shows them.
+keys Tab Tab Tab Tab
+keys Down Down
+sleep 0.5
+import -window "$window" "$work/moved.png"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool windowsize --sync "$window" $((WIDTH + 1)) "$HEIGHT"
+sleep 0.3
+xdotool windowsize --sync "$window" "$WIDTH" "$HEIGHT"
+sleep 0.5
+import -window "$window" "$work/redrawn.png"
+left=$(compare -metric AE "$work/moved.png" "$work/redrawn.png" null: 2>&1 || true)
+[ "${left%% *}" = "0" ] || fail "moving through the list left $left pixels of a frame behind"
+
+# The Menu key opens the list's context menu; Escape closes it.
+popups_before=$(xdotool search --onlyvisible --class fenwake | wc -l)
+keys Menu
+for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --class fenwake | wc -l)" -gt "$popups_before" ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --class fenwake | wc -l)" -gt "$popups_before" ] ||
+    fail "the Menu key opened no context menu in the list"
+keys Escape
+keys shift+Tab shift+Tab shift+Tab shift+Tab
 keys Tab Tab Tab space
 expect_settings "Waist=87.04" "Weight=81.82" "Height=179.20" "Metric=1" "Female=0"
 stop_with_escape

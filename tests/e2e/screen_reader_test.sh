@@ -84,5 +84,16 @@ heard "notification Waist: enter a number. The figures are those of the last val
 if grep -qF "Fat Percentage -55.96" "$log"; then
     fail "Orca was given the figures of a waist of 3, which lasted a keystroke"
 fi
+# Into the list and down its rows: each row is read, name, figure, unit, as it becomes current.
+keys Tab Tab Tab
+heard "Results."
+keys Down
+heard "Fat Body Mass."
+keys Down
+heard "Lean Body Mass."
+# The main window is an application's frame: nothing Orca says calls it a dialog.
+if grep -q "SPEECH OUTPUT: 'Fenwake dialog" "$log"; then
+    fail "Orca calls the main window a dialog: $(grep 'dialog' "$log" | head -3)"
+fi
 grep "SPEECH OUTPUT: 'notification" "$log" | sed 's/^.*SPEECH OUTPUT: //'
-echo "Orca says the figures as they change"
+echo "Orca says the figures as they change, and each row of the list as it is reached"

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 
 #include <cmath>
 #include <cstdlib>
@@ -253,6 +254,43 @@ TEST_P(WindowLayout, CaptionFieldAndUnitShareABaseline) {
     EXPECT_TRUE(image.save(
         folder +
         QString("/form-%1.png").arg(QString::fromStdString(environment("FENWAKE_LAYOUT", "")))));
+}
+
+// Every tool tip reads in lines of about forty to sixty characters, as shown on this screen,
+// in this language: the widest of its lines is at most sixty of the tool tip font's average
+// characters wide.
+TEST_P(WindowLayout, EveryToolTipWrapsAtAReadableWidth) {
+    if (std::string(GetParam().name) != "worked_man") {
+        GTEST_SKIP() << "the same for every entry";
+    }
+    std::vector<std::pair<QWidget*, QString>> tips;
+    for (QWidget* control : edit(IDC_WAIST)->parentWidget()->findChildren<QWidget*>()) {
+        if (!control->toolTip().isEmpty()) {
+            tips.emplace_back(control, control->toolTip());
+        }
+    }
+    for (int row = 0; row < results()->rowCount(); ++row) {
+        tips.emplace_back(results()->viewport(), results()->item(row, 0)->toolTip());
+    }
+    for (int column = 0; column < results()->columnCount(); ++column) {
+        tips.emplace_back(results()->horizontalHeader(),
+                          results()->horizontalHeaderItem(column)->toolTip());
+    }
+    ASSERT_GE(tips.size(), 12u);
+    for (const auto& [widget, tip] : tips) {
+        SCOPED_TRACE(tip.toStdString());
+        QToolTip::showText(widget->mapToGlobal(QPoint(2, 2)), tip, widget);
+        QWidget* shown = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            shown =
+                window->objectName() == "qtooltip_label" && window->isVisible() ? window : shown;
+        }
+        ASSERT_NE(shown, nullptr);
+        const QFontMetrics metrics(shown->font());
+        EXPECT_LE(shown->width(), 60 * metrics.averageCharWidth() + 2 * metrics.height());
+        EXPECT_LE(shown->height(), shown->screen()->availableGeometry().height() / 2);
+        QToolTip::hideText();
+    }
 }
 
 // The About box of the main window: every text whole, nothing overlapping, in every style,

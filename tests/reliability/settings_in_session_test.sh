@@ -14,6 +14,10 @@
 #   signal-while-closing NAME
 #                  the window closed while the lock is held, and SIGNAME while closing waits
 #                  for it: the process still ends as the signal ends it.
+#   closing-key KEYS
+#                  a value typed while another program holds the lock, then Ctrl+Q or Ctrl+W:
+#                  the window closes as with its close button, the value is written once the
+#                  lock is free, and the program ends well.
 #   size-on-signal NAME
 #                  the window made larger, then SIGNAME: the size is kept as on closing.
 #   standard-error stopped-terminal|pipe-without-reader
@@ -23,7 +27,7 @@
 #                  free, and the process neither freezes nor dies of it; SIGTERM still ends it.
 #
 # usage: settings_in_session_test.sh <fenwake> <settings_writer> slow-disk|signal NAME|
-#            signal-while-closing NAME|size-on-signal NAME|standard-error END
+#            signal-while-closing NAME|closing-key KEYS|size-on-signal NAME|standard-error END
 set -euo pipefail
 
 if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
@@ -154,6 +158,27 @@ signal_while_closing() {
     echo "SIG$name while closing still ended fenwake as SIG$name"
 }
 
+closing_key() {
+    local key=$1
+    hold_lock
+    start
+    type_into_waist 7 80
+    sleep 0.3
+    # The holder ends a second after the key; the kernel lets go of its lock.
+    (sleep 1 && kill "$holder") &
+    local releaser=$!
+    xdotool key "$key"
+    local status=0
+    wait "$pid" || status=$?
+    pid=
+    wait "$releaser"
+    wait "$holder" || true
+    [ "$status" -eq 0 ] || fail "$key ended fenwake with status $status"
+    [ "$(cat "$settings")" = $'[Settings]\nWaist=7.00\nWeight=180.00\nHeight=70.00' ] ||
+        fail "$key ended fenwake before it wrote what was pending"
+    echo "$key closed the window and wrote what was pending first"
+}
+
 size_on_signal() {
     local name=$1 state=$XDG_STATE_HOME/Kestrova/fenwake.state
     start
@@ -189,6 +214,7 @@ slow-disk) slow_disk ;;
 signal) signal "$4" ;;
 signal-while-closing) signal_while_closing "$4" ;;
 size-on-signal) size_on_signal "$4" ;;
+closing-key) closing_key "$4" ;;
 standard-error) standard_error "$4" ;;
 *) fail "unknown mode $mode" ;;
 esac

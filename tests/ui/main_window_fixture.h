@@ -84,10 +84,11 @@ protected:
             DialogWidgets::window(*dialog)->findChild<QLabel*>(QString("notice-") + matter);
         return line != nullptr && line->isVisible() ? line->text().toStdString() : std::string();
     }
+    // The line's detail, as a screen reader has it; its tool tip is the same in short lines.
     std::string noticeDetail(const char* matter = "settings") const {
         const auto* line =
             DialogWidgets::window(*dialog)->findChild<QLabel*>(QString("notice-") + matter);
-        return line != nullptr ? line->toolTip().toStdString() : std::string();
+        return line != nullptr ? line->accessibleDescription().toStdString() : std::string();
     }
 
     // What the fields show: waist, weight, height.

@@ -1,0 +1,241 @@
+// Everything a mouse reaches, reached from the keyboard as on GNOME and KDE: the help on F1, a
+// figure's explanation on Shift+F1, a letter of its own for each field and box, the list's
+// context menu, and the keys that close the window. And the list drawn clean as the focus
+// moves through it.
+#include "framework/dialog/dialog_widgets.h"
+#include "framework/dialog/end_codes.h"
+#include "framework/language/translation.h"
+#include "framework/text/line_wrap.h"
+#include "res/resource_ids.h"
+#include "tests/support/settings_file.h"
+#include "tests/ui/main_window_fixture.h"
+
+#include <QDialog>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <QToolTip>
+
+#include <set>
+
+namespace fenwake {
+namespace {
+
+using test::MainWindowTest;
+using test::manImperial;
+using test::readSettingsFile;
+using test::writeSettingsFile;
+
+class KeyboardTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        writeSettingsFile(manImperial);
+        openWindow();
+    }
+    QWidget* window() const { return DialogWidgets::window(*dialog); }
+    QDialog* help() const { return window()->findChild<QDialog*>("document-Fenwake Help"); }
+    static std::string helpText(const QDialog& help) {
+        return help.findChild<QTextBrowser*>("document")->toPlainText().toStdString();
+    }
+    void focusList() {
+        window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+        results()->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), results());
+    }
+};
+
+// F1, from wherever the focus is, opens the help beside the window; again, it brings the same
+// one to the front; Escape closes it. Nothing is stored and no figure changes.
+TEST_F(KeyboardTest, F1OpensTheHelpOnce) {
+    focusField(IDC_WAIST);
+    EXPECT_EQ(help(), nullptr) << "the help was made before it was asked for";
+    press(Qt::Key_F1);
+    ASSERT_NE(help(), nullptr);
+    EXPECT_TRUE(help()->isVisible());
+    EXPECT_FALSE(help()->isModal());
+    EXPECT_EQ(help()->windowTitle(), "Fenwake Help");
+    QPointer<QDialog> first = help();
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    focusField(IDC_HEIGHT);
+    press(Qt::Key_F1);
+    EXPECT_EQ(help(), first);
+    EXPECT_EQ(window()->findChildren<QDialog*>().size(), 1);
+    QTest::keyClick(first->findChild<QTextBrowser*>("document"), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&first] { return first.isNull(); }, 2000));
+    EXPECT_EQ(dialog->endCode(), -1) << "Escape reached the main window";
+    EXPECT_TRUE(writes.empty());
+    EXPECT_EQ(cell(0, 1), "15.51");
+}
+
+// What the help holds: each figure with its numbers, the bands for both sexes, the units and
+// the program's own factors with the index's 1.4 %, what a field without a number does, where
+// the values are kept, and every key.
+TEST_F(KeyboardTest, TheHelpSaysWhatTheProgramDoesWithItsOwnNumbers) {
+    press(Qt::Key_F1);
+    ASSERT_NE(help(), nullptr);
+    const std::string text = helpText(*help());
+    for (const char* says :
+         {"1.082 times weight, less 4.15 times waist, plus 98.42 for a man or 76.76 for a woman",
+          "fat body mass divided by weight, times 100",
+          "13.83 for each pound",
+          "times 703",
+          "a man",
+          "a woman",
+          "up to 10",
+          "up to 13",
+          "up to 17",
+          "above 25",
+          "up to 20",
+          "up to 27",
+          "up to 31",
+          "above 31",
+          "up to 18.5",
+          "up to 24.9",
+          "above 29.9",
+          "2.56 centimetres to the inch",
+          "2.2 pounds to the kilogram",
+          "about 1.4 % above kg/m²",
+          "1.0136",
+          "framed in red",
+          "last number",
+          "Tab, Shift+Tab",
+          "F10",
+          "F1",
+          "Shift+F1, Ctrl+F1",
+          "Ctrl+A, Ctrl+C",
+          "Menu key, Shift+F10",
+          "Escape, Ctrl+W, Ctrl+Q",
+          "Alt and an underlined letter"}) {
+        EXPECT_NE(text.find(says), std::string::npos) << says;
+    }
+    EXPECT_NE(text.find(test::settingsPath()), std::string::npos);
+    EXPECT_NE(text.find(application.state().filePath()), std::string::npos);
+}
+
+// The help in the desktop's language, with its decimal comma.
+TEST_F(KeyboardTest, TheHelpIsInTheDesktopsLanguage) {
+    for (const auto& [language, title, factor] :
+         {std::tuple{"de", "Fenwake-Hilfe", "2,56"}, std::tuple{"fr", "Aide de Fenwake", "2,56"}}) {
+        ASSERT_TRUE(Translation::install(language));
+        dialog.reset();
+        openWindow();
+        press(Qt::Key_F1);
+        ASSERT_NE(window()->findChild<QDialog*>(QString("document-") + title), nullptr) << title;
+        const std::string text =
+            helpText(*window()->findChild<QDialog*>(QString("document-") + title));
+        EXPECT_NE(text.find(factor), std::string::npos) << language;
+        EXPECT_EQ(text.find("The figures"), std::string::npos) << language << ": English left";
+    }
+    Translation::install("");
+}
+
+// Shift+F1 (and Ctrl+F1) shows what the focused field, or the list's current row, means: the
+// tool tip a mouse would show, where the focus is.
+TEST_F(KeyboardTest, ShiftF1ExplainsTheCurrentRowAndCtrlF1TheField) {
+    focusList();
+    press(Qt::Key_Down);
+    press(Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+    const QString row = results()->item(1, 0)->data(Qt::AccessibleDescriptionRole).toString();
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(wrapLines(row.toStdString(), 56)));
+    press(Qt::Key_Down);
+    press(Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return QToolTip::text().startsWith("The part of your weight that is not"); },
+        2000))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+    focusField(IDC_WEIGHT);
+    press(Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text() == "Your weight, in pounds."; }, 2000))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+}
+
+// Tabbing into the list makes its first row current, for a screen reader to read, without
+// selecting it. (That no piece of the current row's frame stays behind as it moves on is seen
+// in the pixels of a real display: the real-display session.)
+TEST_F(KeyboardTest, TabbingIntoTheListMakesItsFirstRowCurrent) {
+    focusList();
+    EXPECT_EQ(results()->currentIndex().row(), 0);
+    EXPECT_TRUE(results()->selectionModel()->selectedIndexes().isEmpty());
+}
+
+// Each caption and box has a letter of its own: Alt and it move the focus there (and a box is
+// ticked, as a click would), in every language, never clashing with the menu's letter.
+class AccessKeysIn : public KeyboardTest, public testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        Translation::install(GetParam());
+        KeyboardTest::SetUp();
+    }
+    void TearDown() override { Translation::install(""); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, AccessKeysIn, testing::Values("", "de", "fr"),
+                         [](const auto& info) {
+                             return std::string(*info.param ? info.param : "en");
+                         });
+
+QChar accessKey(const QString& text) {
+    const qsizetype at = text.indexOf('&');
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+}
+
+TEST_P(AccessKeysIn, MoveToEachFieldAndBox) {
+    const QWidget* client = edit(IDC_WAIST)->parentWidget();
+    std::set<char16_t> letters{
+        accessKey(window()->findChild<QMenuBar*>()->actions().value(0)->text()).unicode()};
+    for (const QLabel* caption : client->findChildren<QLabel*>()) {
+        if (caption->buddy() == nullptr) {
+            continue;
+        }
+        const QChar key = accessKey(caption->text());
+        ASSERT_FALSE(key.isNull()) << caption->text().toStdString();
+        EXPECT_TRUE(letters.insert(key.unicode()).second) << caption->text().toStdString();
+        focusField(IDC_WAIST);
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), caption->buddy()) << caption->text().toStdString();
+        // What a screen reader names the field by is its caption's words alone.
+        EXPECT_FALSE(caption->buddy()->accessibleName().contains('&'));
+    }
+    for (const int id : {IDC_FEMALE, IDC_METRIC}) {
+        QCheckBox* box = checkBox(id);
+        const QChar key = accessKey(box->text());
+        ASSERT_FALSE(key.isNull()) << box->text().toStdString();
+        EXPECT_TRUE(letters.insert(key.unicode()).second) << box->text().toStdString();
+        focusField(IDC_WAIST);
+        const bool ticked = box->isChecked();
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), box);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return box->isChecked() != ticked; }, 2000));
+        EXPECT_FALSE(box->accessibleName().contains('&'));
+    }
+    EXPECT_EQ(letters.size(), 6u);
+}
+
+// Ctrl+W and Ctrl+Q close the window as its close button does (the program then writes what
+// is pending and ends); from a field too, whose own keys they are not.
+class ClosingKey : public KeyboardTest, public testing::WithParamInterface<QKeySequence> {};
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, ClosingKey,
+                         testing::Values(QKeySequence(Qt::CTRL | Qt::Key_W),
+                                         QKeySequence(Qt::CTRL | Qt::Key_Q)),
+                         [](const auto& info) {
+                             return info.param[0].key() == Qt::Key_W ? std::string("CtrlW")
+                                                                     : std::string("CtrlQ");
+                         });
+
+TEST_P(ClosingKey, EndsTheWindowAsItsCloseButton) {
+    focusField(IDC_WAIST);
+    type("5");
+    QTest::keySequence(QApplication::focusWidget(), GetParam());
+    EXPECT_EQ(dialog->endCode(), IDOK);
+    EXPECT_EQ(text(IDC_WAIST), "345");
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWaist=345.00\nWeight=180.00\nHeight=70.00\n"
+                                  "Metric=0\nFemale=0\n");
+}
+
+} // namespace
+} // namespace fenwake
