@@ -177,7 +177,7 @@ std::string noNumber() {
                             "shows inf, -inf or nan, and no band.")));
 }
 
-std::string files(const HelpText::Files& paths) {
+std::string whereKept(const HelpText::Files& paths) {
     return heading(TRANSLATABLE("Where your values are kept")) +
            paragraph(phrase(
                TRANSLATABLE("What you type is stored at once in %1, and Fenwake opens with it next "
@@ -220,13 +220,14 @@ std::string keys() {
 
 } // namespace
 
-std::string HelpText::html(const Files& paths) {
+std::string HelpText::html(const Files& files) {
     return "<html><body><h1>" + phrase(TRANSLATABLE("Fenwake Help")) + "</h1>" +
            paragraph(phrase(
                TRANSLATABLE("Fenwake estimates your body composition from your waist, weight and "
                             "height. Type them, tick Female and Metric as they apply, and the five "
                             "figures follow each key you press."))) +
-           figures() + bands() + units() + noNumber() + files(paths) + keys() + "</body></html>";
+           figures() + bands() + units() + noNumber() + whereKept(files) + keys() +
+           "</body></html>";
 }
 
 } // namespace fenwake

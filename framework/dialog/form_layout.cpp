@@ -169,8 +169,8 @@ QSize FormLayout::arrange(std::vector<Item>& items) const {
     QSize form(templateSize.width(), templateSize.height() + grown);
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (!items[i].growing) {
-            form = form.expandedTo(
-                QSize(placed.back().right() + 1 + leftMargin, placed.back().bottom() + 1));
+            form =
+                form.expandedTo(QSize(placed[i].right() + 1 + leftMargin, placed[i].bottom() + 1));
         }
     }
     // The growing control takes the room the others leave it, inside the margins.
