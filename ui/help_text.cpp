@@ -111,33 +111,42 @@ std::string figures() {
                  rows);
 }
 
+// A band a row: its name, then its limits, a column for each group the bands are for.
+template <class Label>
+std::vector<std::vector<std::string>>
+bandRows(int count, Label label, const std::vector<std::vector<std::string>>& limits) {
+    std::vector<std::vector<std::string>> rows;
+    for (int band = 0; band < count; ++band) {
+        std::vector<std::string> cells{phrase(label(band))};
+        for (const std::vector<std::string>& group : limits) {
+            cells.push_back(group[static_cast<std::size_t>(band)]);
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
 std::string bands() {
-    std::vector<std::string> fatHeadings{phrase(TRANSLATABLE("Fat Percentage"))};
-    for (int rating = 0; rating <= static_cast<int>(FatRating::VeryHigh); ++rating) {
-        fatHeadings.push_back(phrase(fatRatingLabel(static_cast<FatRating>(rating))));
-    }
-    std::vector<std::string> man{phrase(TRANSLATABLE("a man"))};
-    for (const std::string& limit : bandLimits(fatPercentageThresholds(false))) {
-        man.push_back(limit);
-    }
-    std::vector<std::string> woman{phrase(TRANSLATABLE("a woman"))};
-    for (const std::string& limit : bandLimits(fatPercentageThresholds(true))) {
-        woman.push_back(limit);
-    }
-    std::vector<std::string> indexHeadings{phrase(TRANSLATABLE("Body Mass Index"))};
-    for (int category = 0; category <= static_cast<int>(BmiCategory::Obese); ++category) {
-        indexHeadings.push_back(phrase(bmiCategoryLabel(static_cast<BmiCategory>(category))));
-    }
-    std::vector<std::string> index{phrase(TRANSLATABLE("everyone"))};
-    for (const std::string& limit : bandLimits(bodyMassIndexThresholds())) {
-        index.push_back(limit);
-    }
+    const auto fatLabel = [](int band) {
+        return fatRatingLabel(static_cast<FatRating>(band));
+    };
+    const auto indexLabel = [](int band) {
+        return bmiCategoryLabel(static_cast<BmiCategory>(band));
+    };
     return heading(TRANSLATABLE("The bands")) +
            paragraph(phrase(
                TRANSLATABLE("The fat percentage is rated by bands for your sex, the body mass "
                             "index by the same bands for everyone. A value on an edge belongs to "
                             "the lower band; a figure that is no number gets no band."))) +
-           table(fatHeadings, {man, woman}) + "<br>" + table(indexHeadings, {index});
+           table({phrase(TRANSLATABLE("Fat Percentage")), phrase(TRANSLATABLE("a man")),
+                  phrase(TRANSLATABLE("a woman"))},
+                 bandRows(static_cast<int>(FatRating::VeryHigh) + 1, fatLabel,
+                          {bandLimits(fatPercentageThresholds(false)),
+                           bandLimits(fatPercentageThresholds(true))})) +
+           "<br>" +
+           table({phrase(TRANSLATABLE("Body Mass Index")), phrase(TRANSLATABLE("everyone"))},
+                 bandRows(static_cast<int>(BmiCategory::Obese) + 1, indexLabel,
+                          {bandLimits(bodyMassIndexThresholds())}));
 }
 
 std::string units() {

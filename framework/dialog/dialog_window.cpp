@@ -1,6 +1,7 @@
 #include "framework/dialog/dialog_window.h"
 
 #include "framework/dialog/end_codes.h"
+#include "framework/dialog/explanation_popup.h"
 #include "framework/dialog/mouse_message.h"
 #include "framework/message/notification_sink.h"
 
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFocusEvent>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -36,21 +36,21 @@ bool asksForTheToolTip(const QKeyEvent& event) {
            (event.modifiers() == Qt::ShiftModifier || event.modifiers() == Qt::ControlModifier);
 }
 
-// The tool tip of the focused control, shown as the mouse would show it: for a list, its
-// current row's.
+// The tool tip of the focused control, where the focus is, until the next key: for a list, its
+// own (the list's state, if it has one) and then its current row's.
 void showToolTipOf(QWidget* focus) {
     if (focus == nullptr) {
         return;
     }
-    QWidget* target = focus;
-    QPoint point = focus->rect().center();
-    if (auto* view = qobject_cast<QAbstractItemView*>(focus);
-        view && view->currentIndex().isValid()) {
-        target = view->viewport();
-        point = view->visualRect(view->currentIndex()).center();
+    QString text = focus->toolTip();
+    QPoint point = focus->mapToGlobal(focus->rect().bottomLeft());
+    const auto* view = qobject_cast<QAbstractItemView*>(focus);
+    if (view != nullptr && view->currentIndex().isValid()) {
+        const QString row = view->currentIndex().data(Qt::ToolTipRole).toString();
+        text = text.isEmpty() ? row : text + "\n\n" + row;
+        point = view->viewport()->mapToGlobal(view->visualRect(view->currentIndex()).bottomLeft());
     }
-    QHelpEvent help(QEvent::ToolTip, point, target->mapToGlobal(point));
-    QApplication::sendEvent(target, &help);
+    ExplanationPopup::show(*focus, point, text);
 }
 
 } // namespace
@@ -93,6 +93,10 @@ bool DialogWindow::report(Notification notification, int id) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    // An edit keeps the release of every key to itself.
+    if (event->type() == QEvent::KeyRelease && explainOnRelease(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     const bool focusIn = event->type() == QEvent::FocusIn;
     if (focusIn || event->type() == QEvent::FocusOut) {
         // A pop-up menu taking the keyboard for a moment is no change of the edit's focus.
@@ -127,8 +131,10 @@ bool DialogWindow::event(QEvent* event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    // Shown as F1 is let go (whatever is let go of first): a tool tip goes at the next key,
+    // its release included.
     if (asksForTheToolTip(*event)) {
-        showToolTipOf(focusWidget());
+        toolTipAsked = true;
         return;
     }
     // Ctrl+W closes the window as its close button does; Ctrl+Q closes it and then the window
@@ -157,6 +163,21 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->ignore();
+}
+
+void DialogWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (!explainOnRelease(*event)) {
+        QDialog::keyReleaseEvent(event);
+    }
+}
+
+bool DialogWindow::explainOnRelease(const QKeyEvent& event) {
+    if (!toolTipAsked || event.key() != Qt::Key_F1) {
+        return false;
+    }
+    toolTipAsked = false;
+    showToolTipOf(focusWidget());
+    return true;
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {

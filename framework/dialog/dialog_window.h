@@ -37,15 +37,19 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     bool report(Notification notification, int id);
+    // Shows the focused control's explanation as F1 is let go after Shift+F1 or Ctrl+F1.
+    bool explainOnRelease(const QKeyEvent& event);
 
     NotificationSink& owner;
     QPointer<QObject> focusedEdit;
     bool editsPresent = false;
+    bool toolTipAsked = false; // Shift+F1 or Ctrl+F1 went down; the tip shows as F1 goes up
     bool detached = false;
 };
 

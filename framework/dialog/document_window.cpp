@@ -10,19 +10,30 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <memory>
 
 namespace fenwake {
 
 namespace {
 
-// A reader's page: about seventy characters a line, and most of a small screen's height.
-QSize pageSize(const QWidget& window) {
+// A reader's page: about seventy characters a line, or wider where the document needs more (a
+// table's columns, side by side), and most of a small screen's height.
+QSize pageSize(const QWidget& window, const QTextBrowser& text) {
     const QFontMetrics metrics(window.font());
     const QSize screen = window.screen()->availableGeometry().size();
-    return {std::min(metrics.averageCharWidth() * 76, screen.width() * 9 / 10),
+    const int reading = metrics.averageCharWidth() * 70;
+    const std::unique_ptr<QTextDocument> laidOut(text.document()->clone());
+    laidOut->setTextWidth(reading); // what does not fit goes past it
+    const int page = std::max(reading, static_cast<int>(std::ceil(laidOut->size().width()))) +
+                     text.verticalScrollBar()->sizeHint().width() + 6 * metrics.averageCharWidth();
+    return {std::min(page, screen.width() * 9 / 10),
             std::min(metrics.lineSpacing() * 36, screen.height() * 8 / 10)};
 }
 
@@ -52,7 +63,7 @@ QDialog* makeWindow(QWidget& owner, const QString& name, const QString& title,
             QCoreApplication::postEvent(
                 &owner, new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
         });
-    window->resize(pageSize(*window));
+    window->resize(pageSize(*window, *text));
     text->setFocus();
     return window;
 }

@@ -120,6 +120,31 @@ done
 [ "$(xdotool search --onlyvisible --class fenwake | wc -l)" -gt "$popups_before" ] ||
     fail "the Menu key opened no context menu in the list"
 keys Escape
+
+# Shift+F1 in the list explains the current row, where the list is, until the next key.
+windows_before=$(xdotool search --onlyvisible --class fenwake | wc -l)
+keys shift+F1
+sleep 1
+[ "$(xdotool search --onlyvisible --class fenwake | wc -l)" -gt "$windows_before" ] ||
+    fail "Shift+F1 showed no explanation, or it went before it could be read"
+keys Up
+sleep 0.3
+[ "$(xdotool search --onlyvisible --class fenwake | wc -l)" -eq "$windows_before" ] ||
+    fail "the explanation stayed after the next key"
+
+# F1 opens the help beside the window, and Escape there closes the help alone.
+keys F1
+help=$(timeout 10 xdotool search --sync --onlyvisible --name '^Fenwake Help$' | head -1)
+[ -n "$help" ] || fail "F1 opened no help"
+sleep 0.3
+import -window "$help" "$screenshots/help.png"
+xdotool windowfocus --sync "$help" key Escape
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Fenwake Help$' >/dev/null || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Fenwake Help$' >/dev/null && fail "Escape left the help open"
+xdotool windowfocus --sync "$window"
 keys shift+Tab shift+Tab shift+Tab shift+Tab
 keys Tab Tab Tab space
 expect_settings "Waist=87.04" "Weight=81.82" "Height=179.20" "Metric=1" "Female=0"
