@@ -4,6 +4,8 @@
 #include "framework/text/number_text.h"
 
 #include <cmath>
+#include <iterator>
+#include <string>
 #include <string_view>
 
 namespace fenwake {
@@ -42,7 +44,55 @@ void saveFlag(std::string_view key, bool flag) {
     }
 }
 
+bool isStored(std::string_view key) {
+    Application* application = Application::current();
+    // A text no stored value can hold: a value with a line break is written escaped.
+    constexpr std::string_view absent = "\n";
+    return application != nullptr && application->profileString(section, key, absent) != absent;
+}
+
+// The method's name in the file, in the order of FatMethod.
+constexpr std::string_view methodNames[] = {"YMCA", "Navy", "RFM"};
+
 } // namespace
+
+FatMethod SettingsStore::loadMethod() {
+    Application* application = Application::current();
+    const std::string name =
+        application != nullptr ? application->profileString(section, "Method", "") : std::string();
+    for (std::size_t method = 0; method < std::size(methodNames); ++method) {
+        if (name == methodNames[method]) {
+            return static_cast<FatMethod>(method);
+        }
+    }
+    return FatMethod::WaistAndWeight;
+}
+
+void SettingsStore::saveMethod(FatMethod method) {
+    if (Application* application = Application::current()) {
+        application->writeProfileString(section, "Method",
+                                        methodNames[static_cast<std::size_t>(method)]);
+    }
+}
+
+double SettingsStore::loadNeck() {
+    return loadNumber("Neck");
+}
+double SettingsStore::loadHip() {
+    return loadNumber("Hip");
+}
+void SettingsStore::saveNeck(double neck) {
+    saveNumber("Neck", neck);
+}
+void SettingsStore::saveHip(double hip) {
+    saveNumber("Hip", hip);
+}
+bool SettingsStore::hasNeck() {
+    return isStored("Neck");
+}
+bool SettingsStore::hasHip() {
+    return isStored("Hip");
+}
 
 double SettingsStore::loadWeight() {
     return loadNumber("Weight");

@@ -99,5 +99,54 @@ TEST_F(SettingsStoreTest, EachSaveWritesOnlyItsOwnKey) {
               "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=1\n");
 }
 
+// The method is a text of its own; anything else, or nothing, is the waist-and-weight formula.
+struct StoredMethod {
+    const char* name;
+    const char* file;
+    FatMethod method;
+};
+
+void PrintTo(const StoredMethod& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class LoadsTheMethod : public SettingsStoreTest,
+                       public testing::WithParamInterface<StoredMethod> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    SettingsStore, LoadsTheMethod,
+    testing::Values(StoredMethod{"missing", "[Settings]\nWaist=1\n", FatMethod::WaistAndWeight},
+                    StoredMethod{"ymca", "[Settings]\nMethod=YMCA\n", FatMethod::WaistAndWeight},
+                    StoredMethod{"navy", "[Settings]\nMethod=Navy\n", FatMethod::Navy},
+                    StoredMethod{"rfm", "[Settings]\nMethod=RFM\n", FatMethod::RelativeFatMass},
+                    StoredMethod{"unknown", "[Settings]\nMethod=DEXA\n", FatMethod::WaistAndWeight},
+                    StoredMethod{"other_case", "[Settings]\nMethod=navy\n",
+                                 FatMethod::WaistAndWeight},
+                    StoredMethod{"empty", "[Settings]\nMethod=\n", FatMethod::WaistAndWeight}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(LoadsTheMethod, ByItsNameAlone) {
+    writeSettingsFile(GetParam().file);
+    EXPECT_EQ(SettingsStore::loadMethod(), GetParam().method);
+}
+
+TEST_F(SettingsStoreTest, StoresTheMethodAndTheNeckAndHipOnlyOnceUsed) {
+    writeSettingsFile("[Settings]\nWaist=34.00\n");
+    EXPECT_FALSE(SettingsStore::hasNeck());
+    EXPECT_FALSE(SettingsStore::hasHip());
+    EXPECT_EQ(SettingsStore::loadNeck(), 0.0);
+    SettingsStore::saveMethod(FatMethod::RelativeFatMass);
+    SettingsStore::saveMethod(FatMethod::Navy);
+    SettingsStore::saveNeck(15.126);
+    EXPECT_TRUE(SettingsStore::hasNeck());
+    EXPECT_FALSE(SettingsStore::hasHip());
+    SettingsStore::saveHip(40.0);
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWaist=34.00\nMethod=Navy\nNeck=15.13\nHip=40.00\n");
+    EXPECT_EQ(SettingsStore::loadNeck(), 15.13);
+    EXPECT_EQ(SettingsStore::loadMethod(), FatMethod::Navy);
+    SettingsStore::saveMethod(FatMethod::WaistAndWeight);
+    EXPECT_EQ(readSettingsFile(), "[Settings]\nWaist=34.00\nMethod=YMCA\nNeck=15.13\nHip=40.00\n");
+}
+
 } // namespace
 } // namespace fenwake
