@@ -39,6 +39,14 @@ ControlTemplate label(int id, const char* text, TemplateRect rect) {
     return ControlTemplate::label(id, text, labelStyle, rect);
 }
 
+// A control of the rows the main window inserts below Height for the US Navy method: hidden
+// until the method is chosen, taking no room till then.
+ControlTemplate inNavyRows(ControlTemplate control) {
+    control.insertion = 0;
+    control.style &= ~visible;
+    return control;
+}
+
 DialogTemplate mainDialog() {
     DialogTemplate dialog;
     dialog.style = popup | visible | caption | dialogOwnFont;
@@ -59,7 +67,15 @@ DialogTemplate mainDialog() {
         label(noId, TRANSLATABLE("Height:"), {7, 38, 24, 8}),
         edit(IDC_HEIGHT, {37, 35, 65, 12}),
         label(IDC_HEIGHT_UNIT, TRANSLATABLE("Inches"), {106, 38, 22, 8}),
+        // Added: two rows under Height, after it in the tab order.
+        inNavyRows(label(noId, TRANSLATABLE("Neck:"), {7, 52, 24, 8})),
+        inNavyRows(edit(IDC_NECK, {37, 49, 65, 12})),
+        inNavyRows(label(IDC_NECK_UNIT, TRANSLATABLE("Inches"), {106, 52, 22, 8})),
+        inNavyRows(label(noId, TRANSLATABLE("Hip:"), {7, 66, 24, 8})),
+        inNavyRows(edit(IDC_HIP, {37, 63, 65, 12})),
+        inNavyRows(label(IDC_HIP_UNIT, TRANSLATABLE("Inches"), {106, 66, 22, 8})),
     };
+    dialog.insertions = {{49, 28}};
     dialog.growingControl = IDC_RESULTS; // a larger window gives the list the room
     return dialog;
 }
@@ -88,13 +104,26 @@ std::vector<std::uint8_t> mainMenu() {
     const auto command = [](const char* text, int id) {
         return MenuItem{0, id, text, {}};
     };
-    return MenuTemplate::encode({MenuItem{MenuItem::popup,
-                                          0,
-                                          TRANSLATABLE("Tools"),
-                                          {
-                                              command(TRANSLATABLE("About"), IDM_ABOUT),
-                                              command(TRANSLATABLE("Help") "\tF1", IDM_HELP),
-                                          }}});
+    // One of the methods of the fat estimate, of which one at a time is chosen.
+    const auto choice = [](const char* text, int id) {
+        return MenuItem{MenuItem::radio, id, text, {}};
+    };
+    return MenuTemplate::encode(
+        {MenuItem{MenuItem::popup,
+                  0,
+                  TRANSLATABLE("Tools"),
+                  {
+                      command(TRANSLATABLE("About"), IDM_ABOUT),
+                      command(TRANSLATABLE("Help") "\tF1", IDM_HELP),
+                      MenuItem{MenuItem::popup,
+                               0,
+                               TRANSLATABLE("Method"),
+                               {
+                                   choice(TRANSLATABLE("Waist and Weight"), IDM_METHOD_YMCA),
+                                   choice(TRANSLATABLE("US Navy"), IDM_METHOD_NAVY),
+                                   choice(TRANSLATABLE("Relative Fat Mass"), IDM_METHOD_RFM),
+                               }},
+                  }}});
 }
 
 // The menu-bar record: nine little-endian words, a header of two and seven for its button.

@@ -323,10 +323,6 @@
         <source></source>
         <translation>Zentimeter</translation>
     </message>
-    <message id="The share of your weight that is fat: fat body mass divided by weight, times 100. %1">
-        <source></source>
-        <translation>Der Anteil Ihres Gewichts, der Fett ist: Fettmasse geteilt durch Gewicht, mal 100. %1</translation>
-    </message>
     <message id="A woman's bands: %1">
         <source></source>
         <translation>Bereiche für Frauen: %1</translation>
@@ -654,6 +650,146 @@
     <message id="Fenwake takes no other arguments: --help prints this, --version its version.">
         <source></source>
         <translation>Fenwake nimmt keine anderen Argumente an: --help gibt dies aus, --version seine Version.</translation>
+    </message>
+    <message id="Neck:">
+        <source></source>
+        <translation>Hals:</translation>
+    </message>
+    <message id="Hip:">
+        <source></source>
+        <translation>Hüfte:</translation>
+    </message>
+    <message id="Method">
+        <source></source>
+        <translation>Methode</translation>
+    </message>
+    <message id="Waist and Weight">
+        <source></source>
+        <translation>Taille und Gewicht</translation>
+    </message>
+    <message id="US Navy">
+        <source></source>
+        <translation>US Navy</translation>
+    </message>
+    <message id="Relative Fat Mass">
+        <source></source>
+        <translation>Relative Fettmasse</translation>
+    </message>
+    <message id="Waist and weight, and your sex.">
+        <source></source>
+        <translation>Taille und Gewicht, und Ihr Geschlecht.</translation>
+    </message>
+    <message id="Fenwake's own formula, from the lean body mass (the figures above). The one used unless you choose another.">
+        <source></source>
+        <translation>Fenwakes eigene Formel, aus der Magermasse (die Werte oben). Sie gilt, solange Sie keine andere wählen.</translation>
+    </message>
+    <message id="Waist, neck and height, and the hip for a woman.">
+        <source></source>
+        <translation>Taille, Hals und Größe, und die Hüfte bei einer Frau.</translation>
+    </message>
+    <message id="Hodgdon and Beckett, 1984; against underwater weighing it agreed with R 0.90 for men and 0.85 for women, within about 3.5 to 3.7 points.">
+        <source></source>
+        <translation>Hodgdon und Beckett, 1984; verglichen mit Unterwasserwiegen stimmte sie mit R 0,90 bei Männern und 0,85 bei Frauen überein, auf etwa 3,5 bis 3,7 Punkte genau.</translation>
+    </message>
+    <message id="Height and waist.">
+        <source></source>
+        <translation>Größe und Taille.</translation>
+    </message>
+    <message id="Woolcott and Bergman, 2018; developed on 12,581 adults and checked on 3,456 others against DXA scans.">
+        <source></source>
+        <translation>Woolcott und Bergman, 2018; an 12.581 Erwachsenen entwickelt und an 3.456 weiteren mit DXA-Messungen geprüft.</translation>
+    </message>
+    <message id="Methods of the fat estimate">
+        <source></source>
+        <translation>Methoden der Fettschätzung</translation>
+    </message>
+    <message id="Tools, Method chooses how the fat percentage is estimated; the masses, the rate and the band follow from it. The US Navy method shows two more fields, Neck and Hip, under Height. Whatever the method, the fat percentage's explanation (Shift+F1 on its row) lists what every method your entries allow gives, so that you see how far they differ.">
+        <source></source>
+        <translation>Extras, Methode wählt, wie der Fettanteil geschätzt wird; die Massen, der Umsatz und der Bereich folgen daraus. Die US-Navy-Methode zeigt unter Größe zwei weitere Felder, Hals und Hüfte. Welche Methode auch gilt, die Erklärung des Fettanteils (Umschalt+F1 auf seiner Zeile) nennt, was jede Methode ergibt, die Ihre Eingaben erlauben, damit Sie sehen, wie weit sie auseinanderliegen.</translation>
+    </message>
+    <message id="What it needs">
+        <source></source>
+        <translation>Was sie braucht</translation>
+    </message>
+    <message id="Where it comes from">
+        <source></source>
+        <translation>Woher sie stammt</translation>
+    </message>
+    <message id="Neck">
+        <source></source>
+        <translation>Hals</translation>
+    </message>
+    <message id="Hip">
+        <source></source>
+        <translation>Hüfte</translation>
+    </message>
+    <message id="The US Navy method takes the hip for a woman alone: for a man it is not used.">
+        <source></source>
+        <translation>Die US-Navy-Methode nimmt die Hüfte nur bei einer Frau: bei einem Mann wird sie nicht verwendet.</translation>
+    </message>
+    <message id="By the US Navy method (Hodgdon and Beckett, 1984): 163.205 times the logarithm of waist plus hip less neck, less 97.684 times the logarithm of height, less 78.387, from inches.">
+        <source></source>
+        <translation>Nach der US-Navy-Methode (Hodgdon und Beckett, 1984): 163,205 mal der Logarithmus von Taille plus Hüfte weniger Hals, weniger 97,684 mal der Logarithmus der Größe, weniger 78,387, aus Zoll.</translation>
+    </message>
+    <message id="By the US Navy method (Hodgdon and Beckett, 1984): 86.010 times the logarithm of waist less neck, less 70.041 times the logarithm of height, plus 36.76, from inches.">
+        <source></source>
+        <translation>Nach der US-Navy-Methode (Hodgdon und Beckett, 1984): 86,010 mal der Logarithmus von Taille weniger Hals, weniger 70,041 mal der Logarithmus der Größe, plus 36,76, aus Zoll.</translation>
+    </message>
+    <message id="By relative fat mass (Woolcott and Bergman, 2018): 64 less 20 times height divided by waist, plus 12 for a woman.">
+        <source></source>
+        <translation>Nach der relativen Fettmasse (Woolcott und Bergman, 2018): 64 weniger 20 mal Größe geteilt durch Taille, plus 12 bei einer Frau.</translation>
+    </message>
+    <message id="relative fat mass">
+        <source></source>
+        <translation>relative Fettmasse</translation>
+    </message>
+    <message id="waist and weight">
+        <source></source>
+        <translation>Taille und Gewicht</translation>
+    </message>
+    <message id="%1 %2 %">
+        <source></source>
+        <translation>%1 %2 %</translation>
+    </message>
+    <message id="The methods' estimates: %1.">
+        <source></source>
+        <translation>Die Schätzungen der Methoden: %1.</translation>
+    </message>
+    <message id="Relative fat mass">
+        <source></source>
+        <translation>Relative Fettmasse</translation>
+    </message>
+    <message id="Waist and weight">
+        <source></source>
+        <translation>Taille und Gewicht</translation>
+    </message>
+    <message id="by the US Navy method">
+        <source></source>
+        <translation>nach der US-Navy-Methode</translation>
+    </message>
+    <message id="by relative fat mass">
+        <source></source>
+        <translation>nach der relativen Fettmasse</translation>
+    </message>
+    <message id="by waist and weight">
+        <source></source>
+        <translation>nach Taille und Gewicht</translation>
+    </message>
+    <message id="The part of your weight that is fat: weight times the fat percentage, divided by 100, in %1.">
+        <source></source>
+        <translation>Der Teil Ihres Gewichts, der Fett ist: Gewicht mal Fettanteil, geteilt durch 100, in %1.</translation>
+    </message>
+    <message id="The part of your weight that is not fat: weight less fat body mass, in %1.">
+        <source></source>
+        <translation>Der Teil Ihres Gewichts, der kein Fett ist: Gewicht weniger Fettmasse, in %1.</translation>
+    </message>
+    <message id="Your neck: measure around it just below the larynx, in %1. The US Navy method needs it.">
+        <source></source>
+        <translation>Ihr Hals: gemessen knapp unter dem Kehlkopf, in %1. Die US-Navy-Methode braucht ihn.</translation>
+    </message>
+    <message id="Your hip: measure around it at its widest, in %1. The US Navy method needs it for a woman.">
+        <source></source>
+        <translation>Ihre Hüfte: gemessen an der breitesten Stelle, in %1. Die US-Navy-Methode braucht sie bei einer Frau.</translation>
     </message>
 </context>
 </TS>

@@ -323,10 +323,6 @@
         <source></source>
         <translation>centimètres</translation>
     </message>
-    <message id="The share of your weight that is fat: fat body mass divided by weight, times 100. %1">
-        <source></source>
-        <translation>La part de graisse dans votre poids&#xa0;: la masse grasse divisée par le poids, fois 100. %1</translation>
-    </message>
     <message id="A woman's bands: %1">
         <source></source>
         <translation>Tranches pour une femme&#xa0;: %1</translation>
@@ -654,6 +650,146 @@
     <message id="Fenwake takes no other arguments: --help prints this, --version its version.">
         <source></source>
         <translation>Fenwake n’accepte pas d’autres arguments&#xa0;: --help affiche ceci, --version sa version.</translation>
+    </message>
+    <message id="Neck:">
+        <source></source>
+        <translation>Cou&#xa0;:</translation>
+    </message>
+    <message id="Hip:">
+        <source></source>
+        <translation>Hanches&#xa0;:</translation>
+    </message>
+    <message id="Method">
+        <source></source>
+        <translation>Méthode</translation>
+    </message>
+    <message id="Waist and Weight">
+        <source></source>
+        <translation>Taille et poids</translation>
+    </message>
+    <message id="US Navy">
+        <source></source>
+        <translation>US Navy</translation>
+    </message>
+    <message id="Relative Fat Mass">
+        <source></source>
+        <translation>Masse grasse relative</translation>
+    </message>
+    <message id="Waist and weight, and your sex.">
+        <source></source>
+        <translation>Le tour de taille et le poids, et votre sexe.</translation>
+    </message>
+    <message id="Fenwake's own formula, from the lean body mass (the figures above). The one used unless you choose another.">
+        <source></source>
+        <translation>La formule propre à Fenwake, à partir de la masse maigre (les valeurs ci-dessus). Elle sert tant que vous n’en choisissez pas une autre.</translation>
+    </message>
+    <message id="Waist, neck and height, and the hip for a woman.">
+        <source></source>
+        <translation>Le tour de taille, le cou et la taille, et les hanches pour une femme.</translation>
+    </message>
+    <message id="Hodgdon and Beckett, 1984; against underwater weighing it agreed with R 0.90 for men and 0.85 for women, within about 3.5 to 3.7 points.">
+        <source></source>
+        <translation>Hodgdon et Beckett, 1984&#xa0;; comparée à la pesée hydrostatique, elle concordait avec R 0,90 pour les hommes et 0,85 pour les femmes, à environ 3,5 à 3,7 points près.</translation>
+    </message>
+    <message id="Height and waist.">
+        <source></source>
+        <translation>La taille et le tour de taille.</translation>
+    </message>
+    <message id="Woolcott and Bergman, 2018; developed on 12,581 adults and checked on 3,456 others against DXA scans.">
+        <source></source>
+        <translation>Woolcott et Bergman, 2018&#xa0;; établie sur 12&#xa0;581 adultes et vérifiée sur 3&#xa0;456 autres par absorptiométrie (DXA).</translation>
+    </message>
+    <message id="Methods of the fat estimate">
+        <source></source>
+        <translation>Méthodes d’estimation de la graisse</translation>
+    </message>
+    <message id="Tools, Method chooses how the fat percentage is estimated; the masses, the rate and the band follow from it. The US Navy method shows two more fields, Neck and Hip, under Height. Whatever the method, the fat percentage's explanation (Shift+F1 on its row) lists what every method your entries allow gives, so that you see how far they differ.">
+        <source></source>
+        <translation>Outils, Méthode choisit comment le taux de graisse est estimé&#xa0;; les masses, le métabolisme et la tranche en découlent. La méthode US Navy affiche deux champs de plus, Cou et Hanches, sous Taille. Quelle que soit la méthode, l’explication du taux de graisse (Maj+F1 sur sa ligne) donne ce que donne chaque méthode que vos saisies permettent, pour que vous voyiez leur écart.</translation>
+    </message>
+    <message id="What it needs">
+        <source></source>
+        <translation>Ce qu’il lui faut</translation>
+    </message>
+    <message id="Where it comes from">
+        <source></source>
+        <translation>D’où elle vient</translation>
+    </message>
+    <message id="Neck">
+        <source></source>
+        <translation>Cou</translation>
+    </message>
+    <message id="Hip">
+        <source></source>
+        <translation>Hanches</translation>
+    </message>
+    <message id="The US Navy method takes the hip for a woman alone: for a man it is not used.">
+        <source></source>
+        <translation>La méthode US Navy ne prend les hanches que pour une femme&#xa0;: pour un homme, elles ne servent pas.</translation>
+    </message>
+    <message id="By the US Navy method (Hodgdon and Beckett, 1984): 163.205 times the logarithm of waist plus hip less neck, less 97.684 times the logarithm of height, less 78.387, from inches.">
+        <source></source>
+        <translation>Selon la méthode US Navy (Hodgdon et Beckett, 1984)&#xa0;: 163,205 fois le logarithme du tour de taille plus les hanches moins le cou, moins 97,684 fois le logarithme de la taille, moins 78,387, en pouces.</translation>
+    </message>
+    <message id="By the US Navy method (Hodgdon and Beckett, 1984): 86.010 times the logarithm of waist less neck, less 70.041 times the logarithm of height, plus 36.76, from inches.">
+        <source></source>
+        <translation>Selon la méthode US Navy (Hodgdon et Beckett, 1984)&#xa0;: 86,010 fois le logarithme du tour de taille moins le cou, moins 70,041 fois le logarithme de la taille, plus 36,76, en pouces.</translation>
+    </message>
+    <message id="By relative fat mass (Woolcott and Bergman, 2018): 64 less 20 times height divided by waist, plus 12 for a woman.">
+        <source></source>
+        <translation>Selon la masse grasse relative (Woolcott et Bergman, 2018)&#xa0;: 64 moins 20 fois la taille divisée par le tour de taille, plus 12 pour une femme.</translation>
+    </message>
+    <message id="relative fat mass">
+        <source></source>
+        <translation>masse grasse relative</translation>
+    </message>
+    <message id="waist and weight">
+        <source></source>
+        <translation>taille et poids</translation>
+    </message>
+    <message id="%1 %2 %">
+        <source></source>
+        <translation>%1&#xa0;%2&#xa0;%</translation>
+    </message>
+    <message id="The methods' estimates: %1.">
+        <source></source>
+        <translation>Les estimations des méthodes&#xa0;:&#xa0;%1.</translation>
+    </message>
+    <message id="Relative fat mass">
+        <source></source>
+        <translation>Masse grasse relative</translation>
+    </message>
+    <message id="Waist and weight">
+        <source></source>
+        <translation>Taille et poids</translation>
+    </message>
+    <message id="by the US Navy method">
+        <source></source>
+        <translation>selon la méthode US Navy</translation>
+    </message>
+    <message id="by relative fat mass">
+        <source></source>
+        <translation>selon la masse grasse relative</translation>
+    </message>
+    <message id="by waist and weight">
+        <source></source>
+        <translation>selon la taille et le poids</translation>
+    </message>
+    <message id="The part of your weight that is fat: weight times the fat percentage, divided by 100, in %1.">
+        <source></source>
+        <translation>La part de votre poids qui est de la graisse&#xa0;: le poids fois le taux de graisse, divisé par 100, en&#xa0;%1.</translation>
+    </message>
+    <message id="The part of your weight that is not fat: weight less fat body mass, in %1.">
+        <source></source>
+        <translation>La part de votre poids qui n’est pas de la graisse&#xa0;: le poids moins la masse grasse, en&#xa0;%1.</translation>
+    </message>
+    <message id="Your neck: measure around it just below the larynx, in %1. The US Navy method needs it.">
+        <source></source>
+        <translation>Votre cou&#xa0;: mesuré juste sous le larynx, en&#xa0;%1. La méthode US Navy en a besoin.</translation>
+    </message>
+    <message id="Your hip: measure around it at its widest, in %1. The US Navy method needs it for a woman.">
+        <source></source>
+        <translation>Vos hanches&#xa0;: mesurées à l’endroit le plus large, en&#xa0;%1. La méthode US Navy en a besoin pour une femme.</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,33 @@ std::string units() {
                 number(std::round(ratio * 10000.0) / 10000.0)}));
 }
 
+std::string methods() {
+    const std::vector<std::vector<std::string>> rows{
+        {phrase(TRANSLATABLE("Waist and Weight")),
+         phrase(TRANSLATABLE("Waist and weight, and your sex.")),
+         phrase(TRANSLATABLE("Fenwake's own formula, from the lean body mass (the figures above). "
+                             "The one used unless you choose another."))},
+        {phrase(TRANSLATABLE("US Navy")),
+         phrase(TRANSLATABLE("Waist, neck and height, and the hip for a woman.")),
+         phrase(TRANSLATABLE("Hodgdon and Beckett, 1984; against underwater weighing it agreed "
+                             "with R 0.90 for men and 0.85 for women, within about 3.5 to 3.7 "
+                             "points."))},
+        {phrase(TRANSLATABLE("Relative Fat Mass")), phrase(TRANSLATABLE("Height and waist.")),
+         phrase(TRANSLATABLE("Woolcott and Bergman, 2018; developed on 12,581 adults and checked "
+                             "on 3,456 others against DXA scans."))},
+    };
+    return heading(TRANSLATABLE("Methods of the fat estimate")) +
+           paragraph(phrase(TRANSLATABLE(
+               "Tools, Method chooses how the fat percentage is estimated; the masses, the rate "
+               "and the band follow from it. The US Navy method shows two more fields, Neck and "
+               "Hip, under Height. Whatever the method, the fat percentage's explanation (Shift+F1 "
+               "on its row) lists what every method your entries allow gives, so that you see how "
+               "far they differ."))) +
+           table({phrase(TRANSLATABLE("Method")), phrase(TRANSLATABLE("What it needs")),
+                  phrase(TRANSLATABLE("Where it comes from"))},
+                 rows);
+}
+
 std::string noNumber() {
     return heading(TRANSLATABLE("A field that holds no number")) +
            paragraph(phrase(
@@ -235,7 +262,7 @@ std::string HelpText::html(const Files& files) {
                TRANSLATABLE("Fenwake estimates your body composition from your waist, weight and "
                             "height. Type them, tick Female and Metric as they apply, and the five "
                             "figures follow each key you press."))) +
-           figures() + bands() + units() + noNumber() + whereKept(files) + keys() +
+           figures() + bands() + methods() + units() + noNumber() + whereKept(files) + keys() +
            "</body></html>";
 }
 

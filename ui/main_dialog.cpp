@@ -45,7 +45,12 @@ struct Field {
 };
 constexpr Field fields[] = {{IDC_WAIST, TRANSLATABLE("Waist")},
                             {IDC_WEIGHT, TRANSLATABLE("Weight")},
-                            {IDC_HEIGHT, TRANSLATABLE("Height")}};
+                            {IDC_HEIGHT, TRANSLATABLE("Height")},
+                            {IDC_NECK, TRANSLATABLE("Neck")},
+                            {IDC_HIP, TRANSLATABLE("Hip")}};
+
+// The Tools menu's choice for each method, in the order of FatMethod.
+constexpr int methodCommands[] = {IDM_METHOD_YMCA, IDM_METHOD_NAVY, IDM_METHOD_RFM};
 
 // A rating says where a number stands; a figure that is no number stands nowhere.
 std::string ratingOf(double value, std::string_view label) {
@@ -84,6 +89,15 @@ const MessageEntry MainDialog::messageEntries[] = {
     commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_HEIGHT),
     commandEntry<&MainDialog::onHeightChanged>(Notification::EditChanged, IDC_HEIGHT),
     commandEntry<&MainDialog::onHelpCommand>(Notification::Clicked, IDM_HELP),
+    commandEntry<&MainDialog::onNeckChanged>(Notification::EditChanged, IDC_NECK),
+    commandEntry<&MainDialog::onHipChanged>(Notification::EditChanged, IDC_HIP),
+    commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_NECK),
+    commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_NECK),
+    commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_HIP),
+    commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_HIP),
+    commandEntry<&MainDialog::onWaistAndWeightChosen>(Notification::Clicked, IDM_METHOD_YMCA),
+    commandEntry<&MainDialog::onNavyChosen>(Notification::Clicked, IDM_METHOD_NAVY),
+    commandEntry<&MainDialog::onRelativeFatMassChosen>(Notification::Clicked, IDM_METHOD_RFM),
 };
 
 const MessageMap MainDialog::messages{&Dialog::messages, messageEntries};
@@ -95,6 +109,9 @@ MainDialog::MainDialog(Dialog* parentWindow) : Dialog(IDD_MAIN, parentWindow) {
     height = SettingsStore::loadHeight();
     metric = SettingsStore::loadMetric() ? 1 : 0;
     female = SettingsStore::loadFemale() ? 1 : 0;
+    method = SettingsStore::loadMethod();
+    neck = SettingsStore::loadNeck();
+    hip = SettingsStore::loadHip();
 }
 
 MainDialog::~MainDialog() = default;
@@ -110,6 +127,8 @@ void MainDialog::exchangeFormData(DataExchange& exchange) {
     exchange.edit(IDC_WAIST, waist);
     exchange.edit(IDC_WEIGHT, weight);
     exchange.edit(IDC_HEIGHT, height);
+    exchange.edit(IDC_NECK, neck);
+    exchange.edit(IDC_HIP, hip);
 }
 
 bool MainDialog::initialiseWindow() {
@@ -120,8 +139,24 @@ bool MainDialog::initialiseWindow() {
     createMenuBar();
     initResultsList();
     showUnitLabels();
+    showMethod();
     recalculate();
     return true;
+}
+
+// The method's choice in the menu, and the neck and hip where the method needs them: shown
+// for the Navy method alone, the hip taking input for a woman alone.
+void MainDialog::showMethod() {
+    commandBar.checkCommand(methodCommands[static_cast<int>(method)], true);
+    showControls({IDC_NECK, IDC_NECK_UNIT, IDC_HIP, IDC_HIP_UNIT}, method == FatMethod::Navy);
+    showHipState();
+}
+
+void MainDialog::showHipState() {
+    enableControl(IDC_HIP, female != 0);
+    setControlToolTip(IDC_HIP, female != 0 ? ResultExplanations::hipField(metric == 1)
+                                           : translated("The US Navy method takes the hip for a "
+                                                        "woman alone: for a man it is not used."));
 }
 
 void MainDialog::createMenuBar() {
@@ -171,12 +206,23 @@ ListControl::CopyPreamble MainDialog::copyPreamble() const {
     const auto box = [](std::int32_t ticked) {
         return ticked != 0 ? translated("Yes") : translated("No");
     };
-    return {entryProblem(),
-            {{translated("Waist"), controlText(IDC_WAIST), controlText(IDC_WAIST_UNIT)},
-             {translated("Weight"), controlText(IDC_WEIGHT), controlText(IDC_WEIGHT_UNIT)},
-             {translated("Height"), controlText(IDC_HEIGHT), controlText(IDC_HEIGHT_UNIT)},
-             {translated("Female"), box(female)},
-             {translated("Metric"), box(metric)}}};
+    ListControl::CopyPreamble preamble{
+        entryProblem(),
+        {{translated("Waist"), controlText(IDC_WAIST), controlText(IDC_WAIST_UNIT)},
+         {translated("Weight"), controlText(IDC_WEIGHT), controlText(IDC_WEIGHT_UNIT)},
+         {translated("Height"), controlText(IDC_HEIGHT), controlText(IDC_HEIGHT_UNIT)}}};
+    if (method == FatMethod::Navy) {
+        preamble.rows.push_back(
+            {translated("Neck"), controlText(IDC_NECK), controlText(IDC_NECK_UNIT)});
+        if (female != 0) {
+            preamble.rows.push_back(
+                {translated("Hip"), controlText(IDC_HIP), controlText(IDC_HIP_UNIT)});
+        }
+    }
+    preamble.rows.push_back({translated("Female"), box(female)});
+    preamble.rows.push_back({translated("Metric"), box(metric)});
+    preamble.rows.push_back({translated("Method"), ResultExplanations::methodName(method)});
+    return preamble;
 }
 
 void MainDialog::showUnitLabels() {
@@ -193,12 +239,19 @@ void MainDialog::showUnitLabels() {
     setControlToolTip(IDC_WAIST, ResultExplanations::waistField(metricUnits));
     setControlToolTip(IDC_WEIGHT, ResultExplanations::weightField(metricUnits));
     setControlToolTip(IDC_HEIGHT, ResultExplanations::heightField(metricUnits));
+    // The neck's and the hip's, though hidden, follow too.
+    setControlText(IDC_NECK_UNIT, length);
+    setControlText(IDC_HIP_UNIT, length);
+    describeControl(IDC_NECK, spokenLength);
+    describeControl(IDC_HIP, spokenLength);
+    setControlToolTip(IDC_NECK, ResultExplanations::neckField(metricUnits));
 }
 
 void MainDialog::recalculate() {
     updateFormData(FormDirection::Read);
-    const Measurements entry{waist, weight, height, female != 0, metric != 0};
+    const Measurements entry{waist, weight, height, female != 0, metric != 0, neck, hip, method};
     const CompositionResult result = computeComposition(entry);
+    estimates = estimatesFor(entry);
     showFatPercentage(result.fatPercentage);
     showFatMass(result.fatMass);
     showLeanMass(result.leanMass);
@@ -211,7 +264,7 @@ void MainDialog::recalculate() {
 std::string MainDialog::entryProblem() const {
     std::string marked;
     for (const Field& field : fields) {
-        if (isFieldMarked(field.id)) {
+        if (isFieldInUse(field.id) && isFieldMarked(field.id)) {
             marked += (marked.empty() ? "" : ", ") + translated(field.name);
         }
     }
@@ -219,6 +272,34 @@ std::string MainDialog::entryProblem() const {
                           : Translation::fill(translated("%1: enter a number. The figures are "
                                                          "those of the last valid entry."),
                                               {marked});
+}
+
+// What each method the entries allow gives: the Navy method needs a neck, and a woman's a hip.
+std::vector<ResultExplanations::Estimate>
+MainDialog::estimatesFor(const Measurements& entry) const {
+    std::vector<ResultExplanations::Estimate> found;
+    for (const FatMethod each :
+         {FatMethod::WaistAndWeight, FatMethod::Navy, FatMethod::RelativeFatMass}) {
+        const bool allowed =
+            each != FatMethod::Navy || (entry.neck > 0.0 && (!entry.female || entry.hip > 0.0));
+        if (allowed) {
+            Measurements byThis = entry;
+            byThis.method = each;
+            found.push_back({each, computeComposition(byThis).fatPercentage});
+        }
+    }
+    return found;
+}
+
+// The neck and the hip count for the Navy method alone, the hip for a woman alone.
+bool MainDialog::isFieldInUse(int id) const {
+    if (id == IDC_NECK) {
+        return method == FatMethod::Navy;
+    }
+    if (id == IDC_HIP) {
+        return method == FatMethod::Navy && female != 0;
+    }
+    return true;
 }
 
 // A field that holds no number leaves the figures at its last number: the window says so in
@@ -232,7 +313,11 @@ void MainDialog::showEntryState() {
         return;
     }
     clearNotice("entry");
-    announce(rowAsShown(fatPercentageRow) + "; " + rowAsShown(bodyMassIndexRow));
+    std::string fatRow = rowAsShown(fatPercentageRow);
+    if (method != FatMethod::WaistAndWeight) {
+        fatRow += ", " + ResultExplanations::byMethod(method);
+    }
+    announce(fatRow + "; " + rowAsShown(bodyMassIndexRow));
 }
 
 // A row as it reads in the list: its name, figure, unit and rating.
@@ -257,8 +342,9 @@ void MainDialog::showFatPercentage(double fatPercentage) {
     const FatRating rating = rateFatPercentage(fatPercentage, female != 0);
     resultsList.setItemText(fatPercentageRow, descriptionColumn,
                             ratingOf(fatPercentage, fatRatingLabel(rating)));
-    resultsList.setItemDescription(fatPercentageRow,
-                                   ResultExplanations::fatPercentage(fatPercentage, female != 0));
+    resultsList.setItemDescription(
+        fatPercentageRow,
+        ResultExplanations::fatPercentage(fatPercentage, female != 0, method, estimates));
 }
 
 void MainDialog::showFatMass(double fatMass) {
@@ -273,8 +359,8 @@ void MainDialog::showMass(int row, double mass) {
     resultsList.setItemText(row, resultColumn, shown(mass));
     resultsList.setItemText(row, unitColumn, massUnit(metric));
     resultsList.setItemDescription(row, row == fatMassRow
-                                            ? ResultExplanations::fatMass(metric != 0)
-                                            : ResultExplanations::leanMass(metric != 0));
+                                            ? ResultExplanations::fatMass(metric != 0, method)
+                                            : ResultExplanations::leanMass(metric != 0, method));
 }
 
 void MainDialog::showRestMetabolicRate(double restMetabolicRate) {
@@ -310,6 +396,39 @@ void MainDialog::onHeightChanged() {
 void MainDialog::onFemaleClicked() {
     recalculate();
     SettingsStore::saveFemale(female != 0);
+    showHipState();
+}
+
+void MainDialog::onNeckChanged() {
+    recalculate();
+    SettingsStore::saveNeck(neck);
+}
+
+void MainDialog::onHipChanged() {
+    recalculate();
+    SettingsStore::saveHip(hip);
+}
+
+void MainDialog::onWaistAndWeightChosen() {
+    chooseMethod(FatMethod::WaistAndWeight);
+}
+
+void MainDialog::onNavyChosen() {
+    chooseMethod(FatMethod::Navy);
+}
+
+void MainDialog::onRelativeFatMassChosen() {
+    chooseMethod(FatMethod::RelativeFatMass);
+}
+
+// Stored when it changes; the neck and hip show or hide with it, and the figures follow.
+void MainDialog::chooseMethod(FatMethod chosen) {
+    if (chosen != method) {
+        method = chosen;
+        SettingsStore::saveMethod(method);
+    }
+    showMethod();
+    recalculate();
 }
 
 void MainDialog::onMetricClicked() {
@@ -319,12 +438,22 @@ void MainDialog::onMetricClicked() {
     waist = waist * (toMetric ? centimetresPerInch : inchesPerCentimetre);
     weight = weight * (toMetric ? kilogramsPerPound : poundsPerKilogram);
     height = height * (toMetric ? centimetresPerInch : inchesPerCentimetre);
+    neck = neck * (toMetric ? centimetresPerInch : inchesPerCentimetre);
+    hip = hip * (toMetric ? centimetresPerInch : inchesPerCentimetre);
     SettingsStore::saveMetric(metric != 0);
     SettingsStore::saveWaist(waist);
     SettingsStore::saveWeight(weight);
     SettingsStore::saveHeight(height);
+    // A neck or hip that was ever typed belongs with the others; one never typed stays unwritten.
+    if (SettingsStore::hasNeck()) {
+        SettingsStore::saveNeck(neck);
+    }
+    if (SettingsStore::hasHip()) {
+        SettingsStore::saveHip(hip);
+    }
     updateFormData(FormDirection::Write);
     recalculate();
+    showHipState();
 }
 
 void MainDialog::onAboutCommand() {

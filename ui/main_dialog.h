@@ -1,12 +1,15 @@
 #pragma once
 
+#include "engine/measurements.h"
 #include "framework/dialog/dialog.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/icon.h"
+#include "ui/result_explanations.h"
 #include "ui/results_list.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace fenwake {
 
@@ -31,6 +34,11 @@ private:
     void recalculate();
     void showEntryState();
     std::string entryProblem() const;
+    bool isFieldInUse(int id) const;
+    void showMethod();
+    void showHipState();
+    void chooseMethod(FatMethod chosen);
+    std::vector<ResultExplanations::Estimate> estimatesFor(const Measurements& entry) const;
     ListControl::CopyPreamble copyPreamble() const;
     std::string rowAsShown(int row) const;
 
@@ -52,6 +60,11 @@ private:
     void onEditFocusGained();
     void onHeightChanged();
     void onHelpCommand();
+    void onNeckChanged();
+    void onHipChanged();
+    void onWaistAndWeightChosen();
+    void onNavyChosen();
+    void onRelativeFatMassChosen();
 
     static const MessageEntry messageEntries[];
     static const MessageMap messages;
@@ -62,6 +75,11 @@ private:
     double waist = 0.0;
     double weight = 0.0;
     double height = 0.0;
+    // Added: the method of the fat estimate, and the neck and hip the Navy method needs.
+    FatMethod method = FatMethod::WaistAndWeight;
+    double neck = 0.0;
+    double hip = 0.0;
+    std::vector<ResultExplanations::Estimate> estimates; // each method's, for the explanation
     Icon icon;
     CommandBar commandBar;
 };

@@ -55,9 +55,86 @@ std::string lengthUnit(bool metric) {
     return metric ? translated("centimetres") : translated("inches");
 }
 
+// How the method in use gives the fat percentage, in a sentence.
+std::string howByMethod(FatMethod method, bool female) {
+    switch (method) {
+    case FatMethod::Navy:
+        return female ? translated("By the US Navy method (Hodgdon and Beckett, 1984): 163.205 "
+                                   "times the logarithm of waist plus hip less neck, less 97.684 "
+                                   "times the logarithm of height, less 78.387, from inches.")
+                      : translated("By the US Navy method (Hodgdon and Beckett, 1984): 86.010 "
+                                   "times the logarithm of waist less neck, less 70.041 times the "
+                                   "logarithm of height, plus 36.76, from inches.");
+    case FatMethod::RelativeFatMass:
+        return translated("By relative fat mass (Woolcott and Bergman, 2018): 64 less 20 times "
+                          "height divided by waist, plus 12 for a woman.");
+    case FatMethod::WaistAndWeight:
+        break;
+    }
+    return translated(
+        "The share of your weight that is fat: fat body mass divided by weight, times 100.");
+}
+
+// A method's name within a sentence.
+std::string methodInText(FatMethod method) {
+    switch (method) {
+    case FatMethod::Navy:
+        return translated("US Navy");
+    case FatMethod::RelativeFatMass:
+        return translated("relative fat mass");
+    case FatMethod::WaistAndWeight:
+        break;
+    }
+    return translated("waist and weight");
+}
+
+// "The methods' estimates: waist and weight 15.51 % (this figure), US Navy 16.49 %, ...".
+std::string comparison(const std::vector<ResultExplanations::Estimate>& estimates,
+                       FatMethod inUse) {
+    std::string list;
+    for (const ResultExplanations::Estimate& estimate : estimates) {
+        std::string piece = Translation::fill(
+            translated("%1 %2 %"),
+            {methodInText(estimate.method),
+             Translation::number(NumberText::twoDecimals(estimate.fatPercentage))});
+        if (estimate.method == inUse) {
+            piece = Translation::fill(translated("%1 (this figure)"), {piece});
+        }
+        list += (list.empty() ? "" : ", ") + piece;
+    }
+    return list.empty()
+               ? list
+               : " " + Translation::fill(translated("The methods' estimates: %1."), {list});
+}
+
 } // namespace
 
-std::string ResultExplanations::fatPercentage(double fatPercentage, bool female) {
+std::string ResultExplanations::methodName(FatMethod method) {
+    switch (method) {
+    case FatMethod::Navy:
+        return translated("US Navy");
+    case FatMethod::RelativeFatMass:
+        return translated("Relative fat mass");
+    case FatMethod::WaistAndWeight:
+        break;
+    }
+    return translated("Waist and weight");
+}
+
+std::string ResultExplanations::byMethod(FatMethod method) {
+    switch (method) {
+    case FatMethod::Navy:
+        return translated("by the US Navy method");
+    case FatMethod::RelativeFatMass:
+        return translated("by relative fat mass");
+    case FatMethod::WaistAndWeight:
+        break;
+    }
+    return translated("by waist and weight");
+}
+
+std::string ResultExplanations::fatPercentage(double fatPercentage, bool female, FatMethod method,
+                                              const std::vector<Estimate>& estimates) {
     const std::size_t marked =
         std::isfinite(fatPercentage)
             ? static_cast<std::size_t>(rateFatPercentage(fatPercentage, female))
@@ -66,28 +143,32 @@ std::string ResultExplanations::fatPercentage(double fatPercentage, bool female)
         return fatRatingLabel(static_cast<FatRating>(band));
     };
     const std::string list = bands(fatPercentageThresholds(female), label, marked);
-    return Translation::fill(translated("The share of your weight that is fat: fat body mass "
-                                        "divided by weight, times 100. %1"),
-                             {Translation::fill(female ? translated("A woman's bands: %1")
-                                                       : translated("A man's bands: %1"),
-                                                {list})}) +
-           estimate();
+    std::string text = howByMethod(method, female);
+    text += comparison(estimates, method);
+    text += ' ';
+    text += Translation::fill(
+        female ? translated("A woman's bands: %1") : translated("A man's bands: %1"), {list});
+    return text + estimate();
 }
 
-std::string ResultExplanations::fatMass(bool metric) {
-    return Translation::fill(
-               translated(
-                   "The part of your weight that is fat: weight less lean body mass, in %1."),
-               {massUnit(metric)}) +
-           estimate();
+std::string ResultExplanations::fatMass(bool metric, FatMethod method) {
+    const std::string how =
+        method == FatMethod::WaistAndWeight
+            ? translated("The part of your weight that is fat: weight less lean body mass, in %1.")
+            : translated("The part of your weight that is fat: weight times the fat percentage, "
+                         "divided by 100, in %1.");
+    return Translation::fill(how, {massUnit(metric)}) + estimate();
 }
 
-std::string ResultExplanations::leanMass(bool metric) {
-    return Translation::fill(translated("The part of your weight that is not fat: 1.082 times "
-                                        "weight, less 4.15 times waist, plus 98.42 for a man or "
-                                        "76.76 for a woman, from pounds and inches; in %1."),
-                             {massUnit(metric)}) +
-           estimate();
+std::string ResultExplanations::leanMass(bool metric, FatMethod method) {
+    const std::string how =
+        method == FatMethod::WaistAndWeight
+            ? translated("The part of your weight that is not fat: 1.082 times weight, less 4.15 "
+                         "times waist, plus 98.42 for a man or 76.76 for a woman, from pounds and "
+                         "inches; in %1.")
+            : translated("The part of your weight that is not fat: weight less fat body mass, "
+                         "in %1.");
+    return Translation::fill(how, {massUnit(metric)}) + estimate();
 }
 
 std::string ResultExplanations::restMetabolicRate() {
@@ -119,6 +200,20 @@ std::string ResultExplanations::waistField(bool metric) {
 
 std::string ResultExplanations::weightField(bool metric) {
     return Translation::fill(translated("Your weight, in %1."), {massUnit(metric)});
+}
+
+std::string ResultExplanations::neckField(bool metric) {
+    return Translation::fill(
+        translated("Your neck: measure around it just below the larynx, in %1. The US Navy "
+                   "method needs it."),
+        {lengthUnit(metric)});
+}
+
+std::string ResultExplanations::hipField(bool metric) {
+    return Translation::fill(
+        translated("Your hip: measure around it at its widest, in %1. The US Navy method needs "
+                   "it for a woman."),
+        {lengthUnit(metric)});
 }
 
 std::string ResultExplanations::heightField(bool metric) {

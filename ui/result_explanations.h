@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/measurements.h"
+
 #include <string>
+#include <vector>
 
 namespace fenwake {
 
@@ -10,15 +13,32 @@ namespace fenwake {
 // estimate from a simple formula, and each explanation says so.
 class ResultExplanations {
 public:
-    static std::string fatPercentage(double fatPercentage, bool female);
-    static std::string fatMass(bool metric);
-    static std::string leanMass(bool metric);
+    // What one method gives for the entries, for the comparison in the fat percentage's row.
+    struct Estimate {
+        FatMethod method;
+        double fatPercentage;
+    };
+
+    // The fat percentage by the method in use; then, when estimates are given, each method's
+    // (those the entries allow), the one in use marked; then the bands.
+    static std::string fatPercentage(double fatPercentage, bool female,
+                                     FatMethod method = FatMethod::WaistAndWeight,
+                                     const std::vector<Estimate>& estimates = {});
+    static std::string fatMass(bool metric, FatMethod method = FatMethod::WaistAndWeight);
+    static std::string leanMass(bool metric, FatMethod method = FatMethod::WaistAndWeight);
     static std::string restMetabolicRate();
     static std::string bodyMassIndex(double bodyMassIndex);
 
     static std::string waistField(bool metric);
     static std::string weightField(bool metric);
     static std::string heightField(bool metric);
+    static std::string neckField(bool metric);
+    static std::string hipField(bool metric);
+
+    // A method as a person names it, standing alone: "US Navy", "Relative fat mass".
+    static std::string methodName(FatMethod method);
+    // "by the US Navy method": what the screen reader hears after the fat percentage.
+    static std::string byMethod(FatMethod method);
 };
 
 } // namespace fenwake

@@ -45,10 +45,23 @@ QSize ClientArea::minimumSizeHint() const {
                             std::max(0, wanted.height() - growingAtSmallest.height()));
 }
 
+void ClientArea::placeAgain(QSize formSize) {
+    smallest = formSize;
+    if (growing) {
+        growingAtSmallest = growing->geometry();
+    }
+    updateGeometry();
+    growToFit(size());
+}
+
 void ClientArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    growToFit(event->size());
+}
+
+void ClientArea::growToFit(QSize size) {
     if (growing) {
-        const QSize extra = event->size() - smallest;
+        const QSize extra = size - smallest;
         growing->setGeometry(growingAtSmallest.adjusted(0, 0, std::max(0, extra.width()),
                                                         std::max(0, extra.height())));
     }

@@ -17,6 +17,9 @@ public:
 
     void setFormSize(QSize formSize);
     void setGrowingControl(QWidget* control);
+    // The controls were placed again, for this form size: the growing control takes the room
+    // from its new place.
+    void placeAgain(QSize formSize);
     bool grows() const { return growing != nullptr; }
 
     QSize sizeHint() const override;
@@ -26,6 +29,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void growToFit(QSize size);
+
     QSize smallest;
     QPointer<QWidget> growing;
     QRect growingAtSmallest; // the growing control's place in the template

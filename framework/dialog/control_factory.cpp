@@ -60,12 +60,12 @@ ControlFactory::ControlFactory(NotificationSink& notificationSink, DialogWindow&
 std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dialogTemplate) {
     designPointSize = dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8;
     std::map<int, QWidget*> controls;
-    std::vector<FormLayout::Item> items;
+    items.clear();
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = createControl(control);
         const bool growing =
             control.id != ControlTemplate::noId && control.id == dialogTemplate.growingControl;
-        items.push_back({widget, templatePlace(*widget, control), growing});
+        items.push_back({widget, templatePlace(*widget, control), growing, control.insertion});
         joinTabOrder(*widget, control);
         widget->setEnabled(!has(control.style, style::disabled));
         widget->setVisible(has(control.style, style::visible));
@@ -79,7 +79,12 @@ std::map<int, QWidget*> ControlFactory::createControls(const DialogTemplate& dia
     }
     const QSize templateSize(units.toPixelsX(dialogTemplate.rect.width),
                              units.toPixelsY(dialogTemplate.rect.height));
-    form = FormLayout(templateSize, units.toPixelsX(2)).arrange(items);
+    std::vector<FormLayout::Insertion> insertions;
+    for (const TemplateInsertion& insertion : dialogTemplate.insertions) {
+        insertions.push_back({units.toPixelsY(insertion.at), units.toPixelsY(insertion.height)});
+    }
+    layout = std::make_unique<FormLayout>(templateSize, units.toPixelsX(2), insertions);
+    form = layout->arrange(items);
     return controls;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "framework/dialog/form_layout.h"
 #include "framework/resources/dialog_template.h"
 
 #include <QRect>
 #include <QSize>
 
 #include <map>
+#include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -27,6 +30,9 @@ public:
     std::map<int, QWidget*> createControls(const DialogTemplate& dialogTemplate);
     // The size the placed controls need: the template's, or more where the style needs it.
     QSize formSize() const { return form; }
+    // The form's layout and its items, to place the controls again as some show or hide.
+    std::unique_ptr<FormLayout> takeLayout() { return std::move(layout); }
+    const std::vector<FormLayout::Item>& formItems() const { return items; }
 
     QWidget* firstTabStop() const { return firstStop; }
     bool createdEdits() const { return editsCreated; }
@@ -50,6 +56,8 @@ private:
     QWidget* previousLabel = nullptr;
     bool editsCreated = false;
     QSize form;
+    std::vector<FormLayout::Item> items;
+    std::unique_ptr<FormLayout> layout;
 };
 
 } // namespace fenwake

@@ -9,6 +9,7 @@
 #include "framework/dialog/dialog_units.h"
 #include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/dialog_window.h"
+#include "framework/dialog/form_layout.h"
 #include "framework/dialog/notice_board.h"
 #include "framework/dialog/qt_text.h"
 #include "framework/dialog/window_icons.h"
@@ -19,6 +20,7 @@
 #include "framework/resources/resources.h"
 #include "framework/resources/window_style.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -69,6 +71,8 @@ const MessageMap Dialog::messages{nullptr, messageEntries};
 struct Dialog::Window {
     QPointer<DialogWindow> dialog;
     QPointer<ClientArea> clientArea;
+    std::unique_ptr<FormLayout> layout; // to place the controls again as some show or hide
+    std::vector<FormLayout::Item> formItems;
     QPointer<Announcer> announcer;
     QString openingAnnouncement;
     std::map<int, QPointer<QWidget>> controls;
@@ -145,6 +149,8 @@ bool Dialog::createWindow() {
         windowState->controls.emplace(id, widget);
     }
     clientArea->setFormSize(factory.formSize());
+    windowState->layout = factory.takeLayout();
+    windowState->formItems = factory.formItems();
     if (QWidget* growing = DialogWidgets::control(*this, dialogTemplate->growingControl)) {
         clientArea->setGrowingControl(growing);
     }
@@ -257,6 +263,36 @@ bool Dialog::notify(const Message& message) {
     const ProfileBatch batch(handlerProfile);
     const bool handled = dispatch(message);
     return !handled || passedToDefault();
+}
+
+void Dialog::showControls(std::initializer_list<int> ids, bool shown) {
+    if (!hasWindow()) {
+        return;
+    }
+    for (const int id : ids) {
+        if (QWidget* control = DialogWidgets::control(*this, id)) {
+            control->setVisible(shown);
+        }
+    }
+    // A field's caption shows and hides with its field.
+    Window& state = *windowState;
+    for (const FormLayout::Item& item : state.formItems) {
+        if (const auto* caption = qobject_cast<QLabel*>(item.widget); caption && caption->buddy()) {
+            item.widget->setVisible(!caption->buddy()->isHidden());
+        }
+    }
+    const int before = state.clientArea->minimumSizeHint().height();
+    state.clientArea->placeAgain(state.layout->arrange(state.formItems));
+    const int grown = state.clientArea->minimumSizeHint().height() - before;
+    if (grown != 0 && state.dialog->isVisible() && !state.dialog->isMaximized()) {
+        state.dialog->resize(state.dialog->width(), state.dialog->height() + grown);
+    }
+}
+
+void Dialog::enableControl(int id, bool enabled) {
+    if (QWidget* control = DialogWidgets::control(*this, id)) {
+        control->setEnabled(enabled);
+    }
 }
 
 void Dialog::setControlText(int id, std::string_view text) {

@@ -13,6 +13,7 @@
 #include "framework/message/notification_sink.h"
 #include "framework/resources/icon.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,6 +55,13 @@ public:
     // Runs exchangeFormData in one direction with notifications held back. True when every
     // field could be read or written.
     bool updateFormData(FormDirection direction);
+
+    // Shows or hides controls. The form makes room for rows the template inserts while a
+    // control of theirs shows, and gives it back when none does: the window grows or shrinks
+    // by as much, and every other control keeps its place relative to its neighbours.
+    void showControls(std::initializer_list<int> ids, bool shown);
+    // Lets the control take input, or not, as it stays where it is.
+    void enableControl(int id, bool enabled);
 
     void setControlText(int id, std::string_view text);
     std::string controlText(int id) const;

@@ -46,8 +46,39 @@ bool isOneLineText(const QWidget& widget, const QRect& place) {
 
 } // namespace
 
-FormLayout::FormLayout(QSize size, int controlSpacing)
-    : templateSize(size), spacing(controlSpacing) {}
+FormLayout::FormLayout(QSize size, int controlSpacing, std::vector<Insertion> insertedRows)
+    : templateSize(size), spacing(controlSpacing), insertions(std::move(insertedRows)) {}
+
+std::vector<FormLayout::Item> FormLayout::withInsertions(const std::vector<Item>& items,
+                                                         int& added) const {
+    std::vector<bool> taking(insertions.size(), false);
+    for (const Item& item : items) {
+        if (item.insertion >= 0 && !item.widget->isHidden()) {
+            taking[static_cast<std::size_t>(item.insertion)] = true;
+        }
+    }
+    added = 0;
+    std::vector<Item> placed;
+    for (const Item& item : items) {
+        if (item.insertion >= 0) {
+            if (taking[static_cast<std::size_t>(item.insertion)]) {
+                placed.push_back(item);
+            }
+            continue;
+        }
+        Item moved = item;
+        for (std::size_t i = 0; i < insertions.size(); ++i) {
+            if (taking[i] && item.place.top() >= insertions[i].at) {
+                moved.place.translate(0, insertions[i].height);
+            }
+        }
+        placed.push_back(moved);
+    }
+    for (std::size_t i = 0; i < insertions.size(); ++i) {
+        added += taking[i] ? insertions[i].height : 0;
+    }
+    return placed;
+}
 
 QSize FormLayout::needed(const QWidget& widget, const QRect& place) {
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
@@ -57,7 +88,8 @@ QSize FormLayout::needed(const QWidget& widget, const QRect& place) {
         if (label->wordWrap() && place.height() >= 2 * label->fontMetrics().height()) {
             return {place.width(), label->heightForWidth(place.width())};
         }
-        return label->fontMetrics().size(0, label->text());
+        // As drawn: a '&' that marks an access key takes no room.
+        return label->fontMetrics().size(Qt::TextShowMnemonic, label->text());
     }
     if (qobject_cast<const QCheckBox*>(&widget) != nullptr) {
         return widget.sizeHint();
@@ -110,9 +142,12 @@ std::vector<FormLayout::Band> FormLayout::bands(const std::vector<Item>& items) 
     return result;
 }
 
-QSize FormLayout::arrange(std::vector<Item>& items) const {
+QSize FormLayout::arrange(const std::vector<Item>& allItems) const {
+    int inserted = 0;
+    const std::vector<Item> items = withInsertions(allItems, inserted);
+    const QSize expanded(templateSize.width(), templateSize.height() + inserted);
     std::vector<QSize> sizes;
-    int leftMargin = templateSize.width();
+    int leftMargin = expanded.width();
     int lowest = 0;
     for (const Item& item : items) {
         const QSize wanted = item.growing ? QSize() : needed(*item.widget, item.place);
@@ -166,7 +201,7 @@ QSize FormLayout::arrange(std::vector<Item>& items) const {
         placed.emplace_back(place.topLeft() + QPoint(across[place.left()], down[i]), sizes[i]);
     }
     alignBaselines(items, rows, placed);
-    QSize form(templateSize.width(), templateSize.height() + grown);
+    QSize form(expanded.width(), expanded.height() + grown);
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (!items[i].growing) {
             form =
@@ -174,7 +209,7 @@ QSize FormLayout::arrange(std::vector<Item>& items) const {
         }
     }
     // The growing control takes the room the others leave it, inside the margins.
-    const int bottomMargin = templateSize.height() - lowest;
+    const int bottomMargin = expanded.height() - lowest;
     for (std::size_t i = 0; i < items.size(); ++i) {
         QRect& moved = placed[i];
         if (items[i].growing) {

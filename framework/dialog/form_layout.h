@@ -21,20 +21,28 @@ namespace fenwake {
 //   the gap before them leaves, and every control that starts at the same template column
 //   moves with them, so columns stay aligned.
 // The growing control (the list) takes the full width inside even margins, the left one
-// mirrored on the right.
+// mirrored on the right. Rows a template inserts take room only while a control of theirs is
+// not hidden.
 class FormLayout {
 public:
     struct Item {
         QWidget* widget;
         QRect place; // the template rectangle, in pixels
         bool growing = false;
+        int insertion = -1; // the inserted rows it stands in, if any
+    };
+    // Rows inserted into the form from the pixel row `at`, `height` high (dialog_template.h):
+    // they take room while one of their controls is not hidden.
+    struct Insertion {
+        int at = 0;
+        int height = 0;
     };
 
     // spacing: the least room kept between two controls side by side, in pixels.
-    FormLayout(QSize templateSize, int spacing);
+    FormLayout(QSize size, int controlSpacing, std::vector<Insertion> insertedRows = {});
 
     // Places every control; returns the size the form needs, at least the template's.
-    QSize arrange(std::vector<Item>& items) const;
+    QSize arrange(const std::vector<Item>& items) const;
 
     // What a control needs to show its whole contents in its style and font, at its place. A
     // text whose place has room for more than one line wraps within its width.
@@ -50,8 +58,13 @@ private:
     void alignBaselines(const std::vector<Item>& items, const std::vector<Band>& rows,
                         std::vector<QRect>& placed) const;
 
+    // The items as they stand with the inserted rows that take room now: places moved down below
+    // each, and the items of rows that take none left out.
+    std::vector<Item> withInsertions(const std::vector<Item>& items, int& added) const;
+
     QSize templateSize;
     int spacing;
+    std::vector<Insertion> insertions;
 };
 
 } // namespace fenwake

@@ -16,6 +16,8 @@ struct MenuItem {
     static constexpr std::uint16_t disabled = 0x0002;
     static constexpr std::uint16_t checked = 0x0008;
     static constexpr std::uint16_t popup = 0x0010;
+    // One of a pop-up's choices of which one at a time is checked, with a bullet.
+    static constexpr std::uint16_t radio = 0x0200;
     static constexpr std::uint16_t end = 0x0080;
 
     std::uint16_t flags = 0;

@@ -11,6 +11,7 @@
 #include "framework/resources/window_style.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +27,20 @@ struct CommandBar::Bar {
     QPointer<QMenuBar> menuBar;
     bool showWhenFilled = false;
 };
+
+namespace {
+
+// The item of that command in the bar's menus.
+QAction* findCommand(const QMenuBar& bar, int id) {
+    for (QAction* action : bar.findChildren<QAction*>()) {
+        if (action->property("commandId").toInt() == id && !action->menu()) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 namespace {
 
@@ -82,6 +97,7 @@ void giveShortcut(QAction& action, const MenuItem& item) {
 }
 
 void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
+    QActionGroup* choices = nullptr; // the pop-up's radio items, one checked at a time
     for (const MenuItem& item : items) {
         if (item.isSeparator()) {
             menu.addSeparator();
@@ -94,9 +110,15 @@ void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
             action = submenu->menuAction();
         } else {
             action = commandAction(item.label(), item.id, dialog, &menu);
+            action->setProperty("commandId", item.id);
             giveShortcut(*action, item);
-            action->setCheckable((item.flags & MenuItem::checked) != 0);
+            const bool radio = (item.flags & MenuItem::radio) != 0;
+            action->setCheckable(radio || (item.flags & MenuItem::checked) != 0);
             action->setChecked((item.flags & MenuItem::checked) != 0);
+            if (radio) {
+                choices = choices != nullptr ? choices : new QActionGroup(&menu);
+                choices->addAction(action);
+            }
             menu.addAction(action);
         }
         action->setEnabled((item.flags & (MenuItem::grayed | MenuItem::disabled)) == 0);
@@ -173,6 +195,16 @@ bool CommandBar::create(Dialog& parent, std::uint32_t, std::uint32_t windowStyle
         }
     });
     bar->showWhenFilled = (windowStyle & windowstyle::visible) != 0;
+    return true;
+}
+
+bool CommandBar::checkCommand(int commandId, bool checked) {
+    QAction* item = bar->menuBar ? findCommand(*bar->menuBar, commandId) : nullptr;
+    if (item == nullptr) {
+        return false;
+    }
+    item->setCheckable(true);
+    item->setChecked(checked);
     return true;
 }
 

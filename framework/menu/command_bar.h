@@ -36,6 +36,10 @@ public:
     // a button's text or pop-up cannot be found or read.
     bool insertMenuBar(int menuBarId, int bitmapId);
 
+    // Checks or clears an item of the bar's menus; checking one of a pop-up's choices clears
+    // the others. False when the bar has no such item.
+    bool checkCommand(int commandId, bool checked);
+
 private:
     struct Bar;
     std::unique_ptr<Bar> bar;

@@ -58,6 +58,19 @@ struct ControlTemplate {
     int id = noId;
     std::uint32_t style = 0;
     TemplateRect rect;
+    // The rows the control stands in, when the template inserts some (DialogTemplate::
+    // insertions); -1 when it stands in the template's own.
+    int insertion = -1;
+};
+
+// Rows a template inserts into its form, for controls that show only at times: from the
+// template's row `at`, `height` dialog units high. While one of their controls shows, every
+// control of the template from that row down stands lower by the height; while none does,
+// they take no room and the form is as it would be without them. Their controls' rectangles
+// are where they stand with the rows in place.
+struct TemplateInsertion {
+    int at = 0;
+    int height = 0;
 };
 
 struct DialogTemplate {
@@ -72,6 +85,7 @@ struct DialogTemplate {
     // The control that takes the room when the window is made larger than the template; with
     // none the window keeps the template's size.
     int growingControl = ControlTemplate::noId;
+    std::vector<TemplateInsertion> insertions;
 };
 
 } // namespace fenwake

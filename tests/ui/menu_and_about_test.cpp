@@ -73,8 +73,8 @@ TEST_F(MenuTest, MenuBarHoldsToolsWithAboutFirst) {
         items << item->text();
         keys << item->shortcut().toString();
     }
-    EXPECT_EQ(items, (QStringList{"&About", "&Help"}));
-    EXPECT_EQ(keys, (QStringList{"", "F1"}));
+    EXPECT_EQ(items, (QStringList{"&About", "&Help", "&Method"}));
+    EXPECT_EQ(keys, (QStringList{"", "F1", ""}));
     popup->close();
     EXPECT_EQ(*Resources::string(IDS_TOOLS), "Tools");
 }

@@ -290,7 +290,7 @@ protected:
 // What every copy of the worked man begins with, after its title line: the entries as the
 // fields show them, and the columns' headings.
 const std::string entries = "Waist\t34\tInches\nWeight\t180\tLbs\nHeight\t70\tInches\n"
-                            "Female\tNo\nMetric\tNo\n"
+                            "Female\tNo\nMetric\tNo\nMethod\tWaist and weight\n"
                             "Qty\tResult\tUnit\tDescription\n";
 const std::string allRows = "Fat Percentage\t15.51\t%\tAverage\n"
                             "Fat Body Mass\t27.92\tLbs\t\n"
@@ -365,7 +365,7 @@ TEST_F(CopyTest, ACopyOfOutOfDateFiguresSaysSoFirst) {
     ASSERT_EQ(copied().substr(0, told.size()), told);
     EXPECT_EQ(afterTheTitle(copied().substr(told.size())),
               "Waist\t34\tInches\nWeight\tx\tLbs\nHeight\t70\tInches\nFemale\tNo\nMetric\tNo\n"
-              "Qty\tResult\tUnit\tDescription\n" +
+              "Method\tWaist and weight\nQty\tResult\tUnit\tDescription\n" +
                   allRows);
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->html().startsWith(
         "<p>Weight: enter a number. The figures are those of the last valid entry.</p>"));

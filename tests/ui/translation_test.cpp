@@ -45,7 +45,8 @@ protected:
     Texts captions() const {
         Texts texts;
         for (const QLabel* caption : edit(IDC_WAIST)->parentWidget()->findChildren<QLabel*>()) {
-            if (caption->property("controlId").isNull() && caption->pixmap().isNull()) {
+            if (caption->property("controlId").isNull() && caption->pixmap().isNull() &&
+                !caption->isHidden()) {
                 texts.push_back(caption->text().remove('&').toStdString());
             }
         }
