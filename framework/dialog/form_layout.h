@@ -38,7 +38,8 @@ public:
         int height = 0;
     };
 
-    // spacing: the least room kept between two controls side by side, in pixels.
+    // size: the template's, in pixels; controlSpacing: the least room kept between two controls
+    // side by side; insertedRows: the rows the template inserts.
     FormLayout(QSize size, int controlSpacing, std::vector<Insertion> insertedRows = {});
 
     // Places every control; returns the size the form needs, at least the template's.
