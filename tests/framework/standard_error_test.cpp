@@ -103,6 +103,11 @@ TEST(StandardError, APipeWithoutAReaderEndsNothing) {
         StandardError::say("second");
         EXPECT_TRUE(StandardError::flush(5s));
     }
+    // Nobody listened once: later lines are not even tried, wherever standard error now goes.
+    StandardErrorOnAPipe listened;
+    StandardError::say("third");
+    EXPECT_TRUE(StandardError::flush(5s));
+    EXPECT_EQ(listened.drain(), "");
     std::signal(SIGPIPE, previous);
 }
 
