@@ -123,6 +123,8 @@ std::vector<std::uint8_t> mainMenu() {
                                    choice(TRANSLATABLE("US Navy"), IDM_METHOD_NAVY),
                                    choice(TRANSLATABLE("Relative Fat Mass"), IDM_METHOD_RFM),
                                }},
+                      command(TRANSLATABLE("Add to History") "\tCtrl+D", IDM_ADD_TO_HISTORY),
+                      command(TRANSLATABLE("History…") "\tCtrl+H", IDM_HISTORY),
                   }}});
 }
 

@@ -37,5 +37,8 @@ constexpr int IDM_HELP = 32778;
 constexpr int IDM_METHOD_YMCA = 32779;
 constexpr int IDM_METHOD_NAVY = 32780;
 constexpr int IDM_METHOD_RFM = 32781;
+// Added after the methods: the history.
+constexpr int IDM_ADD_TO_HISTORY = 32782;
+constexpr int IDM_HISTORY = 32783;
 
 } // namespace fenwake

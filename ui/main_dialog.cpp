@@ -91,6 +91,8 @@ const MessageEntry MainDialog::messageEntries[] = {
     commandEntry<&MainDialog::onHelpCommand>(Notification::Clicked, IDM_HELP),
     commandEntry<&MainDialog::onNeckChanged>(Notification::EditChanged, IDC_NECK),
     commandEntry<&MainDialog::onHipChanged>(Notification::EditChanged, IDC_HIP),
+    commandEntry<&MainDialog::onAddToHistoryCommand>(Notification::Clicked, IDM_ADD_TO_HISTORY),
+    commandEntry<&MainDialog::onHistoryCommand>(Notification::Clicked, IDM_HISTORY),
     commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_NECK),
     commandEntry<&MainDialog::onEditFocusGained>(Notification::EditFocusGained, IDC_NECK),
     commandEntry<&MainDialog::onEditFocusLost>(Notification::EditFocusLost, IDC_HIP),
@@ -258,6 +260,7 @@ void MainDialog::recalculate() {
     showRestMetabolicRate(result.restMetabolicRate);
     showBodyMassIndex(result.bodyMassIndex);
     showEntryState();
+    clearNotice("history-entry"); // it told of entries that no longer stand
 }
 
 // What the window says while a field holds no number; nothing while every field holds one.
@@ -454,6 +457,9 @@ void MainDialog::onMetricClicked() {
     updateFormData(FormDirection::Write);
     recalculate();
     showHipState();
+    if (history) {
+        history->setUnits(metric != 0);
+    }
 }
 
 void MainDialog::onAboutCommand() {
@@ -478,6 +484,56 @@ void MainDialog::onEditFocusLost() {
 
 void MainDialog::onLeftButtonDown(unsigned keyFlags, Point point) {
     Dialog::onLeftButtonDown(keyFlags, point);
+}
+
+} // namespace fenwake
+
+namespace fenwake {
+
+void MainDialog::useHistory() {
+    if (!history) {
+        history = std::make_unique<HistoryWindow>();
+        history->setListener({[this](const HistoryEntry& entry) { onKeptInHistory(entry); },
+                              [this](const std::string& trouble) {
+                                  onHistoryTrouble(trouble);
+                              }});
+    }
+}
+
+// The entries as they stand, kept once every field in use holds a number.
+void MainDialog::onAddToHistoryCommand() {
+    updateFormData(FormDirection::Read);
+    if (const std::string problem = entryProblem(); !problem.empty()) {
+        const std::string text =
+            Translation::fill(translated("Nothing was added to the history. %1"), {problem});
+        showNotice("history-entry", text, text);
+        announce(text);
+        return;
+    }
+    useHistory();
+    history->add({waist, weight, height, female != 0, metric != 0, neck, hip, method});
+}
+
+void MainDialog::onHistoryCommand() {
+    useHistory();
+    history->open(*this, metric != 0);
+}
+
+// Said once the entry is on disk.
+void MainDialog::onKeptInHistory(const HistoryEntry& entry) {
+    const std::string text = Translation::fill(
+        translated("Kept in the history: %1."),
+        {Translation::dateTime(entry.taken.utcMilliseconds, entry.taken.utcOffsetMinutes)});
+    showNotice("history-entry", text, text);
+    announce(text);
+}
+
+void MainDialog::onHistoryTrouble(const std::string& trouble) {
+    if (trouble.empty()) {
+        clearNotice("history");
+    } else {
+        showNotice("history", trouble, trouble);
+    }
 }
 
 } // namespace fenwake

@@ -4,10 +4,12 @@
 #include "framework/dialog/dialog.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/icon.h"
+#include "ui/history_window.h"
 #include "ui/result_explanations.h"
 #include "ui/results_list.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,10 @@ private:
     void onWaistAndWeightChosen();
     void onNavyChosen();
     void onRelativeFatMassChosen();
+    void onAddToHistoryCommand();
+    void onHistoryCommand();
+    void onKeptInHistory(const HistoryEntry& entry);
+    void onHistoryTrouble(const std::string& trouble);
 
     static const MessageEntry messageEntries[];
     static const MessageMap messages;
@@ -82,6 +88,9 @@ private:
     std::vector<ResultExplanations::Estimate> estimates; // each method's, for the explanation
     Icon icon;
     CommandBar commandBar;
+    // Added: the history, made when it is first used.
+    std::unique_ptr<HistoryWindow> history;
+    void useHistory();
 };
 
 } // namespace fenwake

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace fenwake {
 
@@ -92,8 +93,20 @@ void Application::finishWriting() {
     if (Dialog* main = mainWindow()) {
         main->keepSizeNow();
     }
+    std::vector<std::thread> alongside;
+    for (auto& finisher : finishers) {
+        alongside.emplace_back(std::move(finisher), Profile::closingWait);
+    }
+    finishers.clear();
     profile().finish();
     state().finish();
+    for (std::thread& finishing : alongside) {
+        finishing.join();
+    }
+}
+
+void Application::finishAlongside(std::function<void(std::chrono::milliseconds)> finisher) {
+    finishers.push_back(std::move(finisher));
 }
 
 void Application::setMainWindow(Dialog* window) {

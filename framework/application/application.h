@@ -8,9 +8,12 @@
 
 #include "framework/message/message_target.h"
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fenwake {
 
@@ -48,8 +51,12 @@ public:
     // Where the program's state is kept, apart from its settings: the main window's size.
     Profile& state();
     // The end of the process: the main window's size, should it still be open, goes to the
-    // state; then the settings and the state write what they still hold (Profile::finish).
+    // state; then the settings and the state write what they still hold (Profile::finish),
+    // while each writer handed over below finishes beside them, in the same time.
     void finishWriting();
+    // A writer of the program's own that finishes with the settings: called once, at the end,
+    // on a thread of its own, with the time it has.
+    void finishAlongside(std::function<void(std::chrono::milliseconds time)> finisher);
 
     std::string profileString(std::string_view section, std::string_view key,
                               std::string_view defaultText);
@@ -75,6 +82,7 @@ private:
 
     std::unique_ptr<Profile> userProfile;
     std::unique_ptr<Profile> userState;
+    std::vector<std::function<void(std::chrono::milliseconds)>> finishers;
 };
 
 } // namespace fenwake

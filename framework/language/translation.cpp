@@ -1,10 +1,15 @@
 #include "framework/language/translation.h"
 
+#include "framework/language/date_locale.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
+#include <QTimeZone>
 #include <QTranslator>
 
 #include <memory>
@@ -29,12 +34,30 @@ struct Installed {
     std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
     char decimalPoint = '.';
+    QString language; // of the program's texts; empty for English
 };
+
+QDateTime wallClock(std::int64_t utcMilliseconds, int utcOffsetMinutes) {
+    return QDateTime::fromMSecsSinceEpoch(utcMilliseconds, QTimeZone(utcOffsetMinutes * 60));
+}
 
 Installed& installed() {
     static Installed translators;
     return translators;
 }
+
+} // namespace
+
+QLocale dateLocale() {
+    const QLocale desktop = QLocale::system();
+    const QString& language = installed().language;
+    if (language.isEmpty() || desktop.name().section('_', 0, 0) == language) {
+        return desktop;
+    }
+    return QLocale(language);
+}
+
+namespace {
 
 void removeTranslator(std::unique_ptr<QTranslator>& translator) {
     if (translator) {
@@ -81,6 +104,7 @@ bool Translation::install(std::string_view language) {
     removeTranslator(current.program);
     removeTranslator(current.qt);
     current.decimalPoint = '.';
+    current.language.clear();
     const QString name =
         QString::fromUtf8(language.data(), static_cast<qsizetype>(language.size()));
     auto translator = std::make_unique<QTranslator>();
@@ -90,19 +114,24 @@ bool Translation::install(std::string_view language) {
     QCoreApplication::installTranslator(translator.get());
     current.program = std::move(translator);
     current.decimalPoint = QLocale(name).decimalPoint().front().toLatin1();
+    current.language = name;
     installQt(name);
     return true;
 }
 
 std::string Translation::fill(std::string_view pattern,
                               std::initializer_list<std::string> arguments) {
+    return fill(pattern, std::vector<std::string>(arguments));
+}
+
+std::string Translation::fill(std::string_view pattern, const std::vector<std::string>& arguments) {
     std::string text;
     for (std::size_t at = 0; at < pattern.size(); ++at) {
         const std::size_t index = at + 1 < pattern.size() && pattern[at] == '%'
                                       ? static_cast<std::size_t>(pattern[at + 1] - '1')
                                       : arguments.size();
         if (index < arguments.size()) {
-            text += *(arguments.begin() + index);
+            text += arguments[index];
             ++at;
         } else {
             text += pattern[at];
@@ -117,6 +146,24 @@ std::string Translation::number(std::string text) {
         c = c == '.' ? point : c;
     }
     return text;
+}
+
+std::string Translation::dateTime(std::int64_t utcMilliseconds, int utcOffsetMinutes) {
+    const QDateTime moment = wallClock(utcMilliseconds, utcOffsetMinutes);
+    const QLocale locale = dateLocale();
+    return (locale.toString(moment.date(), QLocale::ShortFormat) + ' ' +
+            locale.toString(moment.time(), QLocale::ShortFormat))
+        .toStdString();
+}
+
+std::string Translation::longDate(std::int64_t utcMilliseconds, int utcOffsetMinutes) {
+    const QLocale locale = dateLocale();
+    // The long format without its day of the week: "8 December 2026", "December 8, 2026".
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("dddd[,.]?\\s*"));
+    format.remove(weekday);
+    return locale.toString(wallClock(utcMilliseconds, utcOffsetMinutes).date(), format.trimmed())
+        .toStdString();
 }
 
 std::string translated(std::string_view id) {

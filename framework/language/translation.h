@@ -6,9 +6,11 @@
 
 #include "framework/text/translatable.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fenwake {
 
@@ -28,9 +30,16 @@ public:
 
     // The text with its %1, %2, ... replaced by the arguments, in order.
     static std::string fill(std::string_view pattern, std::initializer_list<std::string> arguments);
+    static std::string fill(std::string_view pattern, const std::vector<std::string>& arguments);
     // A number's text (written with a point, as the settings file keeps it) with the decimal
     // point of the language in use: "15,51" in German and French.
     static std::string number(std::string text);
+
+    // A moment as the wall clock showed it then (the offset from UTC it had), in the format of
+    // the language in use: the date and the time to the minute ("08/12/2026 14:05"), or the
+    // date in words ("8 December 2026").
+    static std::string dateTime(std::int64_t utcMilliseconds, int utcOffsetMinutes);
+    static std::string longDate(std::int64_t utcMilliseconds, int utcOffsetMinutes);
 };
 
 // The text in the desktop's language; the id (the English text) when it has no translation.

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSet>
 #include <QShortcut>
 
 #include <vector>
@@ -44,15 +45,18 @@ QAction* findCommand(const QMenuBar& bar, int id) {
 
 namespace {
 
-// A menu's text with its first letter or digit marked as the key that chooses it (Alt plus
-// that key on the bar, the key alone in a pop-up), unless the text marks one itself.
-QString withAccessKey(const std::string& text) {
+// A menu's text with its first letter or digit that no item before it in the same menu has
+// taken marked as the key that chooses it (Alt plus that key on the bar, the key alone in a
+// pop-up), unless the text marks one itself.
+QString withAccessKey(const std::string& text, QSet<QChar>& taken) {
     QString marked = qtText(translated(text));
-    if (marked.contains('&')) {
+    if (const qsizetype own = marked.indexOf('&'); own >= 0 && own + 1 < marked.size()) {
+        taken.insert(marked[own + 1].toLower());
         return marked;
     }
     for (qsizetype at = 0; at < marked.size(); ++at) {
-        if (marked[at].isLetterOrNumber()) {
+        if (marked[at].isLetterOrNumber() && !taken.contains(marked[at].toLower())) {
+            taken.insert(marked[at].toLower());
             marked.insert(at, '&');
             break;
         }
@@ -82,8 +86,8 @@ void sendCommand(Dialog& dialog, int id) {
     dialog.notify(Message{MessageKind::Command, Notification::Clicked, id, 0, {}});
 }
 
-QAction* commandAction(const std::string& text, int id, Dialog& dialog, QObject* owner) {
-    auto* action = new QAction(withAccessKey(text), owner);
+QAction* commandAction(const QString& text, int id, Dialog& dialog, QObject* owner) {
+    auto* action = new QAction(text, owner);
     QObject::connect(action, &QAction::triggered, action,
                      [&dialog, id] { sendCommand(dialog, id); });
     return action;
@@ -98,6 +102,7 @@ void giveShortcut(QAction& action, const MenuItem& item) {
 
 void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
     QActionGroup* choices = nullptr; // the pop-up's radio items, one checked at a time
+    QSet<QChar> taken;               // the access keys of the items before
     for (const MenuItem& item : items) {
         if (item.isSeparator()) {
             menu.addSeparator();
@@ -105,11 +110,11 @@ void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Dialog& dialog) {
         }
         QAction* action = nullptr;
         if (item.isPopup()) {
-            QMenu* submenu = menu.addMenu(withAccessKey(item.text));
+            QMenu* submenu = menu.addMenu(withAccessKey(item.text, taken));
             fillMenu(*submenu, item.items, dialog);
             action = submenu->menuAction();
         } else {
-            action = commandAction(item.label(), item.id, dialog, &menu);
+            action = commandAction(withAccessKey(item.label(), taken), item.id, dialog, &menu);
             action->setProperty("commandId", item.id);
             giveShortcut(*action, item);
             const bool radio = (item.flags & MenuItem::radio) != 0;
@@ -130,6 +135,7 @@ std::vector<QAction*> buildButtons(const MenuBarRecord& record, const std::vecto
                                    Dialog& dialog, QMenuBar& bar) {
     std::vector<QAction*> buttons;
     bool complete = true;
+    QSet<QChar> taken; // the bar's access keys
     for (const MenuBarButton& button : record.buttons) {
         const std::string* text = Resources::string(button.stringId);
         const bool popupFound =
@@ -140,11 +146,11 @@ std::vector<QAction*> buildButtons(const MenuBarRecord& record, const std::vecto
         }
         QAction* action = nullptr;
         if (button.isDropDown()) {
-            auto* popup = new QMenu(withAccessKey(*text), &bar);
+            auto* popup = new QMenu(withAccessKey(*text, taken), &bar);
             fillMenu(*popup, menu.at(button.popupIndex).items, dialog);
             action = popup->menuAction();
         } else {
-            action = commandAction(*text, button.commandId, dialog, &bar);
+            action = commandAction(withAccessKey(*text, taken), button.commandId, dialog, &bar);
         }
         action->setEnabled((button.state & MenuBarButton::enabledState) != 0);
         action->setVisible((button.state & MenuBarButton::hiddenState) == 0);

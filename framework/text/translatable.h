@@ -5,3 +5,20 @@
 // written. lupdate collects every text so marked, and every text handed to translated(),
 // into the translation files of translations/.
 #define TRANSLATABLE(text) text
+
+#include <string>
+#include <vector>
+
+namespace fenwake {
+
+// A text of the program's to be said later, in the language of the one who says it: its id
+// (the English text, with %1, %2, ... where the arguments go) and the arguments. Code that
+// knows no language (the history, say) hands these to code that does.
+struct TranslatableText {
+    std::string id;
+    std::vector<std::string> arguments;
+
+    bool empty() const { return id.empty(); }
+};
+
+} // namespace fenwake

@@ -1,0 +1,414 @@
+#include "history/history_database.h"
+
+#include <sqlite3.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fenwake {
+
+namespace {
+
+// How long a commit waits for another Fenwake that is writing the same history.
+constexpr int busyMilliseconds = 2000;
+
+// The method's name in the database, as in the settings, in the order of FatMethod.
+constexpr const char* methodNames[] = {"YMCA", "Navy", "RFM"};
+
+FatMethod methodNamed(const unsigned char* name) {
+    for (std::size_t method = 0; method < std::size(methodNames); ++method) {
+        if (name != nullptr &&
+            std::strcmp(reinterpret_cast<const char*>(name), methodNames[method]) == 0) {
+            return static_cast<FatMethod>(method);
+        }
+    }
+    return FatMethod::WaistAndWeight;
+}
+
+TranslatableText said(const char* id, std::vector<std::string> arguments = {}) {
+    return {id, std::move(arguments)};
+}
+
+std::uint32_t bigEndianWord(const unsigned char* bytes) {
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
+           (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
+}
+
+bool makeFolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        if (mkdir(path.substr(0, slash).c_str(), 0777) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One statement, finalised whatever happens.
+class Statement {
+public:
+    Statement(sqlite3* database, const char* text) {
+        sqlite3_prepare_v2(database, text, -1, &statement, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(statement); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* get() const { return statement; }
+    bool ready() const { return statement != nullptr; }
+
+private:
+    sqlite3_stmt* statement = nullptr;
+};
+
+void bindEntry(sqlite3_stmt* insert, const HistoryEntry& entry, int first) {
+    const Measurements& m = entry.measurements;
+    sqlite3_bind_int64(insert, first, entry.taken.utcMilliseconds);
+    sqlite3_bind_int(insert, first + 1, entry.taken.utcOffsetMinutes);
+    sqlite3_bind_double(insert, first + 2, m.waist);
+    sqlite3_bind_double(insert, first + 3, m.weight);
+    sqlite3_bind_double(insert, first + 4, m.height);
+    sqlite3_bind_int(insert, first + 5, m.female ? 1 : 0);
+    sqlite3_bind_int(insert, first + 6, m.metric ? 1 : 0);
+    sqlite3_bind_text(insert, first + 7, methodNames[static_cast<int>(m.method)], -1,
+                      SQLITE_STATIC);
+    sqlite3_bind_double(insert, first + 8, m.neck);
+    sqlite3_bind_double(insert, first + 9, m.hip);
+}
+
+// The step from each version to the next. The first made the history of the waist and weight
+// method; the second gave room for the other methods' measurements, every entry made before
+// them keeping the method it was made with.
+constexpr std::array<const char*, HistoryDatabase::schemaVersion> migrations{
+    "CREATE TABLE entries ("
+    " id INTEGER PRIMARY KEY,"
+    " taken_ms INTEGER NOT NULL,"           // milliseconds since 1970, UTC
+    " utc_offset_minutes INTEGER NOT NULL," // the wall clock's offset then
+    " waist REAL NOT NULL, weight REAL NOT NULL, height REAL NOT NULL,"
+    " female INTEGER NOT NULL, metric INTEGER NOT NULL);"
+    "CREATE UNIQUE INDEX entries_once ON entries"
+    " (taken_ms, waist, weight, height, female, metric);"
+    "CREATE INDEX entries_by_time ON entries (taken_ms);",
+
+    "ALTER TABLE entries ADD COLUMN method TEXT NOT NULL DEFAULT 'YMCA';"
+    "ALTER TABLE entries ADD COLUMN neck REAL NOT NULL DEFAULT 0;"
+    "ALTER TABLE entries ADD COLUMN hip REAL NOT NULL DEFAULT 0;"
+    "DROP INDEX entries_once;"
+    "CREATE UNIQUE INDEX entries_once ON entries"
+    " (taken_ms, waist, weight, height, female, metric, method, neck, hip);",
+};
+
+constexpr const char* entryColumns =
+    "taken_ms, utc_offset_minutes, waist, weight, height, female, metric, method, neck, hip";
+
+} // namespace
+
+HistoryDatabase::HistoryDatabase(std::string path) : filePath(std::move(path)) {}
+
+HistoryDatabase::~HistoryDatabase() {
+    close();
+}
+
+void HistoryDatabase::close() {
+    if (database != nullptr) {
+        sqlite3_close_v2(database);
+        database = nullptr;
+    }
+}
+
+// Looked at before SQLite is let near the file: what is there, if anything, must be a history of
+// Fenwake's, of the user's own, of a schema this Fenwake knows. On success openedPath is the
+// real file.
+HistoryDatabase::Outcome HistoryDatabase::refusal(TranslatableText& problem) const {
+    struct stat status {};
+    if (lstat(filePath.c_str(), &status) != 0) {
+        if (errno == ENOENT) {
+            return Outcome::Done;
+        }
+        problem = said(TRANSLATABLE("%1 cannot be examined: %2"), {filePath, std::strerror(errno)});
+        return Outcome::Failed;
+    }
+    if (S_ISLNK(status.st_mode)) {
+        struct stat target {};
+        if (status.st_uid != geteuid() || stat(filePath.c_str(), &target) != 0 ||
+            target.st_uid != geteuid()) {
+            problem = said(TRANSLATABLE("%1 is a link to a file of another user's, or to "
+                                        "nothing"),
+                           {filePath});
+            return Outcome::Refused;
+        }
+        status = target;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        problem = said(TRANSLATABLE("%1 is not a file"), {filePath});
+        return Outcome::Refused;
+    }
+    if (status.st_uid != geteuid()) {
+        problem = said(TRANSLATABLE("%1 belongs to another user"), {filePath});
+        return Outcome::Refused;
+    }
+    if (status.st_size == 0) {
+        return Outcome::Done; // nothing to lose: made anew
+    }
+    unsigned char header[100] = {};
+    const int fd = ::open(filePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const ssize_t count = fd >= 0 ? ::read(fd, header, sizeof header) : -1;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (count < 0) {
+        problem = said(TRANSLATABLE("%1 cannot be read: %2"), {filePath, std::strerror(errno)});
+        return Outcome::Failed;
+    }
+    if (count < static_cast<ssize_t>(sizeof header) ||
+        std::memcmp(header, "SQLite format 3", 16) != 0) {
+        problem =
+            said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"), {filePath});
+        return Outcome::Refused;
+    }
+    if (bigEndianWord(header + 68) != applicationId) {
+        problem = said(TRANSLATABLE("%1 is another program's database"), {filePath});
+        return Outcome::Refused;
+    }
+    if (bigEndianWord(header + 60) > static_cast<std::uint32_t>(schemaVersion)) {
+        problem = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath});
+        return Outcome::Refused;
+    }
+    return Outcome::Done;
+}
+
+HistoryDatabase::Outcome HistoryDatabase::open(TranslatableText& problem) {
+    if (database != nullptr) {
+        return Outcome::Done;
+    }
+    if (const Outcome refused = refusal(problem); refused != Outcome::Done) {
+        return refused;
+    }
+    if (!makeFolders(filePath)) {
+        problem = said(TRANSLATABLE("cannot make the folder of %1: %2"),
+                       {filePath, std::strerror(errno)});
+        return Outcome::Failed;
+    }
+    char* real = realpath(filePath.c_str(), nullptr);
+    openedPath = real != nullptr ? real : filePath;
+    std::free(real);
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
+    if (sqlite3_open_v2(openedPath.c_str(), &database, flags, nullptr) != SQLITE_OK) {
+        const Outcome failed = failure(problem, TRANSLATABLE("cannot open %1: %2"));
+        close();
+        return failed;
+    }
+    sqlite3_busy_timeout(database, busyMilliseconds);
+    sqlite3_extended_result_codes(database, 1);
+    // WAL where the file system allows it; every commit synced either way.
+    TranslatableText ignored;
+    execute("PRAGMA journal_mode = WAL", ignored);
+    if (const Outcome set = execute("PRAGMA synchronous = FULL", problem); set != Outcome::Done) {
+        close();
+        return set;
+    }
+    const Outcome migrated = migrate(problem);
+    if (migrated != Outcome::Done) {
+        close();
+    }
+    return migrated;
+}
+
+// From the version the file has to this one, each step in a transaction of its own.
+HistoryDatabase::Outcome HistoryDatabase::migrate(TranslatableText& problem) {
+    for (;;) {
+        int current = -1;
+        {
+            // Done with before a step changes the schema, which no statement may be reading.
+            Statement version(database, "PRAGMA user_version");
+            if (!version.ready() || sqlite3_step(version.get()) != SQLITE_ROW) {
+                return failure(problem, TRANSLATABLE("cannot read %1: %2"));
+            }
+            current = sqlite3_column_int(version.get(), 0);
+        }
+        if (current == schemaVersion) {
+            return Outcome::Done;
+        }
+        if (current < 0 || current > schemaVersion) {
+            problem = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath});
+            return Outcome::Refused;
+        }
+        const std::string step =
+            std::string("BEGIN IMMEDIATE;") + migrations[static_cast<std::size_t>(current)] +
+            "PRAGMA application_id = " + std::to_string(applicationId) +
+            "; PRAGMA user_version = " + std::to_string(current + 1) + "; COMMIT;";
+        if (const Outcome done = execute(step.c_str(), problem); done != Outcome::Done) {
+            TranslatableText ignored;
+            execute("ROLLBACK", ignored);
+            return done;
+        }
+    }
+}
+
+HistoryDatabase::Outcome HistoryDatabase::execute(const char* statement,
+                                                  TranslatableText& problem) {
+    if (sqlite3_exec(database, statement, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        return failure(problem, TRANSLATABLE("cannot write %1: %2"));
+    }
+    return Outcome::Done;
+}
+
+// What SQLite said, as trouble: a full disk or a busy database may pass, a damaged file not.
+HistoryDatabase::Outcome HistoryDatabase::failure(TranslatableText& problem,
+                                                  const char* doing) const {
+    const int code = database != nullptr ? sqlite3_extended_errcode(database) : SQLITE_CANTOPEN;
+    const char* message = database != nullptr ? sqlite3_errmsg(database) : sqlite3_errstr(code);
+    problem = said(doing, {filePath, message});
+    const int primary = code & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB ? Outcome::Refused
+                                                                 : Outcome::Failed;
+}
+
+HistoryDatabase::Outcome HistoryDatabase::read(std::vector<HistoryEntry>& entries,
+                                               TranslatableText& problem) {
+    if (const Outcome opened = open(problem); opened != Outcome::Done) {
+        return opened;
+    }
+    const std::string selectText =
+        std::string("SELECT id, ") + entryColumns + " FROM entries ORDER BY taken_ms, id";
+    Statement select(database, selectText.c_str());
+    if (!select.ready()) {
+        return failure(problem, TRANSLATABLE("cannot read %1: %2"));
+    }
+    entries.clear();
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+        sqlite3_stmt* row = select.get();
+        HistoryEntry entry;
+        entry.id = sqlite3_column_int64(row, 0);
+        entry.taken = {sqlite3_column_int64(row, 1), sqlite3_column_int(row, 2)};
+        Measurements& m = entry.measurements;
+        m.waist = sqlite3_column_double(row, 3);
+        m.weight = sqlite3_column_double(row, 4);
+        m.height = sqlite3_column_double(row, 5);
+        m.female = sqlite3_column_int(row, 6) != 0;
+        m.metric = sqlite3_column_int(row, 7) != 0;
+        m.method = methodNamed(sqlite3_column_text(row, 8));
+        m.neck = sqlite3_column_double(row, 9);
+        m.hip = sqlite3_column_double(row, 10);
+        entries.push_back(entry);
+    }
+    return step == SQLITE_DONE ? Outcome::Done
+                               : failure(problem, TRANSLATABLE("cannot read %1: %2"));
+}
+
+HistoryDatabase::Outcome HistoryDatabase::add(std::vector<HistoryEntry>& entries,
+                                              std::vector<bool>& fresh, TranslatableText& problem) {
+    if (const Outcome opened = open(problem); opened != Outcome::Done) {
+        return opened;
+    }
+    if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
+        return begun;
+    }
+    const std::string insertText = std::string("INSERT OR IGNORE INTO entries (") + entryColumns +
+                                   ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    Statement insert(database, insertText.c_str());
+    Statement find(database,
+                   "SELECT id FROM entries WHERE taken_ms = ? AND "
+                   "utc_offset_minutes = ? AND waist = ? AND weight = ? AND height = ? "
+                   "AND female = ? AND metric = ? AND method = ? AND neck = ? AND hip = ?");
+    std::vector<std::int64_t> ids;
+    std::vector<bool> added;
+    bool written = insert.ready() && find.ready();
+    for (std::size_t i = 0; written && i < entries.size(); ++i) {
+        sqlite3_reset(insert.get());
+        bindEntry(insert.get(), entries[i], 1);
+        written = sqlite3_step(insert.get()) == SQLITE_DONE;
+        added.push_back(sqlite3_changes(database) > 0);
+        if (written && added.back()) {
+            ids.push_back(sqlite3_last_insert_rowid(database));
+            continue;
+        }
+        // Kept already: by an earlier commit that was not known to have landed, or in the file
+        // being imported again.
+        sqlite3_reset(find.get());
+        bindEntry(find.get(), entries[i], 1);
+        written = written && sqlite3_step(find.get()) == SQLITE_ROW;
+        ids.push_back(written ? sqlite3_column_int64(find.get(), 0) : 0);
+    }
+    const Outcome outcome = written ? execute("COMMIT", problem)
+                                    : failure(problem, TRANSLATABLE("cannot write %1: %2"));
+    if (outcome != Outcome::Done) {
+        TranslatableText ignored;
+        execute("ROLLBACK", ignored);
+        return outcome;
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        entries[i].id = ids[i];
+    }
+    fresh = std::move(added);
+    return Outcome::Done;
+}
+
+HistoryDatabase::Outcome HistoryDatabase::remove(const std::vector<std::int64_t>& ids,
+                                                 TranslatableText& problem) {
+    if (const Outcome opened = open(problem); opened != Outcome::Done) {
+        return opened;
+    }
+    if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
+        return begun;
+    }
+    Statement erase(database, "DELETE FROM entries WHERE id = ?");
+    bool removed = erase.ready();
+    for (std::size_t i = 0; removed && i < ids.size(); ++i) {
+        sqlite3_reset(erase.get());
+        sqlite3_bind_int64(erase.get(), 1, ids[i]);
+        removed = sqlite3_step(erase.get()) == SQLITE_DONE;
+    }
+    const Outcome outcome = removed ? execute("COMMIT", problem)
+                                    : failure(problem, TRANSLATABLE("cannot write %1: %2"));
+    if (outcome != Outcome::Done) {
+        TranslatableText ignored;
+        execute("ROLLBACK", ignored);
+    }
+    return outcome;
+}
+
+HistoryDatabase::Outcome HistoryDatabase::restore(const std::vector<HistoryEntry>& entries,
+                                                  TranslatableText& problem) {
+    if (const Outcome opened = open(problem); opened != Outcome::Done) {
+        return opened;
+    }
+    if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
+        return begun;
+    }
+    const std::string insertText = std::string("INSERT OR IGNORE INTO entries (id, ") +
+                                   entryColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    Statement insert(database, insertText.c_str());
+    bool written = insert.ready();
+    for (std::size_t i = 0; written && i < entries.size(); ++i) {
+        sqlite3_reset(insert.get());
+        sqlite3_bind_int64(insert.get(), 1, entries[i].id);
+        bindEntry(insert.get(), entries[i], 2);
+        written = sqlite3_step(insert.get()) == SQLITE_DONE;
+    }
+    const Outcome outcome = written ? execute("COMMIT", problem)
+                                    : failure(problem, TRANSLATABLE("cannot write %1: %2"));
+    if (outcome != Outcome::Done) {
+        TranslatableText ignored;
+        execute("ROLLBACK", ignored);
+    }
+    return outcome;
+}
+
+bool HistoryDatabase::isIntact() {
+    TranslatableText problem;
+    if (open(problem) != Outcome::Done) {
+        return false;
+    }
+    Statement check(database, "PRAGMA integrity_check");
+    return check.ready() && sqlite3_step(check.get()) == SQLITE_ROW &&
+           std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0)), "ok") ==
+               0;
+}
+
+} // namespace fenwake
