@@ -34,11 +34,6 @@ TranslatableText said(const char* id, std::vector<std::string> arguments = {}) {
     return {id, std::move(arguments)};
 }
 
-std::uint32_t bigEndianWord(const unsigned char* bytes) {
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-           (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
-}
-
 bool makeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
          slash = path.find('/', slash + 1)) {
@@ -120,9 +115,8 @@ void HistoryDatabase::close() {
     }
 }
 
-// Looked at before SQLite is let near the file: what is there, if anything, must be a history of
-// Fenwake's, of the user's own, of a schema this Fenwake knows. On success openedPath is the
-// real file.
+// Looked at before SQLite is let near the file: what is there, if anything, must be a regular
+// file of the user's own (through links of the user's own) that is an SQLite database.
 HistoryDatabase::Outcome HistoryDatabase::refusal(TranslatableText& problem) const {
     struct stat status {};
     if (lstat(filePath.c_str(), &status) != 0) {
@@ -154,7 +148,9 @@ HistoryDatabase::Outcome HistoryDatabase::refusal(TranslatableText& problem) con
     if (status.st_size == 0) {
         return Outcome::Done; // nothing to lose: made anew
     }
-    unsigned char header[100] = {};
+    // Whether the file is ours SQLite tells (what a commit not yet copied back from the journal
+    // says counts); that it is an SQLite database at all is seen here.
+    unsigned char header[16] = {};
     const int fd = ::open(filePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     const ssize_t count = fd >= 0 ? ::read(fd, header, sizeof header) : -1;
     if (fd >= 0) {
@@ -166,16 +162,8 @@ HistoryDatabase::Outcome HistoryDatabase::refusal(TranslatableText& problem) con
     }
     if (count < static_cast<ssize_t>(sizeof header) ||
         std::memcmp(header, "SQLite format 3", 16) != 0) {
-        problem =
-            said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"), {filePath});
-        return Outcome::Refused;
-    }
-    if (bigEndianWord(header + 68) != applicationId) {
-        problem = said(TRANSLATABLE("%1 is another program's database"), {filePath});
-        return Outcome::Refused;
-    }
-    if (bigEndianWord(header + 60) > static_cast<std::uint32_t>(schemaVersion)) {
-        problem = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath});
+        problem = said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"),
+                       {filePath});
         return Outcome::Refused;
     }
     return Outcome::Done;
@@ -204,6 +192,12 @@ HistoryDatabase::Outcome HistoryDatabase::open(TranslatableText& problem) {
     }
     sqlite3_busy_timeout(database, busyMilliseconds);
     sqlite3_extended_result_codes(database, 1);
+    // A damaged file, or another's, is found before anything is written to it, the journal
+    // mode included.
+    if (const Outcome checked = identify(problem); checked != Outcome::Done) {
+        close();
+        return checked;
+    }
     // WAL where the file system allows it; every commit synced either way.
     TranslatableText ignored;
     execute("PRAGMA journal_mode = WAL", ignored);
@@ -216,6 +210,56 @@ HistoryDatabase::Outcome HistoryDatabase::open(TranslatableText& problem) {
         close();
     }
     return migrated;
+}
+
+// Undamaged, and ours: marked with our application id, or nothing in it yet; of a version this
+// Fenwake knows.
+HistoryDatabase::Outcome HistoryDatabase::identify(TranslatableText& problem) {
+    std::string verdict;
+    std::int64_t ours = 0;
+    std::int64_t version = 0;
+    std::int64_t tables = 0;
+    if (!single("PRAGMA quick_check(1)", verdict) || !single("PRAGMA application_id", ours) ||
+        !single("PRAGMA user_version", version) ||
+        !single("SELECT count(*) FROM sqlite_master", tables)) {
+        const Outcome failed = failure(problem, TRANSLATABLE("cannot read %1: %2"));
+        if (failed == Outcome::Refused) {
+            problem = said(TRANSLATABLE("%1 is damaged: %2"), {filePath, problem.arguments[1]});
+        }
+        return failed;
+    }
+    if (verdict != "ok") {
+        problem = said(TRANSLATABLE("%1 is damaged: %2"), {filePath, verdict});
+        return Outcome::Refused;
+    }
+    if (ours != applicationId && (ours != 0 || tables != 0)) {
+        problem = said(TRANSLATABLE("%1 is another program's database"), {filePath});
+        return Outcome::Refused;
+    }
+    if (version > schemaVersion) {
+        problem = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath});
+        return Outcome::Refused;
+    }
+    return Outcome::Done;
+}
+
+bool HistoryDatabase::single(const char* query, std::string& value) {
+    Statement statement(database, query);
+    if (!statement.ready() || sqlite3_step(statement.get()) != SQLITE_ROW) {
+        return false;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+    value = text != nullptr ? text : "";
+    return true;
+}
+
+bool HistoryDatabase::single(const char* query, std::int64_t& value) {
+    Statement statement(database, query);
+    if (!statement.ready() || sqlite3_step(statement.get()) != SQLITE_ROW) {
+        return false;
+    }
+    value = sqlite3_column_int64(statement.get(), 0);
+    return true;
 }
 
 // From the version the file has to this one, each step in a transaction of its own.

@@ -54,6 +54,9 @@ public:
 
 private:
     Outcome refusal(TranslatableText& problem) const;
+    Outcome identify(TranslatableText& problem);
+    bool single(const char* query, std::string& value);
+    bool single(const char* query, std::int64_t& value);
     Outcome migrate(TranslatableText& problem);
     Outcome execute(const char* statement, TranslatableText& problem);
     Outcome failure(TranslatableText& problem, const char* doing) const;

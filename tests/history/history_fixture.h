@@ -1,0 +1,91 @@
+#pragma once
+
+// What the history's tests share: a folder of their own, entries to keep, and the file's bytes.
+#include "history/history_database.h"
+#include "history/history_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fenwake::test {
+
+class HistoryFolder {
+public:
+    HistoryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "fenwake-history-XXXXXX");
+        folder = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+    }
+    ~HistoryFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(folder, ignored);
+    }
+    HistoryFolder(const HistoryFolder&) = delete;
+    HistoryFolder& operator=(const HistoryFolder&) = delete;
+
+    std::string path(const std::string& name = "history.sqlite") const {
+        return folder + '/' + name;
+    }
+
+private:
+    std::string folder;
+};
+
+// A file's bytes; a folder's names, so that a folder left alone reads the same.
+inline std::string bytesOf(const std::string& path) {
+    if (std::filesystem::is_directory(path)) {
+        std::string names;
+        for (const auto& entry : std::filesystem::directory_iterator(path)) {
+            names += entry.path().filename().string() + '\n';
+        }
+        return names;
+    }
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// An entry a day from 1 March 2026, its numbers all different.
+inline HistoryEntry entryOnDay(int day, double waist = 80.0) {
+    HistoryEntry entry;
+    entry.taken = {1772352000000 + std::int64_t{day} * 86'400'000, 60};
+    entry.measurements = {waist + day * 0.1, 70.0 + day * 0.01, 170.0, day % 2 == 0, true,
+                          0.0, 0.0, FatMethod::WaistAndWeight};
+    return entry;
+}
+
+inline std::vector<HistoryEntry> readAll(const std::string& path) {
+    HistoryDatabase database(path);
+    std::vector<HistoryEntry> entries;
+    TranslatableText problem;
+    EXPECT_EQ(database.read(entries, problem), HistoryDatabase::Outcome::Done) << problem.id;
+    return entries;
+}
+
+// Same moments and numbers to the bit, in the same order.
+inline ::testing::AssertionResult sameEntries(const std::vector<HistoryEntry>& a,
+                                              const std::vector<HistoryEntry>& b) {
+    if (a.size() != b.size()) {
+        return ::testing::AssertionFailure() << a.size() << " entries against " << b.size();
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!a[i].sameAs(b[i])) {
+            return ::testing::AssertionFailure() << "entry " << i << " differs";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace fenwake::test

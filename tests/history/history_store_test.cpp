@@ -1,0 +1,227 @@
+// The history's store: what it says it did is on disk, what it cannot do yet it does on its own
+// later, and at the end it says what it could not do.
+#include "history/history_store.h"
+#include "tests/history/history_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+
+namespace fenwake {
+namespace {
+
+using namespace std::chrono_literals;
+using test::bytesOf;
+using test::entryOnDay;
+using test::HistoryFolder;
+using test::readAll;
+using test::sameEntries;
+
+// What the store told, collected from its thread.
+class Heard {
+public:
+    HistoryStore::Listener listener(const std::string& path) {
+        HistoryStore::Listener heard;
+        heard.loaded = [this](std::vector<HistoryEntry> entries) {
+            tell([&] { loaded = std::move(entries); });
+        };
+        heard.added = [this, path](std::uint64_t token, const HistoryEntry& entry) {
+            // Said only once it is on disk: another reader finds it there now.
+            const std::vector<HistoryEntry> onDisk = readAll(path);
+            const bool found = std::any_of(onDisk.begin(), onDisk.end(), [&](const auto& kept) {
+                return kept.sameAs(entry) && kept.id == entry.id;
+            });
+            tell([&] {
+                added.emplace_back(token, entry);
+                everyAddedOnDisk = everyAddedOnDisk && found;
+            });
+        };
+        heard.removed = [this](std::vector<std::int64_t> ids) {
+            tell([&] { removed.push_back(ids); });
+        };
+        heard.restored = [this](std::vector<HistoryEntry> entries) {
+            tell([&] { restored.push_back(entries); });
+        };
+        heard.imported = [this](HistoryStore::Imported result) {
+            tell([&] { imported.push_back(std::move(result)); });
+        };
+        heard.exported = [this](std::string file, TranslatableText problem) {
+            tell([&] { exported.emplace_back(file, problem); });
+        };
+        heard.trouble = [this](TranslatableText said) { tell([&] { troubles.push_back(said); }); };
+        return heard;
+    }
+
+    // Waits for the condition, at most long enough that only a hang misses it.
+    template <typename Condition> bool until(Condition condition) {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, 20s, [&] { return condition(); });
+    }
+
+    std::optional<std::vector<HistoryEntry>> loaded;
+    std::vector<std::pair<std::uint64_t, HistoryEntry>> added;
+    bool everyAddedOnDisk = true;
+    std::vector<std::vector<std::int64_t>> removed;
+    std::vector<std::vector<HistoryEntry>> restored;
+    std::vector<HistoryStore::Imported> imported;
+    std::vector<std::pair<std::string, TranslatableText>> exported;
+    std::vector<TranslatableText> troubles;
+
+private:
+    template <typename Change> void tell(Change change) {
+        const std::lock_guard lock(mutex);
+        change();
+        changed.notify_all();
+    }
+
+    std::mutex mutex;
+    std::condition_variable changed;
+};
+
+TEST(HistoryStore, OpensNothingUntilFirstAskedAndTellsOfAnEntryOnceItIsOnDisk) {
+    HistoryFolder folder;
+    const std::string path = folder.path("data/Kestrova/fenwake/history.sqlite");
+    Heard heard;
+    HistoryStore store(path, heard.listener(path));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("data")));
+    for (int day = 0; day < 5; ++day) {
+        store.add(100 + day, entryOnDay(day));
+    }
+    ASSERT_TRUE(heard.until([&] { return heard.added.size() == 5; }));
+    EXPECT_TRUE(heard.everyAddedOnDisk);
+    EXPECT_EQ(heard.added.front().first, 100u);
+    EXPECT_EQ(heard.added.back().first, 104u);
+    store.load();
+    ASSERT_TRUE(heard.until([&] { return heard.loaded.has_value(); }));
+    EXPECT_EQ(heard.loaded->size(), 5u);
+    EXPECT_EQ(store.finish(1s).changes, 0u);
+}
+
+TEST(HistoryStore, RemovedAndRestoredEntriesReachTheDisk) {
+    HistoryFolder folder;
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    for (int day = 0; day < 3; ++day) {
+        store.add(day, entryOnDay(day));
+    }
+    ASSERT_TRUE(heard.until([&] { return heard.added.size() == 3; }));
+    const HistoryEntry middle = heard.added[1].second;
+    store.remove({middle.id});
+    ASSERT_TRUE(heard.until([&] { return heard.removed.size() == 1; }));
+    EXPECT_EQ(readAll(folder.path()).size(), 2u);
+    store.restore({middle});
+    ASSERT_TRUE(heard.until([&] { return heard.restored.size() == 1; }));
+    const std::vector<HistoryEntry> back = readAll(folder.path());
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[1].id, middle.id);
+}
+
+// The history's folder cannot be made while a file stands where it should be; once the file is
+// gone the entries are written without being asked again, and the trouble is over.
+TEST(HistoryStore, WhatCannotBeWrittenYetIsWrittenOnItsOwnLater) {
+    HistoryFolder folder;
+    const std::string path = folder.path("blocked/history.sqlite");
+    test::writeBytes(folder.path("blocked"), "in the way");
+    Heard heard;
+    HistoryStore store(path, heard.listener(path));
+    store.add(1, entryOnDay(1));
+    store.add(2, entryOnDay(2));
+    ASSERT_TRUE(heard.until([&] { return !heard.troubles.empty(); }));
+    EXPECT_EQ(heard.troubles.front().id, "%1 cannot be examined: %2");
+    EXPECT_TRUE(heard.added.empty());
+    EXPECT_EQ(store.pending(), 2u);
+    std::filesystem::remove(folder.path("blocked"));
+    ASSERT_TRUE(heard.until([&] { return heard.added.size() == 2; }));
+    ASSERT_TRUE(heard.until([&] { return heard.troubles.back().empty(); }));
+    EXPECT_EQ(readAll(path).size(), 2u);
+}
+
+// A folder at the path is never ours: the entries stay pending to the end, which says so.
+TEST(HistoryStore, AtTheEndSaysHowManyEntriesWereNotKeptAndWhy) {
+    HistoryFolder folder;
+    std::filesystem::create_directory(folder.path());
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    store.add(1, entryOnDay(1));
+    store.add(2, entryOnDay(2));
+    ASSERT_TRUE(heard.until([&] { return !heard.troubles.empty(); }));
+    const HistoryStore::Unmade unmade = store.finish(300ms);
+    EXPECT_EQ(unmade.changes, 2u);
+    EXPECT_EQ(unmade.entries, 2u);
+    EXPECT_EQ(unmade.why.id, "%1 is not a file");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(HistoryStore, ExportedThenImportedIntoAnEmptyHistoryGivesTheSameEntries) {
+    HistoryFolder folder;
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    std::vector<HistoryEntry> entries;
+    for (int day = 0; day < 50; ++day) {
+        entries.push_back(entryOnDay(day));
+        entries.back().measurements.waist = 80.0 + day / 3.0; // no short decimal
+    }
+    const std::string file = folder.path("export.csv");
+    store.exportFile(file, entries);
+    ASSERT_TRUE(heard.until([&] { return heard.exported.size() == 1; }));
+    EXPECT_TRUE(heard.exported[0].second.empty()) << heard.exported[0].second.id;
+    EXPECT_FALSE(std::filesystem::exists(folder.path()));
+
+    const std::string other = folder.path("other.sqlite");
+    Heard second;
+    HistoryStore empty(other, second.listener(other));
+    empty.importFile(file);
+    ASSERT_TRUE(second.until([&] { return second.imported.size() == 1; }));
+    EXPECT_EQ(second.imported[0].added.size(), 50u);
+    EXPECT_TRUE(sameEntries(readAll(other), entries));
+    // Imported again, nothing is added twice.
+    empty.importFile(file);
+    ASSERT_TRUE(second.until([&] { return second.imported.size() == 2; }));
+    EXPECT_TRUE(second.imported[1].added.empty());
+    EXPECT_EQ(second.imported[1].keptAlready, 50u);
+    EXPECT_EQ(readAll(other).size(), 50u);
+}
+
+// Files that cannot be taken in or written: the history is as it was, and the listener hears why.
+TEST(HistoryStore, AFileThatIsNoCsvOfEntriesChangesNothing) {
+    HistoryFolder folder;
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    store.add(1, entryOnDay(1));
+    test::writeBytes(folder.path("notes.csv"), "Name,Score\r\nAda,3\r\n");
+    store.importFile(folder.path("notes.csv"));
+    store.importFile(folder.path("missing.csv"));
+    store.importFile(folder.path()); // the history itself: no CSV
+    store.exportFile(folder.path("no/such/folder.csv"), {entryOnDay(2)});
+    ASSERT_TRUE(heard.until([&] { return heard.imported.size() == 3 && heard.exported.size() == 1; }));
+    EXPECT_EQ(heard.imported[0].notEntries.id, "its first line names no column \"%1\"");
+    EXPECT_EQ(heard.imported[1].notEntries.id, "%1 cannot be opened: %2");
+    EXPECT_FALSE(heard.imported[2].notEntries.empty());
+    EXPECT_EQ(heard.exported[0].second.id, "%1 cannot be written: %2");
+    EXPECT_EQ(readAll(folder.path()).size(), 1u);
+}
+
+TEST(HistoryStore, AnExportReplacesTheFileWholeKeepingItsPermissions) {
+    HistoryFolder folder;
+    const std::string file = folder.path("export.csv");
+    test::writeBytes(file, "an older export");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write);
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    store.exportFile(file, {entryOnDay(1)});
+    ASSERT_TRUE(heard.until([&] { return heard.exported.size() == 1; }));
+    EXPECT_EQ(bytesOf(file), HistoryCsv::write({entryOnDay(1)}));
+    EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path("")),
+                            std::filesystem::directory_iterator()),
+              1); // no file left beside it
+}
+
+} // namespace
+} // namespace fenwake
