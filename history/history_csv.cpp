@@ -232,8 +232,11 @@ std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields,
         }
         const std::optional<double> read = number(field(column));
         if (!read) {
-            why = said(TRANSLATABLE("%1 \"%2\" is not a number"),
-                       {std::string(names[column]), shownField(field(column))});
+            // The column as the file's first line names it.
+            std::string name(names[column]);
+            name.front() = static_cast<char>(name.front() - 'a' + 'A');
+            why =
+                said(TRANSLATABLE("%1 \"%2\" is not a number"), {name, shownField(field(column))});
             return std::nullopt;
         }
         *value = *read;

@@ -1,0 +1,138 @@
+// The chart over time, drawn offscreen and read back pixel by pixel: each point where its date
+// and value put it, the bands' shades behind the line, in light and dark palettes; and chosen
+// with the mouse and the arrow keys.
+#include "framework/dialog/time_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include <cmath>
+
+namespace fenwake {
+namespace {
+
+constexpr std::int64_t day = 86'400'000;
+constexpr std::int64_t march1st = 1772323200000 + 12 * 3'600'000; // noon UTC
+
+// Three points ten days apart, the fat rising through the middle band and the weight falling
+// (the weight, on its own scale, apart from the fat at the middle point).
+ChartData threePoints() {
+    ChartData data;
+    data.times = {march1st + 20 * day, march1st, march1st + 10 * day}; // a table's order, any
+    data.first = {"Fat percentage (%)", {30.0, 20.0, 25.0}, 1};
+    data.second = {"Weight (kg)", {70.0, 90.0, 71.0}, 1};
+    data.bands = {{-1e9, 22.0, "Low"}, {22.0, 28.0, "Middle"}, {28.0, 1e9, "High"}};
+    data.name = "Fat percentage and weight over time";
+    data.description = "Fat percentage from 20.00 % to 30.00 %.";
+    return data;
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    return dark;
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance = 3) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+class TimeChartPixels : public ::testing::TestWithParam<bool> {
+protected:
+    TimeChartPixels() {
+        if (GetParam()) {
+            chart.setPalette(darkPalette());
+        }
+        chart.resize(640, 360);
+        chart.setData(threePoints());
+    }
+    QImage drawn() { return chart.grab().toImage(); }
+
+    TimeChart chart{nullptr};
+};
+
+TEST_P(TimeChartPixels, EachPointIsWhereItsDateAndValuePutIt) {
+    const QImage image = drawn();
+    const QPointF oldest = chart.firstAt(1);
+    const QPointF middle = chart.firstAt(2);
+    const QPointF newest = chart.firstAt(0);
+    // Ten days apart, five points apart: the middle point halfway, in time and in value.
+    EXPECT_NEAR(middle.x() - oldest.x(), newest.x() - middle.x(), 1e-9);
+    EXPECT_NEAR(oldest.y() - middle.y(), middle.y() - newest.y(), 1e-9);
+    EXPECT_LT(oldest.x(), newest.x());
+    EXPECT_GT(oldest.y(), newest.y()); // more fat, higher up
+    EXPECT_TRUE(chart.plotArea().contains(oldest) && chart.plotArea().contains(newest));
+    for (int point = 0; point < 3; ++point) {
+        const QPoint at = chart.firstAt(point).toPoint();
+        EXPECT_TRUE(near(image.pixelColor(at), chart.firstColour()))
+            << "point " << point << ": " << image.pixelColor(at).name().toStdString();
+        const QPoint second = chart.secondAt(point).toPoint();
+        EXPECT_TRUE(near(image.pixelColor(second), chart.secondColour()))
+            << "weight point " << point;
+    }
+    EXPECT_FALSE(near(chart.firstColour(), chart.bandColour(0), 30));
+}
+
+// Left of the first point nothing is drawn over the bands but their names: down that column,
+// each band's shade covers most of its height, and no other band's shows there.
+TEST_P(TimeChartPixels, TheBandsShadeTheChartBehindTheLine) {
+    const QImage image = drawn();
+    const int x = static_cast<int>(chart.plotArea().left()) + 3;
+    const auto shareOfShade = [&](double from, double to, const QColor& shade) {
+        const int top = static_cast<int>(
+            std::ceil(chart.firstAt(0).y() +
+                      (chart.firstAt(1).y() - chart.firstAt(0).y()) * (30.0 - to) / 10.0));
+        const int bottom = static_cast<int>(
+            std::floor(chart.firstAt(0).y() +
+                       (chart.firstAt(1).y() - chart.firstAt(0).y()) * (30.0 - from) / 10.0));
+        int shaded = 0;
+        for (int y = top + 2; y <= bottom - 2; ++y) {
+            shaded += near(image.pixelColor(x, y), shade) ? 1 : 0;
+        }
+        return static_cast<double>(shaded) / std::max(1, bottom - top - 3);
+    };
+    EXPECT_GT(shareOfShade(22.0, 28.0, chart.bandColour(1)), 0.6);
+    EXPECT_EQ(shareOfShade(22.0, 28.0, chart.bandColour(0)), 0.0);
+    EXPECT_GT(shareOfShade(20.0, 22.0, chart.bandColour(0)), 0.6);
+    EXPECT_GT(shareOfShade(28.0, 30.0, chart.bandColour(2)), 0.6);
+    // Just under the middle point's line, the middle band shows through.
+    const QPoint under = (chart.firstAt(2) + QPointF(0, 8)).toPoint();
+    EXPECT_TRUE(near(image.pixelColor(under), chart.bandColour(1)))
+        << image.pixelColor(under).name().toStdString();
+    EXPECT_FALSE(near(chart.bandColour(0), chart.bandColour(1), 8));
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, TimeChartPixels, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "dark" : "light"; });
+
+TEST(TimeChart, AClickOrAnArrowChoosesAPointInTheOrderOfTime) {
+    TimeChart chart(nullptr);
+    chart.resize(640, 360);
+    chart.setData(threePoints());
+    std::vector<int> chosen;
+    chart.setSelectionCallback([&](int point) { chosen.push_back(point); });
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, (chart.firstAt(2) + QPointF(3, 40)).toPoint());
+    QTest::keyClick(&chart, Qt::Key_Right);
+    QTest::keyClick(&chart, Qt::Key_Right); // the newest stays chosen
+    QTest::keyClick(&chart, Qt::Key_Home);
+    QTest::keyClick(&chart, Qt::Key_Left);
+    EXPECT_EQ(chosen, (std::vector<int>{2, 0, 1}));
+    EXPECT_EQ(chart.selected(), 1);
+    EXPECT_EQ(chart.accessibleName().toStdString(), "Fat percentage and weight over time");
+    EXPECT_EQ(chart.accessibleDescription().toStdString(),
+              "Fat percentage from 20.00 % to 30.00 %.");
+}
+
+} // namespace
+} // namespace fenwake

@@ -1,0 +1,282 @@
+// The history from the window: Add to History keeps the entries as the window holds them, once
+// every field holds a number, and says so once they are on disk; the History window lists them
+// newest first in the window's units, removes and brings back rows, draws them, and takes them
+// to a CSV file and back through the file dialog.
+#include "engine/composition.h"
+#include "framework/dialog/time_chart.h"
+#include "history/history_csv.h"
+#include "history/history_database.h"
+#include "history/history_store.h"
+#include "tests/history/history_fixture.h"
+#include "tests/support/settings_file.h"
+#include "tests/ui/main_window_fixture.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace fenwake {
+namespace {
+
+using test::entryOnDay;
+using test::readAll;
+using test::sameEntries;
+using test::writeSettingsFile;
+
+const std::string womanMetric =
+    "[Settings]\nWaist=72.00\nWeight=65.00\nHeight=165.00\nMetric=1\nFemale=1\n";
+
+class HistoryWindowTest : public test::MainWindowTest {
+protected:
+    static std::string historyPath() { return HistoryStore::defaultPath(); }
+
+    // Entries kept before the window opens, as an earlier session kept them.
+    static std::vector<HistoryEntry> keep(std::vector<HistoryEntry> entries) {
+        HistoryDatabase database(historyPath());
+        std::vector<bool> fresh;
+        TranslatableText problem;
+        EXPECT_EQ(database.add(entries, fresh, problem), HistoryDatabase::Outcome::Done);
+        return entries;
+    }
+
+    QWidget* historyWindow() const {
+        return DialogWidgets::window(*dialog)->findChild<QDialog*>("record-window");
+    }
+    QTableView* table() const { return historyWindow()->findChild<QTableView*>("table"); }
+    TimeChart* chart() const { return historyWindow()->findChild<TimeChart*>("chart"); }
+    int rows() const { return table() != nullptr ? table()->model()->rowCount() : -1; }
+    std::string tableCell(int row, int column) const {
+        return table()->model()->index(row, column).data().toString().toStdString();
+    }
+    std::string heading(int column) const {
+        return table()->model()->headerData(column, Qt::Horizontal).toString().toStdString();
+    }
+    std::string historyNotice(const char* matter) const {
+        const auto* line = historyWindow()->findChild<QLabel*>(QString("notice-") + matter);
+        return line != nullptr && line->isVisible() ? line->text().toStdString() : std::string();
+    }
+    QPushButton* button(const char* text) const {
+        for (QPushButton* push : historyWindow()->findChildren<QPushButton*>()) {
+            if (push->text().remove('&') == QString::fromUtf8(text)) {
+                return push;
+            }
+        }
+        return nullptr;
+    }
+    void openHistory() {
+        press(Qt::Key_H, Qt::ControlModifier);
+        ASSERT_NE(historyWindow(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(historyWindow()));
+    }
+    static bool waitFor(const std::function<bool()>& condition) {
+        return QTest::qWaitFor(condition, 20000);
+    }
+    // Answers the file dialog that the button opens as a person does: the file's name in its
+    // name field (pasted: typed, its completion's list would take the Return), and Return.
+    void chooseFileFor(QPushButton* push, const std::string& file) {
+        QTimer::singleShot(0, [file] {
+            const bool shown = QTest::qWaitFor(
+                [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
+                10000);
+            ASSERT_TRUE(shown);
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setFocus();
+            name->setText(QString::fromStdString(file));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::mouseClick(push, Qt::LeftButton);
+    }
+};
+
+TEST_F(HistoryWindowTest, StartingAndTypingLeaveTheHistoryAlone) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    focusField(1002);
+    type("1");
+    QApplication::processEvents();
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(historyPath()).parent_path()));
+}
+
+// The entries as the window holds them, to the bit: typed text, read as the window reads it.
+TEST_F(HistoryWindowTest, AddToHistoryKeepsTheEntriesAsTheyStandOnceOnDisk) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    focusField(1002);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("72.123");
+    press(Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return !notice("history-entry").empty(); }));
+    EXPECT_EQ(notice("history-entry").rfind("Kept in the history: ", 0), 0u)
+        << notice("history-entry");
+    const std::vector<HistoryEntry> kept = readAll(historyPath());
+    ASSERT_EQ(kept.size(), 1u);
+    const Measurements& m = kept[0].measurements;
+    EXPECT_EQ(m.waist, 72.123);
+    EXPECT_EQ(m.weight, 65.0);
+    EXPECT_EQ(m.height, 165.0);
+    EXPECT_TRUE(m.female);
+    EXPECT_TRUE(m.metric);
+    // Several a day.
+    press(Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 2; }));
+}
+
+TEST_F(HistoryWindowTest, AFieldWithoutANumberAddsNothingAndSaysWhy) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    focusField(1003);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("heavy");
+    press(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(notice("history-entry"),
+              "Nothing was added to the history. Weight: enter a number. The figures are those "
+              "of the last valid entry.");
+    QApplication::processEvents();
+    EXPECT_FALSE(std::filesystem::exists(historyPath()));
+    type("\b\b\b\b\b70");
+    EXPECT_EQ(notice("history-entry"), ""); // said of entries that no longer stand
+}
+
+// Newest first, in the units the main window shows now, the figures those the list showed.
+TEST_F(HistoryWindowTest, TheTableListsNewestFirstInTheWindowsUnits) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2), entryOnDay(3)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 3; }));
+    EXPECT_EQ(heading(1), "Waist (cm)");
+    EXPECT_EQ(tableCell(0, 1), "80.30");
+    EXPECT_EQ(tableCell(2, 1), "80.10");
+    const CompositionResult newest = computeComposition(entryOnDay(3).measurements);
+    char fat[32];
+    std::snprintf(fat, sizeof fat, "%.2f", newest.fatPercentage);
+    EXPECT_EQ(tableCell(0, 4), fat);
+    EXPECT_EQ(historyWindow()->findChild<QLabel*>("status")->text().toStdString(), "3 entries");
+    // The main window goes imperial: the table follows, converted as the fields are.
+    QTest::mouseClick(checkBox(1004), Qt::LeftButton);
+    EXPECT_EQ(heading(1), "Waist (in)");
+    EXPECT_EQ(tableCell(0, 1), "31.37"); // 80.3 cm / 2.56
+    EXPECT_EQ(heading(2), "Weight (Lbs)");
+}
+
+TEST_F(HistoryWindowTest, AnEntryAddedWhileTheWindowIsOpenAppearsAtOnceOnTop) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 1; }));
+    // Chosen from the main window's menu, the History window staying open beside it.
+    for (QAction* item : DialogWidgets::window(*dialog)->findChildren<QAction*>()) {
+        if (item->text().remove('&') == "Add to History") {
+            item->trigger();
+        }
+    }
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    EXPECT_EQ(tableCell(0, 1), "72.00");
+}
+
+TEST_F(HistoryWindowTest, DeleteRemovesTheSelectedRowsAndCtrlZBringsThemBack) {
+    writeSettingsFile(womanMetric);
+    const std::vector<HistoryEntry> entries = keep({entryOnDay(1), entryOnDay(2), entryOnDay(3)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 3; }));
+    table()->setFocus();
+    table()->selectRow(0);
+    table()->selectionModel()->select(table()->model()->index(2, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table(), Qt::Key_Delete);
+    EXPECT_EQ(rows(), 1);
+    EXPECT_EQ(tableCell(0, 1), "80.20");
+    EXPECT_EQ(historyNotice("removed"),
+              "2 entries removed from the history. Ctrl+Z brings it back.");
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 1; }));
+    QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(rows(), 3);
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 3; }));
+    const std::vector<HistoryEntry> back = readAll(historyPath());
+    EXPECT_TRUE(sameEntries(back, entries));
+    EXPECT_EQ(back[0].id, entries[0].id);
+}
+
+// The chart says the change in words, and it and the table choose the same entry.
+TEST_F(HistoryWindowTest, TheChartSaysTheChangeAndFollowsTheTable) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(0), entryOnDay(10)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    const auto fat = [](int day) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f",
+                      computeComposition(entryOnDay(day).measurements).fatPercentage);
+        return std::string(text);
+    };
+    EXPECT_EQ(chart()->accessibleDescription().toStdString(),
+              "Fat percentage from " + fat(0) + " % on 1 March 2026 to " + fat(10) +
+                  " % on 11 March 2026; weight from 70.00 Kg to 70.10 Kg.");
+    table()->selectRow(1);
+    EXPECT_EQ(chart()->selected(), 1);
+    QTest::keyClick(chart(), Qt::Key_Right);
+    EXPECT_EQ(table()->currentIndex().row(), 0);
+}
+
+TEST_F(HistoryWindowTest, ExportWritesTheFileTheDialogNames) {
+    writeSettingsFile(womanMetric);
+    const std::vector<HistoryEntry> entries = keep({entryOnDay(1), entryOnDay(2)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "mine.csv";
+    chooseFileFor(button("Export…"), file);
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
+    EXPECT_EQ(historyNotice("file"), "The history was exported to " + file + ".");
+    const HistoryCsv::Reading reading = HistoryCsv::read(test::bytesOf(file));
+    EXPECT_TRUE(sameEntries(reading.entries, entries));
+}
+
+TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 0; }));
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "theirs.csv";
+    test::writeBytes(file, HistoryCsv::write({entryOnDay(4), entryOnDay(5)}) +
+                               "2026-03-09T08:00Z,metric,no,YMCA,lots,80,178\r\n");
+    chooseFileFor(button("Import…"), file);
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
+    EXPECT_EQ(rows(), 2);
+    EXPECT_EQ(historyNotice("file"), "2 entries imported; 0 in the history already; 1 not read.");
+    const auto* line = historyWindow()->findChild<QLabel*>("notice-file");
+    EXPECT_NE(line->accessibleDescription().indexOf("Line 4: Waist \"lots\" is not a number."), -1)
+        << line->accessibleDescription().toStdString();
+    EXPECT_TRUE(sameEntries(readAll(historyPath()), {entryOnDay(4), entryOnDay(5)}));
+}
+
+// A file at the path that is none of ours: the window says why, and the file stays as it was.
+TEST_F(HistoryWindowTest, AStrangerAtThePathIsNamedAndLeftAlone) {
+    writeSettingsFile(womanMetric);
+    std::filesystem::create_directories(std::filesystem::path(historyPath()).parent_path());
+    test::writeBytes(historyPath(), "not a history");
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().startsWith(
+            "The history cannot be read");
+    }));
+    DialogWidgets::window(*dialog)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(DialogWidgets::window(*dialog)));
+    press(Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return !notice("history").empty(); }));
+    EXPECT_NE(notice("history").find("is no history of Fenwake's"), std::string::npos);
+    EXPECT_EQ(test::bytesOf(historyPath()), "not a history");
+}
+
+} // namespace
+} // namespace fenwake
