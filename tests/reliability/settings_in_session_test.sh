@@ -25,9 +25,18 @@
 #                  whose reader has gone, while the lock is held so that there is trouble to
 #                  tell: every key is still answered, the value is stored once the lock is
 #                  free, and the process neither freezes nor dies of it; SIGTERM still ends it.
+#   history-slow-disk
+#                  every sync 300 ms slower: start-up leaves the history alone; three Ctrl+D
+#                  and the History window, and the window's thread neither opens, writes nor
+#                  syncs the history; the three entries are kept.
+#   history-on-signal NAME
+#                  every sync 200 ms slower (the history's first entry takes some ten): Ctrl+D,
+#                  and SIGNAME at once: the entry is on disk when the process ends, as the
+#                  signal ends it.
 #
 # usage: settings_in_session_test.sh <fenwake> <settings_writer> slow-disk|signal NAME|
-#            signal-while-closing NAME|closing-key KEYS|size-on-signal NAME|standard-error END
+#            signal-while-closing NAME|closing-key KEYS|size-on-signal NAME|standard-error END|
+#            history-slow-disk|history-on-signal NAME
 set -euo pipefail
 
 if [ -z "${FENWAKE_UNDER_XVFB:-}" ]; then
@@ -99,9 +108,12 @@ still_running() {
 }
 
 # Sends the signal and waits for the end, ten seconds at most (a closing waits three for the
-# disk); the status must be the signal's.
+# disk); the status must be the signal's. Under strace the signal goes to fenwake itself, whose
+# end strace passes on as its own.
 end_with() {
-    kill -s "$1" "$pid"
+    local target=$pid
+    [ "${launcher[*]}" = "${launcher[*]#*strace}" ] || target=$(pgrep -P "$pid" -x fenwake)
+    kill -s "$1" "$target"
     for _ in $(seq 100); do
         still_running || break
         sleep 0.1
@@ -209,7 +221,60 @@ standard_error() {
     echo "standard error on a $end held nothing up"
 }
 
+# How many entries the history holds, read as another program reads it.
+history_count() {
+    sqlite3 "file:$history?mode=ro" 'SELECT count(*) FROM entries' 2>/dev/null || echo 0
+}
+
+expect_history_count() {
+    for _ in $(seq 100); do
+        [ "$(history_count)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "the history holds $(history_count) entries, not $1"
+}
+
+slow_history() {
+    launcher=(env DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+        strace -f -qq --seccomp-bpf -o "$work/trace"
+        -e trace=openat,fsync,fdatasync,pwrite64,write
+        -e inject=fsync,fdatasync:delay_enter="$1")
+}
+
+history_slow_disk() {
+    slow_history 300000
+    start
+    [ -e "$XDG_DATA_HOME" ] && fail "start-up touched the history's folder"
+    keys ctrl+d ctrl+d ctrl+d
+    keys ctrl+h
+    sleep 0.5
+    expect_history_count 3
+    end_with TERM
+    local main
+    main=$(awk 'NR == 1 { print $1 }' "$work/trace")
+    local waits
+    waits=$(awk -v main="$main" '$1 == main && $2 ~ /^(fsync|fdatasync|pwrite64)/' "$work/trace")
+    [ -z "$waits" ] || fail "the window's thread waited for the disk: $waits"
+    awk -v main="$main" '$1 == main && /history\.sqlite/' "$work/trace" | grep -q . &&
+        fail "the window's thread opened the history"
+    grep -q "history.sqlite" "$work/trace" || fail "nobody opened the history: the test tested nothing"
+    echo "a history on a slow disk never made the window wait"
+}
+
+history_on_signal() {
+    slow_history 200000
+    start
+    keys ctrl+d
+    sleep 0.2
+    end_with "$1"
+    [ "$(history_count)" = 1 ] || fail "SIG$1 ended fenwake before the entry was kept: $(cat "$work/stderr")"
+    echo "SIG$1 kept the entry first"
+}
+
 case "$mode" in
+history-slow-disk) history_slow_disk ;;
+history-on-signal) history_on_signal "$4" ;;
 slow-disk) slow_disk ;;
 signal) signal "$4" ;;
 signal-while-closing) signal_while_closing "$4" ;;

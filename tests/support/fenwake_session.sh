@@ -12,9 +12,11 @@ trap cleanup EXIT
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8 # the program's own texts, as the checks expect them
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
+export XDG_DATA_HOME=$work/data
 mkdir -p "$XDG_CONFIG_HOME/Kestrova" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Kestrova/fenwake.conf
+history=$XDG_DATA_HOME/Kestrova/fenwake/history.sqlite
 
 fail() {
     echo "FAILED: $*" >&2
