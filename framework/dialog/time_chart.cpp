@@ -4,6 +4,8 @@
 #include "framework/dialog/qt_text.h"
 #include "framework/language/date_locale.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -120,9 +122,22 @@ double timeOf(const QDate& date) {
     return static_cast<double>(date.startOfDay().toMSecsSinceEpoch());
 }
 
+// What a screen reader takes the chart for: a chart, named, its description the change in words.
+QAccessibleInterface* chartFor(const QString&, QObject* object) {
+    if (auto* chart = dynamic_cast<TimeChart*>(object)) {
+        return new QAccessibleWidget(chart, QAccessible::Chart);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TimeChart::TimeChart(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(chartFor);
+        return true;
+    }();
+    (void)factoryInstalled;
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

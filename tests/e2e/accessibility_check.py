@@ -148,6 +148,27 @@ keys("F10", "Return")
 expect("About", window_named(main, "About").getRoleName(), "dialog")
 keys_in("About", "Escape")
 
+# Two entries kept, then the History window: its chart says the change in words, and its table
+# holds the entries, newest first, as the list showed them.
+keys("ctrl+d")
+time.sleep(0.3)
+keys("ctrl+d", "ctrl+h")
+history = window_named(main, "Fenwake History")
+charts = by_role(history, "chart")
+expect("charts", [chart.name for chart in charts], ["Fat percentage and weight over time"])
+if not charts[0].description.startswith("Fat percentage from 15.51 % on "):
+    fail(f"the chart's description: {charts[0].description!r}")
+entries = [table for table in by_role(history, "table") if table.name == "Entries, newest first"]
+if not entries:
+    fail("no table of entries in the History window")
+entries_grid = entries[0].queryTable()
+expect("history's columns", [entries_grid.getColumnHeader(c).name for c in range(entries_grid.nColumns)],
+       ["Date and time", "Waist (in)", "Weight (Lbs)", "Height (in)", "Fat (%)", "Fat rating",
+        "Body mass index", "Category"])
+eventually("history's rows", lambda: [row[1:] for row in rows(entries[0])],
+           [["34.00", "180.00", "70.00", "15.51", "Average", "25.82", "Overweight"]] * 2)
+keys_in("Fenwake History", "Escape")
+
 # A person types a new weight: the table says the new figures.
 field(main, "Weight").queryComponent().grabFocus()
 keys("ctrl+a", "1", "5", "0")

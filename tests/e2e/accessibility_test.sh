@@ -22,6 +22,7 @@ trap cleanup EXIT
 
 unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
+export XDG_DATA_HOME=$work/data
 unset LANGUAGE LC_ALL LC_MESSAGES
 mkdir -p "$XDG_CONFIG_HOME/Kestrova" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -31,6 +31,7 @@ fail() {
     exit 1
 }
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state
+export XDG_DATA_HOME=$work/data
 export LANG=C.UTF-8
 unset LANGUAGE LC_ALL LC_MESSAGES
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"

@@ -95,5 +95,32 @@ heard "Lean Body Mass."
 if grep -q "SPEECH OUTPUT: 'Fenwake dialog" "$log"; then
     fail "Orca calls the main window a dialog: $(grep 'dialog' "$log" | head -3)"
 fi
+# Nothing is added to the history while the waist holds no number; two entries are, once it
+# does, each said once it is on disk; then the History window, its chart and its rows.
+keys ctrl+d
+heard "notification Nothing was added to the history. Waist: enter a number."
+keys shift+Tab shift+Tab shift+Tab ctrl+a
+type_text 35
+heard "notification Fat Percentage 29.85 %"
+keys ctrl+d
+heard "notification Kept in the history: "
+sleep 1.2
+keys ctrl+d
+sleep 0.5
+keys ctrl+h
+heard "Fat percentage and weight over time"
+keys Tab
+heard "Entries, newest first"
+# Down to the older entry: its row is read, its figures and what kind of entry it is.
+before=$(grep -c "SPEECH OUTPUT: 'A woman's entry." "$log" || true)
+keys Down
+for _ in $(seq 50); do
+    [ "$(grep -c "SPEECH OUTPUT: 'A woman's entry." "$log" || true)" -gt "$before" ] && break
+    sleep 0.2
+done
+[ "$(grep -c "SPEECH OUTPUT: 'A woman's entry." "$log" || true)" -gt "$before" ] ||
+    fail "Orca read no row of the history as the Down key reached it"
+heard "29.85."
+heard "Overweight."
 grep "SPEECH OUTPUT: 'notification" "$log" | sed 's/^.*SPEECH OUTPUT: //'
-echo "Orca says the figures as they change, and each row of the list as it is reached"
+echo "Orca says the figures as they change, each row of the list as it is reached, and the history's"
