@@ -189,7 +189,7 @@ std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields,
     HistoryEntry entry;
     const std::optional<Moment> taken = IsoTime::parse(field(moment));
     if (!taken) {
-        why = said(TRANSLATABLE("the date and time \"%1\" is no ISO 8601 time"),
+        why = said(TRANSLATABLE("the date and time “%1” is no ISO 8601 time"),
                    {shownField(field(moment))});
         return std::nullopt;
     }
@@ -197,14 +197,14 @@ std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields,
     Measurements& m = entry.measurements;
     const std::string unitsText = lowered(field(units));
     if (unitsText != "metric" && unitsText != "imperial") {
-        why = said(TRANSLATABLE("the units \"%1\" are neither metric nor imperial"),
+        why = said(TRANSLATABLE("the units “%1” are neither metric nor imperial"),
                    {shownField(field(units))});
         return std::nullopt;
     }
     m.metric = unitsText == "metric";
     const std::string sex = lowered(field(female));
     if (sex != "yes" && sex != "no" && sex != "1" && sex != "0") {
-        why = said(TRANSLATABLE("Female is \"%1\", not yes or no"), {shownField(field(female))});
+        why = said(TRANSLATABLE("Female is “%1”, not yes or no"), {shownField(field(female))});
         return std::nullopt;
     }
     m.female = sex == "yes" || sex == "1";
@@ -217,7 +217,7 @@ std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields,
         }
     }
     if (!known) {
-        why = said(TRANSLATABLE("the method \"%1\" is none of YMCA, Navy and RFM"),
+        why = said(TRANSLATABLE("the method “%1” is none of YMCA, Navy and RFM"),
                    {shownField(methodText)});
         return std::nullopt;
     }
@@ -235,8 +235,7 @@ std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields,
             // The column as the file's first line names it.
             std::string name(names[column]);
             name.front() = static_cast<char>(name.front() - 'a' + 'A');
-            why =
-                said(TRANSLATABLE("%1 \"%2\" is not a number"), {name, shownField(field(column))});
+            why = said(TRANSLATABLE("%1 “%2” is not a number"), {name, shownField(field(column))});
             return std::nullopt;
         }
         *value = *read;
@@ -279,7 +278,7 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
     }
     for (const Column needed : {moment, units, female, waist, weight, height}) {
         if (where[needed] < 0) {
-            reading.notEntries = said(TRANSLATABLE("its first line names no column \"%1\""),
+            reading.notEntries = said(TRANSLATABLE("its first line names no column “%1”"),
                                       {std::string(names[needed])});
             return reading;
         }

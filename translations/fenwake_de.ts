@@ -791,5 +791,265 @@
         <source></source>
         <translation>Ihre Hüfte: gemessen an der breitesten Stelle, in %1. Die US-Navy-Methode braucht sie bei einer Frau.</translation>
     </message>
+    <message id="the date and time “%1” is no ISO 8601 time">
+        <source></source>
+        <translation>Datum und Uhrzeit „%1“ sind keine Zeit nach ISO 8601</translation>
+    </message>
+    <message id="the units “%1” are neither metric nor imperial">
+        <source></source>
+        <translation>die Einheiten „%1“ sind weder metric noch imperial</translation>
+    </message>
+    <message id="Female is “%1”, not yes or no">
+        <source></source>
+        <translation>Female ist „%1“, nicht yes oder no</translation>
+    </message>
+    <message id="the method “%1” is none of YMCA, Navy and RFM">
+        <source></source>
+        <translation>die Methode „%1“ ist keine von YMCA, Navy und RFM</translation>
+    </message>
+    <message id="%1 “%2” is not a number">
+        <source></source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
+    </message>
+    <message id="it is larger than any history could be">
+        <source></source>
+        <translation>sie ist größer, als ein Verlauf je sein könnte</translation>
+    </message>
+    <message id="it is empty">
+        <source></source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message id="its first line names no column “%1”">
+        <source></source>
+        <translation>ihre erste Zeile nennt keine Spalte „%1“</translation>
+    </message>
+    <message id="%1 is a link to a file of another user's, or to nothing">
+        <source></source>
+        <translation>%1 ist ein Verweis auf eine Datei eines anderen Benutzers oder ins Leere</translation>
+    </message>
+    <message id="%1 is not a file">
+        <source></source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message id="%1 is no history of Fenwake's: not an SQLite database">
+        <source></source>
+        <translation>%1 ist kein Verlauf von Fenwake: keine SQLite-Datenbank</translation>
+    </message>
+    <message id="cannot make the folder of %1: %2">
+        <source></source>
+        <translation>der Ordner von %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message id="cannot open %1: %2">
+        <source></source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message id="cannot read %1: %2">
+        <source></source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="%1 is damaged: %2">
+        <source></source>
+        <translation>%1 ist beschädigt: %2</translation>
+    </message>
+    <message id="%1 is another program's database">
+        <source></source>
+        <translation>%1 ist die Datenbank eines anderen Programms</translation>
+    </message>
+    <message id="%1 was made by a newer Fenwake">
+        <source></source>
+        <translation>%1 stammt von einem neueren Fenwake</translation>
+    </message>
+    <message id="%1 is larger than any history could be">
+        <source></source>
+        <translation>%1 ist größer, als ein Verlauf je sein könnte</translation>
+    </message>
+    <message id="%1 cannot be written: %2">
+        <source></source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message id="Add to History">
+        <source></source>
+        <translation>Zum Verlauf hinzufügen</translation>
+    </message>
+    <message id="History…">
+        <source></source>
+        <translation>Verlauf…</translation>
+    </message>
+    <message id="CSV files (*.csv)">
+        <source></source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message id="in">
+        <source></source>
+        <translation>Zoll</translation>
+    </message>
+    <message id="%1 of the history's entries were not kept: %2">
+        <source></source>
+        <translation>%1 Einträge des Verlaufs wurden nicht gespeichert: %2</translation>
+    </message>
+    <message id="Fenwake History">
+        <source></source>
+        <translation>Fenwake-Verlauf</translation>
+    </message>
+    <message id="Export…">
+        <source></source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message id="Writes the selected entries, or every entry when none is selected, to a CSV file that spreadsheets and other trackers read.">
+        <source></source>
+        <translation>Schreibt die ausgewählten Einträge, oder alle, wenn keiner ausgewählt ist, in eine CSV-Datei, die Tabellenkalkulationen und andere Tracker lesen.</translation>
+    </message>
+    <message id="Import…">
+        <source></source>
+        <translation>Importieren…</translation>
+    </message>
+    <message id="Adds the entries of a CSV file that the history does not hold yet, and says which rows it could not read.">
+        <source></source>
+        <translation>Fügt die Einträge einer CSV-Datei hinzu, die der Verlauf noch nicht enthält, und sagt, welche Zeilen nicht gelesen werden konnten.</translation>
+    </message>
+    <message id="Delete">
+        <source></source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="Removes the selected entries (the Delete key does too); Ctrl+Z brings them back while this window is open.">
+        <source></source>
+        <translation>Entfernt die ausgewählten Einträge (auch die Entf-Taste); Strg+Z holt sie zurück, solange dieses Fenster offen ist.</translation>
+    </message>
+    <message id="Date and time">
+        <source></source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message id="Waist (%1)">
+        <source></source>
+        <translation>Taille (%1)</translation>
+    </message>
+    <message id="Weight (%1)">
+        <source></source>
+        <translation>Gewicht (%1)</translation>
+    </message>
+    <message id="Height (%1)">
+        <source></source>
+        <translation>Größe (%1)</translation>
+    </message>
+    <message id="Fat (%)">
+        <source></source>
+        <translation>Fett (%)</translation>
+    </message>
+    <message id="Fat rating">
+        <source></source>
+        <translation>Fettbewertung</translation>
+    </message>
+    <message id="Body mass index">
+        <source></source>
+        <translation>Body-Mass-Index</translation>
+    </message>
+    <message id="Category">
+        <source></source>
+        <translation>Kategorie</translation>
+    </message>
+    <message id="Entries, newest first">
+        <source></source>
+        <translation>Einträge, neueste zuerst</translation>
+    </message>
+    <message id="A woman's entry">
+        <source></source>
+        <translation>Eintrag einer Frau</translation>
+    </message>
+    <message id="A man's entry">
+        <source></source>
+        <translation>Eintrag eines Mannes</translation>
+    </message>
+    <message id="the fat percentage">
+        <source></source>
+        <translation>der Fettanteil</translation>
+    </message>
+    <message id="Fat percentage and weight over time">
+        <source></source>
+        <translation>Fettanteil und Gewicht im Zeitverlauf</translation>
+    </message>
+    <message id="Fat percentage (%)">
+        <source></source>
+        <translation>Fettanteil (%)</translation>
+    </message>
+    <message id="No entries yet.">
+        <source></source>
+        <translation>Noch keine Einträge.</translation>
+    </message>
+    <message id="Fat percentage %1 % and weight %2 %3 on %4.">
+        <source></source>
+        <translation>Fettanteil %1 % und Gewicht %2 %3 am %4.</translation>
+    </message>
+    <message id="Fat percentage from %1 % on %2 to %3 % on %4; weight from %5 %6 to %7 %6.">
+        <source></source>
+        <translation>Fettanteil von %1 % am %2 auf %3 % am %4; Gewicht von %5 %6 auf %7 %6.</translation>
+    </message>
+    <message id="Reading the history…">
+        <source></source>
+        <translation>Der Verlauf wird gelesen…</translation>
+    </message>
+    <message id="No entries yet: Add to History (Ctrl+D) in the main window keeps the entries and figures as they stand.">
+        <source></source>
+        <translation>Noch keine Einträge: „Zum Verlauf hinzufügen“ (Strg+D) im Hauptfenster speichert die Eingaben und Werte, wie sie gerade sind.</translation>
+    </message>
+    <message id="1 entry">
+        <source></source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message id="%1 entries">
+        <source></source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message id="The history is not being kept: %1. What is not kept yet is tried again on its own.">
+        <source></source>
+        <translation>Der Verlauf wird nicht gespeichert: %1. Was noch nicht gespeichert ist, wird von selbst erneut versucht.</translation>
+    </message>
+    <message id="The history cannot be read: %1.">
+        <source></source>
+        <translation>Der Verlauf kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message id="%1 removed from the history. Ctrl+Z brings it back.">
+        <source></source>
+        <translation>%1 aus dem Verlauf entfernt. Strg+Z holt sie zurück.</translation>
+    </message>
+    <message id="%1 back in the history.">
+        <source></source>
+        <translation>%1 wieder im Verlauf.</translation>
+    </message>
+    <message id="Export the History">
+        <source></source>
+        <translation>Verlauf exportieren</translation>
+    </message>
+    <message id="Import into the History">
+        <source></source>
+        <translation>In den Verlauf importieren</translation>
+    </message>
+    <message id="The history was exported to %1.">
+        <source></source>
+        <translation>Der Verlauf wurde nach %1 exportiert.</translation>
+    </message>
+    <message id="Nothing was exported: %1.">
+        <source></source>
+        <translation>Nichts wurde exportiert: %1.</translation>
+    </message>
+    <message id="Nothing was imported: %1. The history is as it was.">
+        <source></source>
+        <translation>Nichts wurde importiert: %1. Der Verlauf ist unverändert.</translation>
+    </message>
+    <message id="%1 imported; %2 in the history already; %3 not read.">
+        <source></source>
+        <translation>%1 importiert; %2 schon im Verlauf; %3 nicht gelesen.</translation>
+    </message>
+    <message id="Line %1: %2.">
+        <source></source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message id="Nothing was added to the history. %1">
+        <source></source>
+        <translation>Dem Verlauf wurde nichts hinzugefügt. %1</translation>
+    </message>
+    <message id="Kept in the history: %1.">
+        <source></source>
+        <translation>Im Verlauf gespeichert: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -791,5 +791,265 @@
         <source></source>
         <translation>Vos hanches&#xa0;: mesurées à l’endroit le plus large, en&#xa0;%1. La méthode US Navy en a besoin pour une femme.</translation>
     </message>
+    <message id="the date and time “%1” is no ISO 8601 time">
+        <source></source>
+        <translation>la date et l’heure «&#xa0;%1&#xa0;» ne sont pas une heure ISO 8601</translation>
+    </message>
+    <message id="the units “%1” are neither metric nor imperial">
+        <source></source>
+        <translation>les unités «&#xa0;%1&#xa0;» ne sont ni metric ni imperial</translation>
+    </message>
+    <message id="Female is “%1”, not yes or no">
+        <source></source>
+        <translation>Female vaut «&#xa0;%1&#xa0;», ni yes ni no</translation>
+    </message>
+    <message id="the method “%1” is none of YMCA, Navy and RFM">
+        <source></source>
+        <translation>la méthode «&#xa0;%1&#xa0;» n’est ni YMCA, ni Navy, ni RFM</translation>
+    </message>
+    <message id="%1 “%2” is not a number">
+        <source></source>
+        <translation>%1 «&#xa0;%2&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message id="it is larger than any history could be">
+        <source></source>
+        <translation>il est plus grand que ne pourrait l’être un historique</translation>
+    </message>
+    <message id="it is empty">
+        <source></source>
+        <translation>il est vide</translation>
+    </message>
+    <message id="its first line names no column “%1”">
+        <source></source>
+        <translation>sa première ligne ne nomme aucune colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message id="%1 is a link to a file of another user's, or to nothing">
+        <source></source>
+        <translation>%1 est un lien vers le fichier d’un autre utilisateur, ou vers rien</translation>
+    </message>
+    <message id="%1 is not a file">
+        <source></source>
+        <translation>%1 n’est pas un fichier</translation>
+    </message>
+    <message id="%1 is no history of Fenwake's: not an SQLite database">
+        <source></source>
+        <translation>%1 n’est pas un historique de Fenwake&#xa0;: ce n’est pas une base SQLite</translation>
+    </message>
+    <message id="cannot make the folder of %1: %2">
+        <source></source>
+        <translation>impossible de créer le dossier de&#xa0;%1&#xa0;:&#xa0;%2</translation>
+    </message>
+    <message id="cannot open %1: %2">
+        <source></source>
+        <translation>impossible d’ouvrir&#xa0;%1&#xa0;:&#xa0;%2</translation>
+    </message>
+    <message id="cannot read %1: %2">
+        <source></source>
+        <translation>impossible de lire&#xa0;%1&#xa0;:&#xa0;%2</translation>
+    </message>
+    <message id="%1 is damaged: %2">
+        <source></source>
+        <translation>%1 est endommagé&#xa0;:&#xa0;%2</translation>
+    </message>
+    <message id="%1 is another program's database">
+        <source></source>
+        <translation>%1 est la base de données d’un autre programme</translation>
+    </message>
+    <message id="%1 was made by a newer Fenwake">
+        <source></source>
+        <translation>%1 vient d’un Fenwake plus récent</translation>
+    </message>
+    <message id="%1 is larger than any history could be">
+        <source></source>
+        <translation>%1 est plus grand que ne pourrait l’être un historique</translation>
+    </message>
+    <message id="%1 cannot be written: %2">
+        <source></source>
+        <translation>impossible d’écrire&#xa0;%1&#xa0;:&#xa0;%2</translation>
+    </message>
+    <message id="Add to History">
+        <source></source>
+        <translation>Ajouter à l’historique</translation>
+    </message>
+    <message id="History…">
+        <source></source>
+        <translation>Historique…</translation>
+    </message>
+    <message id="CSV files (*.csv)">
+        <source></source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message id="in">
+        <source></source>
+        <translation>po</translation>
+    </message>
+    <message id="%1 of the history's entries were not kept: %2">
+        <source></source>
+        <translation>%1 entrées de l’historique n’ont pas été enregistrées&#xa0;:&#xa0;%2</translation>
+    </message>
+    <message id="Fenwake History">
+        <source></source>
+        <translation>Historique de Fenwake</translation>
+    </message>
+    <message id="Export…">
+        <source></source>
+        <translation>Exporter…</translation>
+    </message>
+    <message id="Writes the selected entries, or every entry when none is selected, to a CSV file that spreadsheets and other trackers read.">
+        <source></source>
+        <translation>Écrit les entrées sélectionnées, ou toutes si aucune ne l’est, dans un fichier CSV que lisent les tableurs et les autres suivis.</translation>
+    </message>
+    <message id="Import…">
+        <source></source>
+        <translation>Importer…</translation>
+    </message>
+    <message id="Adds the entries of a CSV file that the history does not hold yet, and says which rows it could not read.">
+        <source></source>
+        <translation>Ajoute les entrées d’un fichier CSV que l’historique ne contient pas encore, et dit quelles lignes n’ont pas pu être lues.</translation>
+    </message>
+    <message id="Delete">
+        <source></source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="Removes the selected entries (the Delete key does too); Ctrl+Z brings them back while this window is open.">
+        <source></source>
+        <translation>Retire les entrées sélectionnées (la touche Suppr aussi)&#xa0;; Ctrl+Z les rétablit tant que cette fenêtre est ouverte.</translation>
+    </message>
+    <message id="Date and time">
+        <source></source>
+        <translation>Date et heure</translation>
+    </message>
+    <message id="Waist (%1)">
+        <source></source>
+        <translation>Tour de taille (%1)</translation>
+    </message>
+    <message id="Weight (%1)">
+        <source></source>
+        <translation>Poids (%1)</translation>
+    </message>
+    <message id="Height (%1)">
+        <source></source>
+        <translation>Taille (%1)</translation>
+    </message>
+    <message id="Fat (%)">
+        <source></source>
+        <translation>Graisse (%)</translation>
+    </message>
+    <message id="Fat rating">
+        <source></source>
+        <translation>Niveau de graisse</translation>
+    </message>
+    <message id="Body mass index">
+        <source></source>
+        <translation>Indice de masse corporelle</translation>
+    </message>
+    <message id="Category">
+        <source></source>
+        <translation>Catégorie</translation>
+    </message>
+    <message id="Entries, newest first">
+        <source></source>
+        <translation>Entrées, les plus récentes d’abord</translation>
+    </message>
+    <message id="A woman's entry">
+        <source></source>
+        <translation>Entrée d’une femme</translation>
+    </message>
+    <message id="A man's entry">
+        <source></source>
+        <translation>Entrée d’un homme</translation>
+    </message>
+    <message id="the fat percentage">
+        <source></source>
+        <translation>le taux de graisse</translation>
+    </message>
+    <message id="Fat percentage and weight over time">
+        <source></source>
+        <translation>Taux de graisse et poids au fil du temps</translation>
+    </message>
+    <message id="Fat percentage (%)">
+        <source></source>
+        <translation>Taux de graisse (%)</translation>
+    </message>
+    <message id="No entries yet.">
+        <source></source>
+        <translation>Aucune entrée pour l’instant.</translation>
+    </message>
+    <message id="Fat percentage %1 % and weight %2 %3 on %4.">
+        <source></source>
+        <translation>Taux de graisse&#xa0;%1&#xa0;% et poids&#xa0;%2&#xa0;%3 le&#xa0;%4.</translation>
+    </message>
+    <message id="Fat percentage from %1 % on %2 to %3 % on %4; weight from %5 %6 to %7 %6.">
+        <source></source>
+        <translation>Taux de graisse de&#xa0;%1&#xa0;% le&#xa0;%2 à&#xa0;%3&#xa0;% le&#xa0;%4&#xa0;; poids de&#xa0;%5&#xa0;%6 à&#xa0;%7&#xa0;%6.</translation>
+    </message>
+    <message id="Reading the history…">
+        <source></source>
+        <translation>Lecture de l’historique…</translation>
+    </message>
+    <message id="No entries yet: Add to History (Ctrl+D) in the main window keeps the entries and figures as they stand.">
+        <source></source>
+        <translation>Aucune entrée pour l’instant&#xa0;: «&#xa0;Ajouter à l’historique&#xa0;» (Ctrl+D) dans la fenêtre principale enregistre les saisies et les valeurs telles qu’elles sont.</translation>
+    </message>
+    <message id="1 entry">
+        <source></source>
+        <translation>1 entrée</translation>
+    </message>
+    <message id="%1 entries">
+        <source></source>
+        <translation>%1 entrées</translation>
+    </message>
+    <message id="The history is not being kept: %1. What is not kept yet is tried again on its own.">
+        <source></source>
+        <translation>L’historique n’est pas enregistré&#xa0;:&#xa0;%1. Ce qui ne l’est pas encore est réessayé automatiquement.</translation>
+    </message>
+    <message id="The history cannot be read: %1.">
+        <source></source>
+        <translation>Impossible de lire l’historique&#xa0;:&#xa0;%1.</translation>
+    </message>
+    <message id="%1 removed from the history. Ctrl+Z brings it back.">
+        <source></source>
+        <translation>%1 retirée(s) de l’historique. Ctrl+Z les rétablit.</translation>
+    </message>
+    <message id="%1 back in the history.">
+        <source></source>
+        <translation>%1 de retour dans l’historique.</translation>
+    </message>
+    <message id="Export the History">
+        <source></source>
+        <translation>Exporter l’historique</translation>
+    </message>
+    <message id="Import into the History">
+        <source></source>
+        <translation>Importer dans l’historique</translation>
+    </message>
+    <message id="The history was exported to %1.">
+        <source></source>
+        <translation>L’historique a été exporté vers&#xa0;%1.</translation>
+    </message>
+    <message id="Nothing was exported: %1.">
+        <source></source>
+        <translation>Rien n’a été exporté&#xa0;:&#xa0;%1.</translation>
+    </message>
+    <message id="Nothing was imported: %1. The history is as it was.">
+        <source></source>
+        <translation>Rien n’a été importé&#xa0;:&#xa0;%1. L’historique est inchangé.</translation>
+    </message>
+    <message id="%1 imported; %2 in the history already; %3 not read.">
+        <source></source>
+        <translation>%1 importée(s)&#xa0;;&#xa0;%2 déjà dans l’historique&#xa0;;&#xa0;%3 non lue(s).</translation>
+    </message>
+    <message id="Line %1: %2.">
+        <source></source>
+        <translation>Ligne&#xa0;%1&#xa0;:&#xa0;%2.</translation>
+    </message>
+    <message id="Nothing was added to the history. %1">
+        <source></source>
+        <translation>Rien n’a été ajouté à l’historique.&#xa0;%1</translation>
+    </message>
+    <message id="Kept in the history: %1.">
+        <source></source>
+        <translation>Enregistré dans l’historique&#xa0;:&#xa0;%1.</translation>
+    </message>
 </context>
 </TS>

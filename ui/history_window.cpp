@@ -161,14 +161,14 @@ void HistoryWindow::open(const Dialog& owner, bool metricUnits) {
     metric = metricUnits;
     const bool opening = !window.isOpen();
     window.open(owner, translated("Fenwake History"),
-                {{exportButton, translated("&Export…"),
+                {{exportButton, translated("Export…"),
                   translated("Writes the selected entries, or every entry when none is "
                              "selected, to a CSV file that spreadsheets and other trackers "
                              "read.")},
-                 {importButton, translated("&Import…"),
+                 {importButton, translated("Import…"),
                   translated("Adds the entries of a CSV file that the history does not hold "
                              "yet, and says which rows it could not read.")},
-                 {deleteButton, translated("&Delete"),
+                 {deleteButton, translated("Delete"),
                   translated("Removes the selected entries (the Delete key does too); Ctrl+Z "
                              "brings them back while this window is open.")}},
                 {[this](int button) { pressed(button); },
@@ -417,7 +417,7 @@ void HistoryWindow::removeRows(const std::vector<std::size_t>& rows) {
     const std::string text = Translation::fill(
         translated("%1 removed from the history. Ctrl+Z brings it back."),
         {count(removed.size(), TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries"))});
-    window.showNotice("removed", text, text);
+    window.showNotice("removed", text, text, NoticeKind::Information);
     window.announce(text);
 }
 
@@ -472,7 +472,8 @@ void HistoryWindow::onExported(const std::string& file, const TranslatableText& 
         problem.empty()
             ? Translation::fill(translated("The history was exported to %1."), {file})
             : Translation::fill(translated("Nothing was exported: %1."), {said(problem)});
-    window.showNotice("file", text, text);
+    window.showNotice("file", text, text,
+                      problem.empty() ? NoticeKind::Information : NoticeKind::Warning);
     window.announce(text);
 }
 
@@ -503,7 +504,10 @@ void HistoryWindow::onImported(HistoryStore::Imported imported) {
             showRows();
         }
     }
-    window.showNotice("file", text, detail);
+    window.showNotice("file", text, detail,
+                      imported.notEntries.empty() && imported.refused.empty()
+                          ? NoticeKind::Information
+                          : NoticeKind::Warning);
     window.announce(text);
 }
 

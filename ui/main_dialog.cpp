@@ -524,7 +524,7 @@ void MainDialog::onKeptInHistory(const HistoryEntry& entry) {
     const std::string text = Translation::fill(
         translated("Kept in the history: %1."),
         {Translation::dateTime(entry.taken.utcMilliseconds, entry.taken.utcOffsetMinutes)});
-    showNotice("history-entry", text, text);
+    showNotice("history-entry", text, text, NoticeKind::Information);
     announce(text);
 }
 

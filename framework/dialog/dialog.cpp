@@ -326,8 +326,9 @@ void Dialog::centreWindow() {
     placement->centre();
 }
 
-void Dialog::showNotice(std::string_view matter, std::string_view text, std::string_view detail) {
-    noticeBoard->show(matter, text, detail);
+void Dialog::showNotice(std::string_view matter, std::string_view text, std::string_view detail,
+                        NoticeKind kind) {
+    noticeBoard->show(matter, text, detail, kind);
 }
 
 void Dialog::clearNotice(std::string_view matter) {

@@ -9,6 +9,7 @@
 
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/end_codes.h"
+#include "framework/dialog/notice_kind.h"
 #include "framework/message/message_target.h"
 #include "framework/message/notification_sink.h"
 #include "framework/resources/icon.h"
@@ -83,7 +84,8 @@ public:
     // A quiet line along the foot of the window, one for each matter: a warning sign and a
     // short text, with the detail as its tool tip. It takes no focus and blocks nothing; it
     // stays until cleared, also across the window being created again.
-    void showNotice(std::string_view matter, std::string_view text, std::string_view detail);
+    void showNotice(std::string_view matter, std::string_view text, std::string_view detail,
+                    NoticeKind kind = NoticeKind::Warning);
     void clearNotice(std::string_view matter);
 
     // A control's tool tip, which a field marked as not a number trades for "Enter a number."

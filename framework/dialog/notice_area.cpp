@@ -18,8 +18,16 @@ NoticeArea::NoticeArea(QWidget& window) : QWidget(&window) {
     setVisible(true); // made, maybe, after the window was shown
 }
 
-void NoticeArea::setLine(const std::string& matter, const QString& text, const QString& detail) {
+void NoticeArea::setLine(const std::string& matter, const QString& text, const QString& detail,
+                         NoticeKind kind) {
     QWidget& line = lineFor(matter);
+    auto* sign = line.findChild<QLabel*>(QStringLiteral("sign"));
+    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    sign->setPixmap(style()
+                        ->standardIcon(kind == NoticeKind::Information
+                                           ? QStyle::SP_MessageBoxInformation
+                                           : QStyle::SP_MessageBoxWarning)
+                        .pixmap(size));
     auto* label = line.findChild<QLabel*>(QString::fromStdString("notice-" + matter));
     label->setText(text);
     label->setAccessibleDescription(detail);
@@ -39,8 +47,7 @@ QWidget& NoticeArea::lineFor(const std::string& matter) {
     const int margin = fontMetrics().height() / 4;
     layout->setContentsMargins(margin * 2, margin, margin * 2, margin);
     auto* sign = new QLabel(line);
-    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    sign->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size));
+    sign->setObjectName(QStringLiteral("sign"));
     auto* text = new QLabel(line);
     text->setObjectName(QString::fromStdString("notice-" + matter));
     text->setTextFormat(Qt::PlainText);

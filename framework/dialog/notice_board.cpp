@@ -5,8 +5,9 @@
 
 namespace fenwake {
 
-void NoticeBoard::show(std::string_view matter, std::string_view text, std::string_view detail) {
-    notices[std::string(matter)] = {std::string(text), std::string(detail)};
+void NoticeBoard::show(std::string_view matter, std::string_view text, std::string_view detail,
+                       NoticeKind kind) {
+    notices[std::string(matter)] = {std::string(text), std::string(detail), kind};
     apply();
 }
 
@@ -34,7 +35,7 @@ void NoticeBoard::apply() {
         if (!area) {
             area = new NoticeArea(*window);
         }
-        area->setLine(matter, qtText(notice.text), qtText(notice.detail));
+        area->setLine(matter, qtText(notice.text), qtText(notice.detail), notice.kind);
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "framework/dialog/notice_kind.h"
+
 #include <functional>
 #include <map>
 #include <string>
@@ -16,7 +18,8 @@ class NoticeArea;
 // shown along the foot of the window it has, if any.
 class NoticeBoard {
 public:
-    void show(std::string_view matter, std::string_view text, std::string_view detail);
+    void show(std::string_view matter, std::string_view text, std::string_view detail,
+              NoticeKind kind = NoticeKind::Warning);
     void clear(std::string_view matter);
     // The window the notices show on from now on; its notice lines are made when the first
     // notice with a text comes.
@@ -28,6 +31,7 @@ private:
     struct Notice {
         std::string text;
         std::string detail;
+        NoticeKind kind = NoticeKind::Warning;
     };
     std::map<std::string, Notice, std::less<>> notices;
     QPointer<QWidget> window;

@@ -332,8 +332,8 @@ void RecordWindow::selectRow(std::size_t row) {
 }
 
 void RecordWindow::showNotice(std::string_view matter, std::string_view text,
-                              std::string_view detail) {
-    window->notices.show(matter, text, detail);
+                              std::string_view detail, NoticeKind kind) {
+    window->notices.show(matter, text, detail, kind);
 }
 
 void RecordWindow::clearNotice(std::string_view matter) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/dialog/chart_data.h"
+#include "framework/dialog/notice_kind.h"
 
 #include <cstddef>
 #include <functional>
@@ -27,7 +28,7 @@ class RecordWindow {
 public:
     struct Button {
         int id;
-        std::string label; // with & before its access key
+        std::string label; // its access key is given as the dialogs give theirs
         std::string description;
     };
     struct Handlers {
@@ -63,7 +64,8 @@ public:
     void selectRow(std::size_t row);
 
     // The quiet lines along the window's foot, one a matter (see Dialog::showNotice).
-    void showNotice(std::string_view matter, std::string_view text, std::string_view detail);
+    void showNotice(std::string_view matter, std::string_view text, std::string_view detail,
+                    NoticeKind kind = NoticeKind::Warning);
     void clearNotice(std::string_view matter);
     void announce(std::string_view text);
 

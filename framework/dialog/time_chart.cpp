@@ -267,19 +267,26 @@ QPointF TimeChart::secondAt(int point) const {
             yOf(frame, frame.right, data.second.values.at(point))};
 }
 
+// The bands' shades of the fat line's colour, stronger on a dark background, where a faint one
+// would not show.
 QColor TimeChart::bandColour(int band) const {
-    QColor shade = palette().color(QPalette::Highlight);
-    shade.setAlpha(bandAlpha[band % 2]);
-    // As painted over the chart's background.
+    const QColor shade = firstColour();
     const QColor base = palette().color(QPalette::Base);
-    const double a = shade.alphaF();
+    const double a = bandAlpha[band % 2] / 255.0 * (base.lightnessF() < 0.5 ? 1.6 : 1.0);
     return QColor::fromRgbF(static_cast<float>(shade.redF() * a + base.redF() * (1 - a)),
                             static_cast<float>(shade.greenF() * a + base.greenF() * (1 - a)),
                             static_cast<float>(shade.blueF() * a + base.blueF() * (1 - a)));
 }
 
+// The palette's highlight, made lighter on a dark background or darker on a light one until it
+// stands out from it as a line must (a contrast of 3 to 1).
 QColor TimeChart::firstColour() const {
-    return palette().color(QPalette::Highlight);
+    const QColor base = palette().color(QPalette::Base);
+    QColor line = palette().color(QPalette::Highlight);
+    for (int step = 0; step < 20 && MarkColour::contrast(line, base) < 3.0; ++step) {
+        line = base.lightnessF() < 0.5 ? line.lighter(115) : line.darker(115);
+    }
+    return line;
 }
 
 QColor TimeChart::secondColour() const {

@@ -37,9 +37,9 @@ HistoryEntry anyEntry(std::mt19937_64& random) {
     entry.taken = {static_cast<std::int64_t>(random() % span) - 62'135'596'800'000 + 86'400'000,
                    static_cast<int>(random() % 1681) - 840};
     entry.measurements = {anyFiniteDouble(random), anyFiniteDouble(random),
-                          anyFiniteDouble(random), (random() & 1) != 0, (random() & 2) != 0,
-                          anyFiniteDouble(random), anyFiniteDouble(random),
-                          static_cast<FatMethod>(random() % 3)};
+                          anyFiniteDouble(random), (random() & 1) != 0,
+                          (random() & 2) != 0,     anyFiniteDouble(random),
+                          anyFiniteDouble(random), static_cast<FatMethod>(random() % 3)};
     return entry;
 }
 
@@ -60,13 +60,15 @@ TEST(HistoryCsv, WrittenAndReadGivesTheSameEntriesToTheBit) {
 TEST(HistoryCsv, WritesWhatASpreadsheetShowsAsTheListDoes) {
     HistoryEntry entry;
     entry.taken = *IsoTime::parse("2026-03-01T08:30:00.000+01:00");
-    entry.measurements = {85.0, 80.0, 178.0, false, true, 0.1 + 0.2, 0.0, FatMethod::WaistAndWeight};
+    entry.measurements = {85.0, 80.0,      178.0, false,
+                          true, 0.1 + 0.2, 0.0,   FatMethod::WaistAndWeight};
     const std::string csv = HistoryCsv::write({entry});
     const std::size_t rowStart = csv.find("\r\n") + 2;
     EXPECT_EQ(csv.substr(0, csv.find(',')), "Date and time (ISO 8601)");
     EXPECT_EQ(csv.substr(rowStart, csv.find(',', rowStart) - rowStart),
               "2026-03-01T08:30:00.000+01:00");
-    EXPECT_NE(csv.find(",metric,no,YMCA,85,80,178,0.30000000000000004,0,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",metric,no,YMCA,85,80,178,0.30000000000000004,0,"), std::string::npos)
+        << csv;
     EXPECT_EQ(csv.substr(csv.size() - 2), "\r\n");
 }
 
@@ -136,14 +138,22 @@ INSTANTIATE_TEST_SUITE_P(
                                            "2026-03-01T08:00Z,metric,no,85,80,178",
                 1,
                 {3}},
-        Foreign{"a_quote_left_open", std::string(shortHeader) + "\"2026-03-01T08:00Z,metric,no,85,80,178\r\n", 0, {2}},
+        Foreign{"a_quote_left_open",
+                std::string(shortHeader) + "\"2026-03-01T08:00Z,metric,no,85,80,178\r\n",
+                0,
+                {2}},
         Foreign{"a_ten_megabyte_number", longLine(), 1, {2}},
-        Foreign{"no_waist_column", "Date and time,Units,Female,Weight,Height\r\n", 0, {},
-                "its first line names no column \"%1\""},
-        Foreign{"a_spreadsheet_of_something_else", "Name,Score\r\nAda,3\r\n", 0, {},
-                "its first line names no column \"%1\""},
-        Foreign{"empty", "", 0, {}, "it is empty"},
-        Foreign{"only_a_header", shortHeader, 0, {}}),
+        Foreign{"no_waist_column",
+                "Date and time,Units,Female,Weight,Height\r\n",
+                0,
+                {},
+                "its first line names no column “%1”"},
+        Foreign{"a_spreadsheet_of_something_else",
+                "Name,Score\r\nAda,3\r\n",
+                0,
+                {},
+                "its first line names no column “%1”"},
+        Foreign{"empty", "", 0, {}, "it is empty"}, Foreign{"only_a_header", shortHeader, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A moment written reads back as the same moment, and a text that names no moment reads as none.
@@ -171,7 +181,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TimeText{"2026-03-01T00:00Z", Moment{march1st2026, 0}},
                       TimeText{"2026-03-01T08:30:15.250+01:00",
                                Moment{march1st2026 + 7 * 3600000 + 30 * 60000 + 15250, 60}},
-                      TimeText{"2026-03-01 00:00:00-0530", Moment{march1st2026 + 330 * 60000, -330}},
+                      TimeText{"2026-03-01 00:00:00-0530",
+                               Moment{march1st2026 + 330 * 60000, -330}},
                       TimeText{"2024-02-29T12:00Z", Moment{1709208000000, 0}},
                       TimeText{"1969-12-31T23:59:59.999Z", Moment{-1, 0}},
                       TimeText{"2026-03-01T00:00:00,5Z", Moment{march1st2026 + 500, 0}},
@@ -180,8 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeText{"2026-03-01T24:00Z", std::nullopt},
                       TimeText{"2026-03-01T12:00+24:00", std::nullopt},
                       TimeText{"2026-03-01T12:00Z tomorrow", std::nullopt},
-                      TimeText{"2026-3-1T12:00Z", std::nullopt},
-                      TimeText{"", std::nullopt}));
+                      TimeText{"2026-3-1T12:00Z", std::nullopt}, TimeText{"", std::nullopt}));
 
 TEST(IsoTime, AMomentWrittenReadsBackTheSame) {
     std::mt19937_64 random(8601);

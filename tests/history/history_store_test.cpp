@@ -51,12 +51,15 @@ public:
         heard.exported = [this](std::string file, TranslatableText problem) {
             tell([&] { exported.emplace_back(file, problem); });
         };
-        heard.trouble = [this](TranslatableText said) { tell([&] { troubles.push_back(said); }); };
+        heard.trouble = [this](TranslatableText said) {
+            tell([&] { troubles.push_back(said); });
+        };
         return heard;
     }
 
     // Waits for the condition, at most long enough that only a hang misses it.
-    template <typename Condition> bool until(Condition condition) {
+    template <typename Condition>
+    bool until(Condition condition) {
         std::unique_lock lock(mutex);
         return changed.wait_for(lock, 20s, [&] { return condition(); });
     }
@@ -71,7 +74,8 @@ public:
     std::vector<TranslatableText> troubles;
 
 private:
-    template <typename Change> void tell(Change change) {
+    template <typename Change>
+    void tell(Change change) {
         const std::lock_guard lock(mutex);
         change();
         changed.notify_all();
@@ -197,8 +201,9 @@ TEST(HistoryStore, AFileThatIsNoCsvOfEntriesChangesNothing) {
     store.importFile(folder.path("missing.csv"));
     store.importFile(folder.path()); // the history itself: no CSV
     store.exportFile(folder.path("no/such/folder.csv"), {entryOnDay(2)});
-    ASSERT_TRUE(heard.until([&] { return heard.imported.size() == 3 && heard.exported.size() == 1; }));
-    EXPECT_EQ(heard.imported[0].notEntries.id, "its first line names no column \"%1\"");
+    ASSERT_TRUE(
+        heard.until([&] { return heard.imported.size() == 3 && heard.exported.size() == 1; }));
+    EXPECT_EQ(heard.imported[0].notEntries.id, "its first line names no column “%1”");
     EXPECT_EQ(heard.imported[1].notEntries.id, "%1 cannot be opened: %2");
     EXPECT_FALSE(heard.imported[2].notEntries.empty());
     EXPECT_EQ(heard.exported[0].second.id, "%1 cannot be written: %2");

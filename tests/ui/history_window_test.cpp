@@ -254,7 +254,7 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
     EXPECT_EQ(rows(), 2);
     EXPECT_EQ(historyNotice("file"), "2 entries imported; 0 in the history already; 1 not read.");
     const auto* line = historyWindow()->findChild<QLabel*>("notice-file");
-    EXPECT_NE(line->accessibleDescription().indexOf("Line 4: Waist \"lots\" is not a number."), -1)
+    EXPECT_NE(line->accessibleDescription().indexOf("Line 4: Waist “lots” is not a number."), -1)
         << line->accessibleDescription().toStdString();
     EXPECT_TRUE(sameEntries(readAll(historyPath()), {entryOnDay(4), entryOnDay(5)}));
 }
