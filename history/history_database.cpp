@@ -162,8 +162,8 @@ HistoryDatabase::Outcome HistoryDatabase::refusal(TranslatableText& problem) con
     }
     if (count < static_cast<ssize_t>(sizeof header) ||
         std::memcmp(header, "SQLite format 3", 16) != 0) {
-        problem = said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"),
-                       {filePath});
+        problem =
+            said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"), {filePath});
         return Outcome::Refused;
     }
     return Outcome::Done;

@@ -72,9 +72,9 @@ TEST(HistoryDatabase, KeepsEveryEntryToTheBitInAFileMarkedAsOurs) {
         entry.taken = {static_cast<std::int64_t>(random() % 4'000'000'000'000) + i,
                        static_cast<int>(random() % 1681) - 840};
         entry.measurements = {anyFiniteDouble(random), anyFiniteDouble(random),
-                              anyFiniteDouble(random), (random() & 1) != 0, (random() & 2) != 0,
-                              anyFiniteDouble(random), anyFiniteDouble(random),
-                              static_cast<FatMethod>(random() % 3)};
+                              anyFiniteDouble(random), (random() & 1) != 0,
+                              (random() & 2) != 0,     anyFiniteDouble(random),
+                              anyFiniteDouble(random), static_cast<FatMethod>(random() % 3)};
         entries.push_back(entry);
     }
     std::vector<HistoryEntry> added = entries;
@@ -88,8 +88,10 @@ TEST(HistoryDatabase, KeepsEveryEntryToTheBitInAFileMarkedAsOurs) {
     });
     EXPECT_TRUE(sameEntries(readAll(folder.path()), entries));
     EXPECT_EQ(pragma(folder.path(), "journal_mode"), "wal");
-    EXPECT_EQ(pragma(folder.path(), "user_version"), std::to_string(HistoryDatabase::schemaVersion));
-    EXPECT_EQ(pragma(folder.path(), "application_id"), std::to_string(HistoryDatabase::applicationId));
+    EXPECT_EQ(pragma(folder.path(), "user_version"),
+              std::to_string(HistoryDatabase::schemaVersion));
+    EXPECT_EQ(pragma(folder.path(), "application_id"),
+              std::to_string(HistoryDatabase::applicationId));
     EXPECT_TRUE(database.isIntact());
 }
 
@@ -144,13 +146,14 @@ const std::string versionOneSchema =
     "CREATE UNIQUE INDEX entries_once ON entries"
     " (taken_ms, waist, weight, height, female, metric);"
     "CREATE INDEX entries_by_time ON entries (taken_ms);"
-    "PRAGMA application_id = " + std::to_string(HistoryDatabase::applicationId) +
-    "; PRAGMA user_version = 1;";
+    "PRAGMA application_id = " +
+    std::to_string(HistoryDatabase::applicationId) + "; PRAGMA user_version = 1;";
 
 std::string versionOneRow(const HistoryEntry& entry) {
     const Measurements& m = entry.measurements;
     char row[400];
-    std::snprintf(row, sizeof row, "INSERT INTO entries VALUES (NULL, %lld, %d, %.17g, %.17g, %.17g, %d, %d);",
+    std::snprintf(row, sizeof row,
+                  "INSERT INTO entries VALUES (NULL, %lld, %d, %.17g, %.17g, %.17g, %d, %d);",
                   static_cast<long long>(entry.taken.utcMilliseconds), entry.taken.utcOffsetMinutes,
                   m.waist, m.weight, m.height, m.female ? 1 : 0, m.metric ? 1 : 0);
     return row;
@@ -166,7 +169,8 @@ TEST_P(Migration, BringsEveryEntryToThisVersion) {
     HistoryDatabase database(folder.path());
     ASSERT_EQ(database.read(entries, problem), Outcome::Done) << problem.id;
     EXPECT_TRUE(sameEntries(entries, GetParam().entries));
-    EXPECT_EQ(pragma(folder.path(), "user_version"), std::to_string(HistoryDatabase::schemaVersion));
+    EXPECT_EQ(pragma(folder.path(), "user_version"),
+              std::to_string(HistoryDatabase::schemaVersion));
     // What the newest version has room for is kept from now on.
     HistoryEntry navy = entryOnDay(9);
     navy.measurements.method = FatMethod::Navy;
@@ -276,11 +280,10 @@ INSTANTIATE_TEST_SUITE_P(
         Stranger{"a_folder",
                  [](const std::string& path) { std::filesystem::create_directory(path); },
                  "%1 is not a file"},
-        Stranger{"a_link_to_nothing",
-                 [](const std::string& path) {
-                     std::filesystem::create_symlink(path + ".gone", path);
-                 },
-                 "%1 is a link to a file of another user's, or to nothing"},
+        Stranger{
+            "a_link_to_nothing",
+            [](const std::string& path) { std::filesystem::create_symlink(path + ".gone", path); },
+            "%1 is a link to a file of another user's, or to nothing"},
         Stranger{"another_users_file",
                  [](const std::string& path) {
                      runSql(path, versionOneSchema);

@@ -61,8 +61,9 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 inline HistoryEntry entryOnDay(int day, double waist = 80.0) {
     HistoryEntry entry;
     entry.taken = {1772352000000 + std::int64_t{day} * 86'400'000, 60};
-    entry.measurements = {waist + day * 0.1, 70.0 + day * 0.01, 170.0, day % 2 == 0, true,
-                          0.0, 0.0, FatMethod::WaistAndWeight};
+    entry.measurements = {
+        waist + day * 0.1,        70.0 + day * 0.01, 170.0, day % 2 == 0, true, 0.0, 0.0,
+        FatMethod::WaistAndWeight};
     return entry;
 }
 
