@@ -468,7 +468,14 @@ void TimeChart::drawSeries(QPainter& painter, const Frame& frame, const ChartDat
     const QColor colour = isFirst ? firstColour() : secondColour();
     QPen pen(colour, unit * (isFirst ? 1.5 : 1.0), isFirst ? Qt::SolidLine : Qt::DashLine);
     painter.setPen(pen);
-    painter.drawPolyline(line);
+    // In pieces: the stroker's cost grows faster than the line's length when a long line
+    // crosses itself, as a dense history's does in every pixel column (a tenth of the time for
+    // ten years of days). Each piece ends on a point that a dot covers.
+    constexpr qsizetype piece = 32;
+    for (qsizetype first = 0; first + 1 < line.size(); first += piece) {
+        const qsizetype count = std::min(piece + 1, line.size() - first);
+        painter.drawPolyline(line.constData() + first, static_cast<int>(count));
+    }
     QPen dot(colour, unit * 4.5, Qt::SolidLine, isFirst ? Qt::RoundCap : Qt::SquareCap);
     painter.setPen(dot);
     painter.drawPoints(points.data(), static_cast<int>(points.size()));
