@@ -25,7 +25,7 @@ constexpr auto finishingRetry = 50ms;
 struct HistoryStore::Job {
     enum class Kind { Load, Add, Remove, Restore, Import, Export };
     Kind kind = Kind::Load;
-    std::uint64_t token = 0;
+    std::vector<std::uint64_t> tokens; // an addition's, one for each of its entries
     std::vector<HistoryEntry> entries;
     std::vector<std::int64_t> ids;
     std::string path;
@@ -34,7 +34,7 @@ struct HistoryStore::Job {
 
     std::size_t entriesAdded() const {
         if (kind == Kind::Add) {
-            return 1;
+            return entries.size();
         }
         return kind == Kind::Import && reading ? reading->added.size() : 0;
     }
@@ -89,27 +89,27 @@ HistoryStore::~HistoryStore() {
 }
 
 void HistoryStore::load() {
-    hand(Job{Job::Kind::Load, 0, {}, {}, {}, {}});
+    hand(Job{Job::Kind::Load, {}, {}, {}, {}, {}});
 }
 
 void HistoryStore::add(std::uint64_t token, const HistoryEntry& entry) {
-    hand(Job{Job::Kind::Add, token, {entry}, {}, {}, {}});
+    hand(Job{Job::Kind::Add, {token}, {entry}, {}, {}, {}});
 }
 
 void HistoryStore::remove(std::vector<std::int64_t> ids) {
-    hand(Job{Job::Kind::Remove, 0, {}, std::move(ids), {}, {}});
+    hand(Job{Job::Kind::Remove, {}, {}, std::move(ids), {}, {}});
 }
 
 void HistoryStore::restore(std::vector<HistoryEntry> entries) {
-    hand(Job{Job::Kind::Restore, 0, std::move(entries), {}, {}, {}});
+    hand(Job{Job::Kind::Restore, {}, std::move(entries), {}, {}, {}});
 }
 
 void HistoryStore::importFile(std::string path) {
-    hand(Job{Job::Kind::Import, 0, {}, {}, std::move(path), {}});
+    hand(Job{Job::Kind::Import, {}, {}, {}, std::move(path), {}});
 }
 
 void HistoryStore::exportFile(std::string path, std::vector<HistoryEntry> entries) {
-    hand(Job{Job::Kind::Export, 0, std::move(entries), {}, std::move(path), {}});
+    hand(Job{Job::Kind::Export, {}, std::move(entries), {}, std::move(path), {}});
 }
 
 void HistoryStore::hand(Job job) {
@@ -117,7 +117,16 @@ void HistoryStore::hand(Job job) {
     if (state->stopping) {
         return;
     }
-    state->jobs.push_back(std::move(job));
+    // Entries added while the disk is busy wait together and go in one transaction: a slow
+    // sync is paid once for them all. The first job is the one being done and is not joined.
+    if (job.kind == Job::Kind::Add && state->jobs.size() > 1 &&
+        state->jobs.back().kind == Job::Kind::Add) {
+        Job& waiting = state->jobs.back();
+        waiting.tokens.push_back(job.tokens.front());
+        waiting.entries.push_back(job.entries.front());
+    } else {
+        state->jobs.push_back(std::move(job));
+    }
     if (!state->running) {
         state->running = true;
         std::thread(run, state).detach();
@@ -148,7 +157,11 @@ Outcome HistoryStore::perform(State& state, HistoryDatabase& database, Job& job,
         std::vector<bool> fresh;
         outcome = database.add(job.entries, fresh, problem);
         if (outcome == Outcome::Done) {
-            state.tell([&](const Listener& l) { l.added(job.token, job.entries.front()); });
+            state.tell([&](const Listener& listener) {
+                for (std::size_t i = 0; i < job.entries.size(); ++i) {
+                    listener.added(job.tokens[i], job.entries[i]);
+                }
+            });
         }
         return outcome;
     }

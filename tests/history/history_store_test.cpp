@@ -124,23 +124,30 @@ TEST(HistoryStore, RemovedAndRestoredEntriesReachTheDisk) {
 }
 
 // The history's folder cannot be made while a file stands where it should be; once the file is
-// gone the entries are written without being asked again, and the trouble is over.
+// gone the entries are written without being asked again, and the trouble is over. The entries
+// added while the first waits wait together, to be written in one go, each told with its token.
 TEST(HistoryStore, WhatCannotBeWrittenYetIsWrittenOnItsOwnLater) {
     HistoryFolder folder;
     const std::string path = folder.path("blocked/history.sqlite");
     test::writeBytes(folder.path("blocked"), "in the way");
     Heard heard;
     HistoryStore store(path, heard.listener(path));
-    store.add(1, entryOnDay(1));
-    store.add(2, entryOnDay(2));
+    for (int day = 1; day <= 4; ++day) {
+        store.add(day, entryOnDay(day));
+    }
     ASSERT_TRUE(heard.until([&] { return !heard.troubles.empty(); }));
     EXPECT_EQ(heard.troubles.front().id, "%1 cannot be examined: %2");
     EXPECT_TRUE(heard.added.empty());
     EXPECT_EQ(store.pending(), 2u);
     std::filesystem::remove(folder.path("blocked"));
-    ASSERT_TRUE(heard.until([&] { return heard.added.size() == 2; }));
+    ASSERT_TRUE(heard.until([&] { return heard.added.size() == 4; }));
     ASSERT_TRUE(heard.until([&] { return heard.troubles.back().empty(); }));
-    EXPECT_EQ(readAll(path).size(), 2u);
+    EXPECT_TRUE(heard.everyAddedOnDisk);
+    for (std::uint64_t token = 1; token <= 4; ++token) {
+        EXPECT_EQ(heard.added[token - 1].first, token);
+        EXPECT_TRUE(heard.added[token - 1].second.sameAs(entryOnDay(static_cast<int>(token))));
+    }
+    EXPECT_EQ(readAll(path).size(), 4u);
 }
 
 // A folder at the path is never ours: the entries stay pending to the end, which says so.
@@ -151,10 +158,11 @@ TEST(HistoryStore, AtTheEndSaysHowManyEntriesWereNotKeptAndWhy) {
     HistoryStore store(folder.path(), heard.listener(folder.path()));
     store.add(1, entryOnDay(1));
     store.add(2, entryOnDay(2));
+    store.add(3, entryOnDay(3));
     ASSERT_TRUE(heard.until([&] { return !heard.troubles.empty(); }));
     const HistoryStore::Unmade unmade = store.finish(300ms);
     EXPECT_EQ(unmade.changes, 2u);
-    EXPECT_EQ(unmade.entries, 2u);
+    EXPECT_EQ(unmade.entries, 3u);
     EXPECT_EQ(unmade.why.id, "%1 is not a file");
     EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
