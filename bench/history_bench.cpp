@@ -1,0 +1,232 @@
+// The history's benchmark, offscreen (or on the X server in DISPLAY with QT_QPA_PLATFORM=xcb),
+// on a data folder of its own, with a history of so many entries (a day each):
+//   build/bench/history_bench [entries] [rounds]
+//
+// The History window's first frame: from the command until the window shows every row and its
+// chart, the history read from disk on the store's thread; a repaint of the chart (its image
+// kept) and a redraw (its image made again, as on a resize); export and import of every entry;
+// and the window's thread for Add to History, beside a key typed into a field in the same run.
+// Run with QT_SCALE_FACTOR=2 for a screen of twice the density.
+#include "framework/application/application.h"
+#include "framework/dialog/dialog_widgets.h"
+#include "framework/dialog/time_chart.h"
+#include "history/history_csv.h"
+#include "history/history_database.h"
+#include "history/history_store.h"
+#include "history/text_file.h"
+#include "res/program_resources.h"
+#include "res/resource_ids.h"
+#include "ui/main_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using fenwake::HistoryEntry;
+
+class BenchApplication : public fenwake::Application {};
+
+double milliseconds(Clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+void report(const char* what, std::vector<double> values, const char* unit = "ms") {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    std::printf("%-46s median %9.3f %s   min %9.3f   max %9.3f   (%zu)\n", what, median, unit,
+                values.front(), values.back(), n);
+}
+
+std::vector<HistoryEntry> daysOf(int count) {
+    std::vector<HistoryEntry> entries;
+    for (int day = 0; day < count; ++day) {
+        HistoryEntry entry;
+        entry.taken = {1456790400000 + std::int64_t{day} * 86'400'000 / (count > 3650 ? 10 : 1),
+                       60};
+        entry.measurements = {80.0 + (day % 97) * 0.05,
+                              70.0 + (day % 31) * 0.1,
+                              170.0,
+                              day % 2 == 0,
+                              true,
+                              0.0,
+                              0.0,
+                              fenwake::FatMethod::WaistAndWeight};
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+void keep(const std::string& path, std::vector<HistoryEntry> entries) {
+    fenwake::HistoryDatabase database(path);
+    std::vector<bool> fresh;
+    fenwake::TranslatableText problem;
+    if (database.add(entries, fresh, problem) != fenwake::HistoryDatabase::Outcome::Done) {
+        std::fprintf(stderr, "cannot keep the entries: %s\n", problem.id.c_str());
+        std::exit(1);
+    }
+}
+
+std::vector<HistoryEntry> kept(const std::string& path) {
+    fenwake::HistoryDatabase database(path);
+    std::vector<HistoryEntry> entries;
+    fenwake::TranslatableText problem;
+    database.read(entries, problem);
+    return entries;
+}
+
+QAction* command(const fenwake::Dialog& dialog, const char* text) {
+    for (QAction* item : fenwake::DialogWidgets::window(dialog)->findChildren<QAction*>()) {
+        if (item->text().remove('&').startsWith(QLatin1String(text))) {
+            return item;
+        }
+    }
+    std::fprintf(stderr, "no command %s\n", text);
+    std::exit(1);
+}
+
+struct Frame {
+    double milliseconds;
+    QDialog* window;
+};
+
+// From History… until every row is in the table and the window is painted. The history holds
+// at least the entries made for the run; earlier rounds' Add to History make it hold more.
+Frame firstFrame(const fenwake::MainDialog& dialog, int entries) {
+    const Clock::time_point start = Clock::now();
+    command(dialog, "History")->trigger();
+    auto* window = fenwake::DialogWidgets::window(dialog)->findChild<QDialog*>("record-window");
+    auto* table = window->findChild<QTableView*>("table");
+    while (table->model()->rowCount() < entries) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    window->repaint();
+    return {milliseconds(Clock::now() - start), window};
+}
+
+void timeTheWindow(BenchApplication& application, int entries, int rounds) {
+    std::vector<double> first;
+    std::vector<double> repaint;
+    std::vector<double> redraw;
+    std::vector<double> add;
+    std::vector<double> key;
+    for (int round = 0; round < rounds; ++round) {
+        fenwake::MainDialog dialog;
+        dialog.create();
+        application.setMainWindow(&dialog);
+        const Frame frame = firstFrame(dialog, entries);
+        first.push_back(frame.milliseconds);
+        auto* chart = frame.window->findChild<fenwake::TimeChart*>("chart");
+        for (int i = 0; i < 20; ++i) {
+            Clock::time_point start = Clock::now();
+            chart->repaint();
+            repaint.push_back(milliseconds(Clock::now() - start));
+            chart->resize(chart->width() + (i % 2 == 0 ? 1 : -1), chart->height());
+            start = Clock::now();
+            chart->repaint();
+            redraw.push_back(milliseconds(Clock::now() - start));
+        }
+        frame.window->close();
+        for (const auto& [id, text] :
+             {std::pair{fenwake::IDC_WAIST, "80"}, std::pair{fenwake::IDC_WEIGHT, "70"},
+              std::pair{fenwake::IDC_HEIGHT, "170"}}) {
+            auto* field = qobject_cast<QLineEdit*>(fenwake::DialogWidgets::control(dialog, id));
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
+        auto* weight =
+            qobject_cast<QLineEdit*>(fenwake::DialogWidgets::control(dialog, fenwake::IDC_WEIGHT));
+        weight->setFocus();
+        QAction* addToHistory = command(dialog, "Add to History");
+        for (int i = 0; i < 20; ++i) {
+            Clock::time_point start = Clock::now();
+            addToHistory->trigger();
+            add.push_back(milliseconds(Clock::now() - start));
+            start = Clock::now();
+            QTest::keyClick(weight, i % 2 == 0 ? Qt::Key_1 : Qt::Key_Backspace);
+            key.push_back(milliseconds(Clock::now() - start));
+            QTest::qWait(2); // one entry a millisecond at most: the same moment is one entry
+        }
+        application.setMainWindow(nullptr);
+    }
+    report("History window, first frame", first);
+    report("chart repaint, its image kept", repaint);
+    report("chart redraw, its image made again", redraw);
+    report("window's thread, Add to History", add);
+    report("window's thread, a key in the weight (beside)", key);
+}
+
+void timeTheFiles(const std::string& folder, int entries, int rounds) {
+    const std::vector<HistoryEntry> all = daysOf(entries);
+    std::vector<double> exported;
+    std::vector<double> imported;
+    const std::string file = folder + "/export.csv";
+    for (int round = 0; round < rounds; ++round) {
+        Clock::time_point start = Clock::now();
+        const fenwake::TranslatableText written =
+            fenwake::TextFile::replace(file, fenwake::HistoryCsv::write(all));
+        exported.push_back(milliseconds(Clock::now() - start));
+        const std::string empty = folder + "/import-" + std::to_string(round) + ".sqlite";
+        start = Clock::now();
+        std::string text;
+        fenwake::TextFile::read(file, fenwake::HistoryCsv::largestFile, text);
+        fenwake::HistoryCsv::Reading reading = fenwake::HistoryCsv::read(text);
+        keep(empty, std::move(reading.entries));
+        imported.push_back(milliseconds(Clock::now() - start));
+        if (!written.empty()) {
+            std::fprintf(stderr, "export failed\n");
+            std::exit(1);
+        }
+    }
+    std::printf("CSV of %d entries: %.1f MB\n", entries,
+                static_cast<double>(std::filesystem::file_size(file)) / 1e6);
+    report("export, every entry to a CSV file", exported);
+    report("import into an empty history", imported);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int entries = argc > 1 ? std::atoi(argv[1]) : 3650;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home.path() + "/state"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication qt(argc, argv);
+    BenchApplication application;
+    fenwake::registerProgramResources();
+    application.setRegistryKey("Kestrova");
+
+    const std::string path = fenwake::HistoryStore::defaultPath();
+    keep(path, daysOf(entries));
+    std::printf("%d entries, %d rounds, scale %s\n", entries, rounds,
+                qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")
+                    ? "1"
+                    : qgetenv("QT_SCALE_FACTOR").constData());
+    timeTheWindow(application, entries, rounds);
+    application.finishWriting(); // as the program ends: what is pending is written, or said
+    std::printf("the history holds %zu entries after the rounds' Add to History\n",
+                kept(path).size());
+    timeTheFiles(home.path().toStdString(), entries, rounds);
+    return 0;
+}
