@@ -181,7 +181,9 @@ Outcome HistoryStore::perform(State& state, HistoryDatabase& database, Job& job,
         return importInto(state, database, job, problem);
     case Job::Kind::Export: {
         TranslatableText written = TextFile::replace(job.path, HistoryCsv::write(job.entries));
-        state.tell([&](const Listener& l) { l.exported(job.path, std::move(written)); });
+        state.tell([&](const Listener& l) {
+            l.exported(job.path, job.entries.size(), std::move(written));
+        });
         return Outcome::Done;
     }
     }

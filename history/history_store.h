@@ -42,7 +42,8 @@ public:
         std::function<void(std::vector<std::int64_t> ids)> removed;
         std::function<void(std::vector<HistoryEntry> entries)> restored;
         std::function<void(Imported imported)> imported;
-        std::function<void(std::string path, TranslatableText problem)> exported; // empty: written
+        // How many entries were written to the file; the problem is empty once they are.
+        std::function<void(std::string path, std::size_t count, TranslatableText problem)> exported;
         // Why changes are pending; empty once they are made again.
         std::function<void(TranslatableText trouble)> trouble;
     };

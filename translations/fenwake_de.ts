@@ -1023,10 +1023,6 @@
         <source></source>
         <translation>In den Verlauf importieren</translation>
     </message>
-    <message id="The history was exported to %1.">
-        <source></source>
-        <translation>Der Verlauf wurde nach %1 exportiert.</translation>
-    </message>
     <message id="Nothing was exported: %1.">
         <source></source>
         <translation>Nichts wurde exportiert: %1.</translation>
@@ -1050,6 +1046,10 @@
     <message id="Kept in the history: %1.">
         <source></source>
         <translation>Im Verlauf gespeichert: %1.</translation>
+    </message>
+    <message id="%1 exported to %2.">
+        <source></source>
+        <translation>%1 exportiert nach %2.</translation>
     </message>
 </context>
 </TS>

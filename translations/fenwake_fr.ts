@@ -1023,10 +1023,6 @@
         <source></source>
         <translation>Importer dans l’historique</translation>
     </message>
-    <message id="The history was exported to %1.">
-        <source></source>
-        <translation>L’historique a été exporté vers&#xa0;%1.</translation>
-    </message>
     <message id="Nothing was exported: %1.">
         <source></source>
         <translation>Rien n’a été exporté&#xa0;:&#xa0;%1.</translation>
@@ -1050,6 +1046,10 @@
     <message id="Kept in the history: %1.">
         <source></source>
         <translation>Enregistré dans l’historique&#xa0;:&#xa0;%1.</translation>
+    </message>
+    <message id="%1 exported to %2.">
+        <source></source>
+        <translation>%1 exportée(s) vers %2.</translation>
     </message>
 </context>
 </TS>

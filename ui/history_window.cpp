@@ -128,9 +128,9 @@ void HistoryWindow::ensureStore() {
             w.onImported(std::move(imported));
         });
     };
-    heard.exported = [later](std::string file, TranslatableText problem) {
-        later([file = std::move(file), problem = std::move(problem)](HistoryWindow& w) {
-            w.onExported(file, problem);
+    heard.exported = [later](std::string file, std::size_t count, TranslatableText problem) {
+        later([file = std::move(file), count, problem = std::move(problem)](HistoryWindow& w) {
+            w.onExported(file, count, problem);
         });
     };
     heard.trouble = [later](TranslatableText trouble) {
@@ -467,10 +467,13 @@ void HistoryWindow::importEntries() {
     }
 }
 
-void HistoryWindow::onExported(const std::string& file, const TranslatableText& problem) {
+void HistoryWindow::onExported(const std::string& file, std::size_t exported,
+                               const TranslatableText& problem) {
     const std::string text =
         problem.empty()
-            ? Translation::fill(translated("The history was exported to %1."), {file})
+            ? Translation::fill(
+                  translated("%1 exported to %2."),
+                  {count(exported, TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries")), file})
             : Translation::fill(translated("Nothing was exported: %1."), {said(problem)});
     window.showNotice("file", text, text,
                       problem.empty() ? NoticeKind::Information : NoticeKind::Warning);

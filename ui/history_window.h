@@ -59,7 +59,7 @@ private:
     void onRemoved(const std::vector<std::int64_t>& ids);
     void onRestored(std::vector<HistoryEntry> restored);
     void onImported(HistoryStore::Imported imported);
-    void onExported(const std::string& path, const TranslatableText& problem);
+    void onExported(const std::string& path, std::size_t exported, const TranslatableText& problem);
     void onTrouble(const TranslatableText& trouble);
 
     void pressed(int button);

@@ -48,8 +48,8 @@ public:
         heard.imported = [this](HistoryStore::Imported result) {
             tell([&] { imported.push_back(std::move(result)); });
         };
-        heard.exported = [this](std::string file, TranslatableText problem) {
-            tell([&] { exported.emplace_back(file, problem); });
+        heard.exported = [this](std::string file, std::size_t count, TranslatableText problem) {
+            tell([&] { exported.emplace_back(file + " " + std::to_string(count), problem); });
         };
         heard.trouble = [this](TranslatableText said) {
             tell([&] { troubles.push_back(said); });
@@ -181,6 +181,7 @@ TEST(HistoryStore, ExportedThenImportedIntoAnEmptyHistoryGivesTheSameEntries) {
     store.exportFile(file, entries);
     ASSERT_TRUE(heard.until([&] { return heard.exported.size() == 1; }));
     EXPECT_TRUE(heard.exported[0].second.empty()) << heard.exported[0].second.id;
+    EXPECT_EQ(heard.exported[0].first, file + " 50");
     EXPECT_FALSE(std::filesystem::exists(folder.path()));
 
     const std::string other = folder.path("other.sqlite");

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     };
     listener.imported = [](HistoryStore::Imported) {
     };
-    listener.exported = [](std::string, TranslatableText) {
+    listener.exported = [](std::string, std::size_t, TranslatableText) {
     };
     listener.trouble = [](TranslatableText trouble) {
         std::printf("trouble %s %s\n", trouble.id.c_str(),

@@ -236,9 +236,28 @@ TEST_F(HistoryWindowTest, ExportWritesTheFileTheDialogNames) {
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "mine.csv";
     chooseFileFor(button("Export…"), file);
     ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
-    EXPECT_EQ(historyNotice("file"), "The history was exported to " + file + ".");
+    EXPECT_EQ(historyNotice("file"), "2 entries exported to " + file + ".");
     const HistoryCsv::Reading reading = HistoryCsv::read(test::bytesOf(file));
     EXPECT_TRUE(sameEntries(reading.entries, entries));
+}
+
+// With rows selected, those are exported, oldest first, and the notice counts them.
+TEST_F(HistoryWindowTest, ExportWithRowsSelectedWritesThoseAlone) {
+    writeSettingsFile(womanMetric);
+    const std::vector<HistoryEntry> entries =
+        keep({entryOnDay(1), entryOnDay(2), entryOnDay(3), entryOnDay(4)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 4; }));
+    table()->selectRow(0); // the newest
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      table()->visualRect(table()->model()->index(2, 0)).center());
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "two.csv";
+    chooseFileFor(button("Export…"), file);
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
+    EXPECT_EQ(historyNotice("file"), "2 entries exported to " + file + ".");
+    const HistoryCsv::Reading reading = HistoryCsv::read(test::bytesOf(file));
+    EXPECT_TRUE(sameEntries(reading.entries, {entries[1], entries[3]}));
 }
 
 TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
