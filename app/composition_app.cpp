@@ -2,6 +2,7 @@
 
 #include "framework/language/translation.h"
 #include "framework/profile/profile.h"
+#include "history/history_store.h"
 #include "res/program_resources.h"
 #include "ui/main_dialog.h"
 
@@ -52,6 +53,7 @@ std::string CompositionApp::commandLineHelp() const {
            "\n" +
            Translation::fill(translated("The window's size: %1"),
                              {Profile::pathFor(companyKey, name, Profile::Kind::State)}) +
+           "\n" + Translation::fill(translated("Your history: %1"), {HistoryStore::defaultPath()}) +
            "\n\n" +
            translated("Fenwake takes no other arguments: --help prints this, --version its "
                       "version.") +

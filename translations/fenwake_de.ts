@@ -1051,5 +1051,53 @@
         <source></source>
         <translation>%1 exportiert nach %2.</translation>
     </message>
+    <message id="Your history: %1">
+        <source></source>
+        <translation>Ihr Verlauf: %1</translation>
+    </message>
+    <message id="The history">
+        <source></source>
+        <translation>Der Verlauf</translation>
+    </message>
+    <message id="Add to History in the Tools menu keeps your entries as they stand, with the date and time; typing alone adds nothing. History… shows them in a window of its own: a table, newest first, in the units the main window uses, and a chart of the fat percentage and the weight over time. Delete removes the selected rows and Ctrl+Z brings them back while the window is open. Export… writes every entry, or the selected ones, to a CSV file that spreadsheets read; Import… adds the entries of such a file.">
+        <source></source>
+        <translation>Zum Verlauf hinzufügen im Menü Extras speichert Ihre Eingaben, wie sie sind, mit Datum und Uhrzeit; Tippen allein fügt nichts hinzu. Verlauf… zeigt sie in einem eigenen Fenster: eine Tabelle, die neuesten zuerst, in den Einheiten des Hauptfensters, und ein Diagramm des Körperfettanteils und des Gewichts über die Zeit. Entf entfernt die ausgewählten Zeilen, und Strg+Z holt sie zurück, solange das Fenster offen ist. Exportieren… schreibt alle Einträge oder die ausgewählten in eine CSV-Datei, die Tabellenkalkulationen lesen; Importieren… fügt die Einträge einer solchen Datei hinzu.</translation>
+    </message>
+    <message id="The history is kept in %1, an SQLite database. To start afresh, close Fenwake and delete it.">
+        <source></source>
+        <translation>Der Verlauf steht in %1, einer SQLite-Datenbank. Um neu zu beginnen, schließen Sie Fenwake und löschen Sie sie.</translation>
+    </message>
+    <message id="Ctrl+D">
+        <source></source>
+        <translation>Strg+D</translation>
+    </message>
+    <message id="Add to History.">
+        <source></source>
+        <translation>Zum Verlauf hinzufügen.</translation>
+    </message>
+    <message id="Ctrl+H">
+        <source></source>
+        <translation>Strg+H</translation>
+    </message>
+    <message id="Opens the history.">
+        <source></source>
+        <translation>Öffnet den Verlauf.</translation>
+    </message>
+    <message id="Delete, Ctrl+Z">
+        <source></source>
+        <translation>Entf, Strg+Z</translation>
+    </message>
+    <message id="In the history: remove the selected rows; bring them back.">
+        <source></source>
+        <translation>Im Verlauf: die ausgewählten Zeilen entfernen; sie zurückholen.</translation>
+    </message>
+    <message id="Left, Right, Home, End">
+        <source></source>
+        <translation>Links, Rechts, Pos1, Ende</translation>
+    </message>
+    <message id="In the history's chart: the entry before or after, the first, the last.">
+        <source></source>
+        <translation>Im Diagramm des Verlaufs: der Eintrag davor oder danach, der erste, der letzte.</translation>
+    </message>
 </context>
 </TS>

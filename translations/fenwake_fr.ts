@@ -1051,5 +1051,53 @@
         <source></source>
         <translation>%1 exportée(s) vers %2.</translation>
     </message>
+    <message id="Your history: %1">
+        <source></source>
+        <translation>Votre historique&#xa0;:&#xa0;%1</translation>
+    </message>
+    <message id="The history">
+        <source></source>
+        <translation>L’historique</translation>
+    </message>
+    <message id="Add to History in the Tools menu keeps your entries as they stand, with the date and time; typing alone adds nothing. History… shows them in a window of its own: a table, newest first, in the units the main window uses, and a chart of the fat percentage and the weight over time. Delete removes the selected rows and Ctrl+Z brings them back while the window is open. Export… writes every entry, or the selected ones, to a CSV file that spreadsheets read; Import… adds the entries of such a file.">
+        <source></source>
+        <translation>Ajouter à l’historique, dans le menu Outils, garde vos saisies telles quelles, avec la date et l’heure&#xa0;; la frappe seule n’ajoute rien. Historique… les montre dans une fenêtre à part&#xa0;: un tableau, les plus récentes d’abord, dans les unités de la fenêtre principale, et un graphique du taux de graisse et du poids au fil du temps. Suppr retire les lignes sélectionnées et Ctrl+Z les rétablit tant que la fenêtre est ouverte. Exporter… écrit toutes les entrées, ou celles sélectionnées, dans un fichier CSV que lisent les tableurs&#xa0;; Importer… ajoute les entrées d’un tel fichier.</translation>
+    </message>
+    <message id="The history is kept in %1, an SQLite database. To start afresh, close Fenwake and delete it.">
+        <source></source>
+        <translation>L’historique est gardé dans %1, une base de données SQLite. Pour repartir de zéro, fermez Fenwake et supprimez-la.</translation>
+    </message>
+    <message id="Ctrl+D">
+        <source></source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message id="Add to History.">
+        <source></source>
+        <translation>Ajouter à l’historique.</translation>
+    </message>
+    <message id="Ctrl+H">
+        <source></source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message id="Opens the history.">
+        <source></source>
+        <translation>Ouvre l’historique.</translation>
+    </message>
+    <message id="Delete, Ctrl+Z">
+        <source></source>
+        <translation>Suppr, Ctrl+Z</translation>
+    </message>
+    <message id="In the history: remove the selected rows; bring them back.">
+        <source></source>
+        <translation>Dans l’historique&#xa0;: retirer les lignes sélectionnées&#xa0;; les rétablir.</translation>
+    </message>
+    <message id="Left, Right, Home, End">
+        <source></source>
+        <translation>Gauche, Droite, Début, Fin</translation>
+    </message>
+    <message id="In the history's chart: the entry before or after, the first, the last.">
+        <source></source>
+        <translation>Dans le graphique de l’historique&#xa0;: l’entrée d’avant ou d’après, la première, la dernière.</translation>
+    </message>
 </context>
 </TS>

@@ -223,6 +223,22 @@ std::string whereKept(const HelpText::Files& paths) {
                 "<code>" + escaped(paths.state) + "</code>"}));
 }
 
+std::string history(const HelpText::Files& paths) {
+    return heading(TRANSLATABLE("The history")) +
+           paragraph(phrase(
+               TRANSLATABLE("Add to History in the Tools menu keeps your entries as they stand, "
+                            "with the date and time; typing alone adds nothing. History… shows "
+                            "them in a window of its own: a table, newest first, in the units "
+                            "the main window uses, and a chart of the fat percentage and the "
+                            "weight over time. Delete removes the selected rows and Ctrl+Z "
+                            "brings them back while the window is open. Export… writes every "
+                            "entry, or the selected ones, to a CSV file that spreadsheets read; "
+                            "Import… adds the entries of such a file."))) +
+           paragraph(phrase(TRANSLATABLE("The history is kept in %1, an SQLite database. To "
+                                         "start afresh, close Fenwake and delete it."),
+                            {"<code>" + escaped(paths.history) + "</code>"}));
+}
+
 std::string keys() {
     const std::vector<std::vector<std::string>> rows{
         {phrase(TRANSLATABLE("Tab, Shift+Tab")),
@@ -245,6 +261,13 @@ std::string keys() {
              "is selected, with the date and your entries."))},
         {phrase(TRANSLATABLE("Menu key, Shift+F10")),
          phrase(TRANSLATABLE("In the list: Copy and Copy All."))},
+        {phrase(TRANSLATABLE("Ctrl+D")), phrase(TRANSLATABLE("Add to History."))},
+        {phrase(TRANSLATABLE("Ctrl+H")), phrase(TRANSLATABLE("Opens the history."))},
+        {phrase(TRANSLATABLE("Delete, Ctrl+Z")),
+         phrase(TRANSLATABLE("In the history: remove the selected rows; bring them back."))},
+        {phrase(TRANSLATABLE("Left, Right, Home, End")),
+         phrase(TRANSLATABLE("In the history's chart: the entry before or after, the first, the "
+                             "last."))},
         {phrase(TRANSLATABLE("Escape, Ctrl+W, Ctrl+Q")),
          phrase(TRANSLATABLE(
              "Close Fenwake. Everything you typed is kept. In this help, Escape and Ctrl+W "
@@ -262,8 +285,8 @@ std::string HelpText::html(const Files& files) {
                TRANSLATABLE("Fenwake estimates your body composition from your waist, weight and "
                             "height. Type them, tick Female and Metric as they apply, and the five "
                             "figures follow each key you press."))) +
-           figures() + bands() + methods() + units() + noNumber() + whereKept(files) + keys() +
-           "</body></html>";
+           figures() + bands() + methods() + units() + noNumber() + whereKept(files) +
+           history(files) + keys() + "</body></html>";
 }
 
 } // namespace fenwake

@@ -12,6 +12,7 @@
 #include "framework/profile/profile.h"
 #include "framework/resources/window_style.h"
 #include "framework/text/number_text.h"
+#include "history/history_store.h"
 #include "res/resource_ids.h"
 #include "settings/settings_store.h"
 #include "ui/about_dialog.h"
@@ -470,7 +471,8 @@ void MainDialog::onAboutCommand() {
 void MainDialog::onHelpCommand() {
     DocumentWindow::open(*this, translated("Fenwake Help"), [] {
         Application& application = *Application::current();
-        return HelpText::html({application.profile().filePath(), application.state().filePath()});
+        return HelpText::html({application.profile().filePath(), application.state().filePath(),
+                               HistoryStore::defaultPath()});
     });
 }
 

@@ -184,6 +184,7 @@ TEST(Program, HelpSaysWhereTheFilesAre) {
     QProcessEnvironment environment = environmentWithoutDisplay();
     environment.insert("XDG_CONFIG_HOME", "/somewhere/config");
     environment.insert("XDG_STATE_HOME", "/somewhere/state");
+    environment.insert("XDG_DATA_HOME", "/somewhere/data");
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(FENWAKE_BINARY, {"--help"});
@@ -191,6 +192,8 @@ TEST(Program, HelpSaysWhereTheFilesAre) {
     const QString help = QString::fromUtf8(program.readAllStandardOutput());
     EXPECT_TRUE(help.contains("/somewhere/config/Kestrova/fenwake.conf")) << help.toStdString();
     EXPECT_TRUE(help.contains("/somewhere/state/Kestrova/fenwake.state")) << help.toStdString();
+    EXPECT_TRUE(help.contains("/somewhere/data/Kestrova/fenwake/history.sqlite"))
+        << help.toStdString();
     for (const QString& line : help.split('\n')) {
         EXPECT_LE(line.size(), 78) << line.toStdString();
     }

@@ -7,6 +7,7 @@
 #include "framework/dialog/explanation_popup.h"
 #include "framework/language/translation.h"
 #include "framework/text/line_wrap.h"
+#include "history/history_store.h"
 #include "res/resource_ids.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
@@ -107,11 +108,15 @@ TEST_F(KeyboardTest, TheHelpSaysWhatTheProgramDoesWithItsOwnNumbers) {
           "Ctrl+A, Ctrl+C",
           "Menu key, Shift+F10",
           "Escape, Ctrl+W, Ctrl+Q",
+          "Ctrl+D",
+          "Ctrl+H",
+          "Delete, Ctrl+Z",
           "Alt and an underlined letter"}) {
         EXPECT_NE(text.find(says), std::string::npos) << says;
     }
     EXPECT_NE(text.find(test::settingsPath()), std::string::npos);
     EXPECT_NE(text.find(application.state().filePath()), std::string::npos);
+    EXPECT_NE(text.find(HistoryStore::defaultPath()), std::string::npos);
 }
 
 // The help in the desktop's language, with its decimal comma.
