@@ -2,6 +2,7 @@
 // and says on standard output each entry it was told is kept ("kept <day>"), each change of the
 // trouble ("trouble <id>", "trouble" once over), and at the end what it could not keep
 // ("unmade <changes> <entries>"). For tests that kill it, fail its system calls, or run two.
+// Each entry is added once the one before is kept, or 50 ms later if the disk is slow.
 //
 //   history_writer <database> <first day> <count> [<ms to finish in> [<ms to wait for all>]]
 #include "history/history_store.h"
@@ -58,6 +59,11 @@ int main(int argc, char** argv) {
         entry.measurements = {80.0 + day * 0.001,       70.0, 170.0, false, true, 0.0, 0.0,
                               FatMethod::WaistAndWeight};
         store.add(static_cast<std::uint64_t>(day), entry);
+        // As a person adds them, one after another: each has its own transaction unless the
+        // disk keeps the last one waiting, and then they wait together.
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, std::chrono::milliseconds(50),
+                         [&] { return kept == day - first + 1; });
     }
     {
         // Until all is kept, or the writer has been in trouble a while.
