@@ -116,12 +116,11 @@ void HistoryWindow::ensureStore() {
     heard.added = [later](std::uint64_t, const HistoryEntry& entry) {
         later([entry](HistoryWindow& w) { w.onAdded(entry); });
     };
-    heard.removed = [later](std::vector<std::int64_t> ids) {
-        later([ids = std::move(ids)](HistoryWindow& w) { w.onRemoved(ids); });
+    // The table shows a removal or a restoration as it is asked for; should the disk not take
+    // it, the trouble says so.
+    heard.removed = [](const std::vector<std::int64_t>&) {
     };
-    heard.restored = [later](std::vector<HistoryEntry> back) {
-        later(
-            [back = std::move(back)](HistoryWindow& w) mutable { w.onRestored(std::move(back)); });
+    heard.restored = [](const std::vector<HistoryEntry>&) {
     };
     heard.imported = [later](HistoryStore::Imported imported) {
         later([imported = std::move(imported)](HistoryWindow& w) mutable {
@@ -172,7 +171,8 @@ void HistoryWindow::open(const Dialog& owner, bool metricUnits) {
                   translated("Removes the selected entries (the Delete key does too); Ctrl+Z "
                              "brings them back while this window is open.")}},
                 {[this](int button) { pressed(button); },
-                 [this](std::vector<std::size_t> rows) { removeRows(rows); }, [this] { undo(); },
+                 [this](const std::vector<std::size_t>& rows) { removeRows(rows); },
+                 [this] { undo(); },
                  [this] {
                      removals.clear();
                  }});
@@ -350,10 +350,6 @@ void HistoryWindow::onAdded(const HistoryEntry& entry) {
         listener.kept(entry);
     }
 }
-
-void HistoryWindow::onRemoved(const std::vector<std::int64_t>&) {}
-
-void HistoryWindow::onRestored(std::vector<HistoryEntry>) {}
 
 void HistoryWindow::onTrouble(const TranslatableText& trouble) {
     const std::string text =

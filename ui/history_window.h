@@ -34,10 +34,10 @@ public:
     HistoryWindow(const HistoryWindow&) = delete;
     HistoryWindow& operator=(const HistoryWindow&) = delete;
 
-    void setListener(Listener listener);
+    void setListener(Listener heard);
 
     // Keeps the entries as they stand now, with the moment now.
-    void add(const Measurements& entries);
+    void add(const Measurements& measured);
     // Opens the window beside the owner, or brings it to the front; shown in the owner's units.
     void open(const Dialog& owner, bool metric);
     // The main window's units changed: the table and chart follow.
@@ -54,12 +54,10 @@ private:
     std::string rowDescription(std::size_t row) const;
     const HistoryEntry& entryAt(std::size_t row) const;
 
-    void onLoaded(std::vector<HistoryEntry> loaded);
+    void onLoaded(std::vector<HistoryEntry> all);
     void onAdded(const HistoryEntry& entry);
-    void onRemoved(const std::vector<std::int64_t>& ids);
-    void onRestored(std::vector<HistoryEntry> restored);
     void onImported(HistoryStore::Imported imported);
-    void onExported(const std::string& path, std::size_t exported, const TranslatableText& problem);
+    void onExported(const std::string& file, std::size_t exported, const TranslatableText& problem);
     void onTrouble(const TranslatableText& trouble);
 
     void pressed(int button);

@@ -102,14 +102,14 @@ struct RecordWindow::Window {
 
     void fitColumns();
 
-    void build(QWidget& owner, const QString& title, std::vector<Button> buttonList);
+    void build(QWidget& owner, const QString& title, const std::vector<Button>& buttonList);
     void connectSelection();
     void addShortcuts(QWidget& owner);
-    QWidget* buttonRow(std::vector<Button> buttonList);
+    QWidget* buttonRow(const std::vector<Button>& buttonList);
 };
 
 void RecordWindow::Window::build(QWidget& owner, const QString& title,
-                                 std::vector<Button> buttonList) {
+                                 const std::vector<Button>& buttonList) {
     frame = new QDialog(&owner, Qt::Window);
     frame->setObjectName("record-window");
     frame->setAttribute(Qt::WA_DeleteOnClose);
@@ -128,7 +128,7 @@ void RecordWindow::Window::build(QWidget& owner, const QString& title,
     model = new RecordModel(table);
     table->setModel(model);
     layout->addWidget(table, 3);
-    QWidget* row = buttonRow(std::move(buttonList));
+    QWidget* row = buttonRow(buttonList);
     layout->addWidget(row);
     AccessKeys::assign(*frame, *row);
     notices.showOn(*frame);
@@ -137,7 +137,7 @@ void RecordWindow::Window::build(QWidget& owner, const QString& title,
     frame->resize(firstSize(*frame));
 }
 
-QWidget* RecordWindow::Window::buttonRow(std::vector<Button> buttonList) {
+QWidget* RecordWindow::Window::buttonRow(const std::vector<Button>& buttonList) {
     auto* row = new QWidget(frame);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -238,8 +238,8 @@ RecordWindow::~RecordWindow() {
     close();
 }
 
-void RecordWindow::open(const Dialog& owner, std::string_view title, std::vector<Button> buttons,
-                        Handlers handlers) {
+void RecordWindow::open(const Dialog& owner, std::string_view title,
+                        const std::vector<Button>& buttons, Handlers handlers) {
     QWidget* ownerWindow = DialogWidgets::window(owner);
     if (ownerWindow == nullptr) {
         return;
@@ -247,7 +247,7 @@ void RecordWindow::open(const Dialog& owner, std::string_view title, std::vector
     if (!window->frame) {
         window->handlers = std::move(handlers);
         window->buttons.clear();
-        window->build(*ownerWindow, qtText(title), std::move(buttons));
+        window->build(*ownerWindow, qtText(title), buttons);
     }
     window->frame->show();
     window->frame->raise();

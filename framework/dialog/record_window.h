@@ -47,7 +47,7 @@ public:
 
     // Makes the window when it is not open, and brings it to the front. Does nothing when the
     // owner has no window.
-    void open(const Dialog& owner, std::string_view title, std::vector<Button> buttons,
+    void open(const Dialog& owner, std::string_view title, const std::vector<Button>& buttons,
               Handlers handlers);
     bool isOpen() const;
     void close();

@@ -382,8 +382,9 @@ void TimeChart::drawScales(QPainter& painter, const Frame& frame) const {
                     ? QRectF(0, y - metrics.height(), frame.plot.left() - gap, 2 * metrics.height())
                     : QRectF(frame.plot.right() + gap, y - metrics.height(),
                              width() - frame.plot.right() - gap, 2 * metrics.height());
-            painter.drawText(box, (onLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                             text);
+            const Qt::Alignment alignment =
+                (onLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            painter.drawText(box, static_cast<int>(alignment.toInt()), text);
         }
     }
     painter.setPen(palette().color(QPalette::Text));
