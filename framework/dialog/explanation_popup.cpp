@@ -50,8 +50,8 @@ void ExplanationPopup::show(QWidget& over, QPoint at, const QString& text) {
     // Below and to the right of the point, kept on its screen.
     const QRect screen = over.screen()->availableGeometry();
     QPoint place = at + QPoint(2, popup->fontMetrics().height());
-    place.setX(std::clamp(place.x(), screen.left(), screen.right() - popup->width()));
-    place.setY(std::clamp(place.y(), screen.top(), screen.bottom() - popup->height()));
+    place.setX(std::clamp(place.x(), screen.left(), screen.right() + 1 - popup->width()));
+    place.setY(std::clamp(place.y(), screen.top(), screen.bottom() + 1 - popup->height()));
     popup->move(place);
     popup->QLabel::show();
     shown() = popup;
