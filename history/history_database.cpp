@@ -347,12 +347,23 @@ HistoryDatabase::Outcome HistoryDatabase::read(std::vector<HistoryEntry>& entrie
 
 HistoryDatabase::Outcome HistoryDatabase::add(std::vector<HistoryEntry>& entries,
                                               std::vector<bool>& fresh, TranslatableText& problem) {
-    if (const Outcome opened = open(problem); opened != Outcome::Done) {
-        return opened;
+    std::vector<std::int64_t> ids;
+    std::vector<bool> added;
+    const Outcome outcome =
+        inTransaction(problem, [&] { return insertEntries(entries, ids, added); });
+    if (outcome != Outcome::Done) {
+        return outcome;
     }
-    if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
-        return begun;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        entries[i].id = ids[i];
     }
+    fresh = std::move(added);
+    return Outcome::Done;
+}
+
+// Each entry inserted, or found kept already; its id either way.
+bool HistoryDatabase::insertEntries(const std::vector<HistoryEntry>& entries,
+                                    std::vector<std::int64_t>& ids, std::vector<bool>& added) {
     const std::string insertText = std::string("INSERT OR IGNORE INTO entries (") + entryColumns +
                                    ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
     Statement insert(database, insertText.c_str());
@@ -360,8 +371,6 @@ HistoryDatabase::Outcome HistoryDatabase::add(std::vector<HistoryEntry>& entries
                    "SELECT id FROM entries WHERE taken_ms = ? AND "
                    "utc_offset_minutes = ? AND waist = ? AND weight = ? AND height = ? "
                    "AND female = ? AND metric = ? AND method = ? AND neck = ? AND hip = ?");
-    std::vector<std::int64_t> ids;
-    std::vector<bool> added;
     bool written = insert.ready() && find.ready();
     for (std::size_t i = 0; written && i < entries.size(); ++i) {
         sqlite3_reset(insert.get());
@@ -379,64 +388,52 @@ HistoryDatabase::Outcome HistoryDatabase::add(std::vector<HistoryEntry>& entries
         written = written && sqlite3_step(find.get()) == SQLITE_ROW;
         ids.push_back(written ? sqlite3_column_int64(find.get(), 0) : 0);
     }
-    const Outcome outcome = written ? execute("COMMIT", problem)
-                                    : failure(problem, TRANSLATABLE("cannot write %1: %2"));
-    if (outcome != Outcome::Done) {
-        TranslatableText ignored;
-        execute("ROLLBACK", ignored);
-        return outcome;
-    }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        entries[i].id = ids[i];
-    }
-    fresh = std::move(added);
-    return Outcome::Done;
+    return written;
 }
 
 HistoryDatabase::Outcome HistoryDatabase::remove(const std::vector<std::int64_t>& ids,
                                                  TranslatableText& problem) {
-    if (const Outcome opened = open(problem); opened != Outcome::Done) {
-        return opened;
-    }
-    if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
-        return begun;
-    }
-    Statement erase(database, "DELETE FROM entries WHERE id = ?");
-    bool removed = erase.ready();
-    for (std::size_t i = 0; removed && i < ids.size(); ++i) {
-        sqlite3_reset(erase.get());
-        sqlite3_bind_int64(erase.get(), 1, ids[i]);
-        removed = sqlite3_step(erase.get()) == SQLITE_DONE;
-    }
-    const Outcome outcome = removed ? execute("COMMIT", problem)
-                                    : failure(problem, TRANSLATABLE("cannot write %1: %2"));
-    if (outcome != Outcome::Done) {
-        TranslatableText ignored;
-        execute("ROLLBACK", ignored);
-    }
-    return outcome;
+    return inTransaction(problem, [&] {
+        Statement erase(database, "DELETE FROM entries WHERE id = ?");
+        bool removed = erase.ready();
+        for (std::size_t i = 0; removed && i < ids.size(); ++i) {
+            sqlite3_reset(erase.get());
+            sqlite3_bind_int64(erase.get(), 1, ids[i]);
+            removed = sqlite3_step(erase.get()) == SQLITE_DONE;
+        }
+        return removed;
+    });
 }
 
 HistoryDatabase::Outcome HistoryDatabase::restore(const std::vector<HistoryEntry>& entries,
                                                   TranslatableText& problem) {
+    return inTransaction(problem, [&] {
+        const std::string insertText = std::string("INSERT OR IGNORE INTO entries (id, ") +
+                                       entryColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+        Statement insert(database, insertText.c_str());
+        bool written = insert.ready();
+        for (std::size_t i = 0; written && i < entries.size(); ++i) {
+            sqlite3_reset(insert.get());
+            sqlite3_bind_int64(insert.get(), 1, entries[i].id);
+            bindEntry(insert.get(), entries[i], 2);
+            written = sqlite3_step(insert.get()) == SQLITE_DONE;
+        }
+        return written;
+    });
+}
+
+// Opens the database, and does the writes in one transaction: all of them are committed, or
+// none.
+HistoryDatabase::Outcome HistoryDatabase::inTransaction(TranslatableText& problem,
+                                                        const std::function<bool()>& writes) {
     if (const Outcome opened = open(problem); opened != Outcome::Done) {
         return opened;
     }
     if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
         return begun;
     }
-    const std::string insertText = std::string("INSERT OR IGNORE INTO entries (id, ") +
-                                   entryColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-    Statement insert(database, insertText.c_str());
-    bool written = insert.ready();
-    for (std::size_t i = 0; written && i < entries.size(); ++i) {
-        sqlite3_reset(insert.get());
-        sqlite3_bind_int64(insert.get(), 1, entries[i].id);
-        bindEntry(insert.get(), entries[i], 2);
-        written = sqlite3_step(insert.get()) == SQLITE_DONE;
-    }
-    const Outcome outcome = written ? execute("COMMIT", problem)
-                                    : failure(problem, TRANSLATABLE("cannot write %1: %2"));
+    const Outcome outcome = writes() ? execute("COMMIT", problem)
+                                     : failure(problem, TRANSLATABLE("cannot write %1: %2"));
     if (outcome != Outcome::Done) {
         TranslatableText ignored;
         execute("ROLLBACK", ignored);

@@ -4,6 +4,7 @@
 #include "history/history_entry.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,9 @@ private:
     bool single(const char* query, std::int64_t& value);
     Outcome migrate(TranslatableText& problem);
     Outcome execute(const char* statement, TranslatableText& problem);
+    Outcome inTransaction(TranslatableText& problem, const std::function<bool()>& writes);
+    bool insertEntries(const std::vector<HistoryEntry>& entries, std::vector<std::int64_t>& ids,
+                       std::vector<bool>& added);
     Outcome failure(TranslatableText& problem, const char* doing) const;
     void close();
 
