@@ -81,6 +81,7 @@ TEST_P(FailingStep, LeavesTheFileAsItWasSaysSoAndStoresByItselfOnceItWorksAgain)
     testing::internal::CaptureStderr();
     typeInto(IDC_WAIST, "5");
     ASSERT_TRUE(noticeBecomes("Settings are not being saved"));
+    StandardError::flush(std::chrono::seconds(5)); // said before the notice, written by now
     const std::string warnings = testing::internal::GetCapturedStderr();
 
     EXPECT_GT(test::failedCalls(), 0);
@@ -359,6 +360,7 @@ TEST_P(NotASettingsFile, OpensOnTheDefaultsAndLeavesItAlone) {
     EXPECT_TRUE(detailSays(GetParam().reason)) << noticeDetail();
     const std::string detail = noticeDetail();
     EXPECT_EQ(detail.find("left as it is"), detail.rfind("left as it is")) << "said twice";
+    StandardError::flush(std::chrono::seconds(5));
     const std::string warnings = testing::internal::GetCapturedStderr();
     EXPECT_EQ(ownLines(warnings), 1) << warnings;
     for (std::size_t i = 0; i < watched.size(); ++i) {
