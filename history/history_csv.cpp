@@ -72,7 +72,10 @@ void writeRow(std::string& out, const HistoryEntry& entry) {
                bmiCategoryLabel(categoriseBodyMassIndex(figures.bodyMassIndex))),
     };
     for (std::size_t i = 0; i < std::size(fields); ++i) {
-        out += (i == 0 ? "" : ",") + quoted(fields[i]);
+        if (i > 0) {
+            out += ',';
+        }
+        out += quoted(fields[i]);
     }
     out += "\r\n";
 }

@@ -258,8 +258,9 @@ std::string HistoryWindow::rowDescription(std::size_t row) const {
     const Measurements& m = entryAt(row).measurements;
     std::string text = m.female ? translated("A woman's entry") : translated("A man's entry");
     if (m.method != FatMethod::WaistAndWeight) {
-        text +=
-            ", " + translated("the fat percentage") + ' ' + ResultExplanations::byMethod(m.method);
+        // Appended piece by piece: GCC 12 at -O3 warns falsely on a literal + a string.
+        text.append(", ").append(translated("the fat percentage")).append(" ");
+        text.append(ResultExplanations::byMethod(m.method));
     }
     return text + '.';
 }

@@ -100,11 +100,14 @@ std::string comparison(const std::vector<ResultExplanations::Estimate>& estimate
         if (estimate.method == inUse) {
             piece = Translation::fill(translated("%1 (this figure)"), {piece});
         }
-        list += (list.empty() ? "" : ", ") + piece;
+        list.append(list.empty() ? "" : ", ").append(piece);
     }
-    return list.empty()
-               ? list
-               : " " + Translation::fill(translated("The methods' estimates: %1."), {list});
+    if (list.empty()) {
+        return list;
+    }
+    // Appended, not " " + text: GCC 12 at -O3 warns falsely on a literal + a string.
+    std::string sentence(" ");
+    return sentence.append(Translation::fill(translated("The methods' estimates: %1."), {list}));
 }
 
 } // namespace
