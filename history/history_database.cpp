@@ -1,6 +1,6 @@
 #include "history/history_database.h"
 
-#include <sqlite3.h>
+#include "history/sqlite_library.h"
 
 #include <array>
 #include <cerrno>
@@ -13,6 +13,12 @@
 namespace fenwake {
 
 namespace {
+
+// SQLite's functions, once open() has found the library loaded.
+const SqliteLibrary& sqlite() {
+    std::string ignored;
+    return *SqliteLibrary::load(ignored);
+}
 
 // How long a commit waits for another Fenwake that is writing the same history.
 constexpr int busyMilliseconds = 2000;
@@ -48,9 +54,9 @@ bool makeFolders(const std::string& path) {
 class Statement {
 public:
     Statement(sqlite3* database, const char* text) {
-        sqlite3_prepare_v2(database, text, -1, &statement, nullptr);
+        sqlite().prepare_v2(database, text, -1, &statement, nullptr);
     }
-    ~Statement() { sqlite3_finalize(statement); }
+    ~Statement() { sqlite().finalize(statement); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
     sqlite3_stmt* get() const { return statement; }
@@ -62,17 +68,17 @@ private:
 
 void bindEntry(sqlite3_stmt* insert, const HistoryEntry& entry, int first) {
     const Measurements& m = entry.measurements;
-    sqlite3_bind_int64(insert, first, entry.taken.utcMilliseconds);
-    sqlite3_bind_int(insert, first + 1, entry.taken.utcOffsetMinutes);
-    sqlite3_bind_double(insert, first + 2, m.waist);
-    sqlite3_bind_double(insert, first + 3, m.weight);
-    sqlite3_bind_double(insert, first + 4, m.height);
-    sqlite3_bind_int(insert, first + 5, m.female ? 1 : 0);
-    sqlite3_bind_int(insert, first + 6, m.metric ? 1 : 0);
-    sqlite3_bind_text(insert, first + 7, methodNames[static_cast<int>(m.method)], -1,
-                      SQLITE_STATIC);
-    sqlite3_bind_double(insert, first + 8, m.neck);
-    sqlite3_bind_double(insert, first + 9, m.hip);
+    sqlite().bind_int64(insert, first, entry.taken.utcMilliseconds);
+    sqlite().bind_int(insert, first + 1, entry.taken.utcOffsetMinutes);
+    sqlite().bind_double(insert, first + 2, m.waist);
+    sqlite().bind_double(insert, first + 3, m.weight);
+    sqlite().bind_double(insert, first + 4, m.height);
+    sqlite().bind_int(insert, first + 5, m.female ? 1 : 0);
+    sqlite().bind_int(insert, first + 6, m.metric ? 1 : 0);
+    sqlite().bind_text(insert, first + 7, methodNames[static_cast<int>(m.method)], -1,
+                       SQLITE_STATIC);
+    sqlite().bind_double(insert, first + 8, m.neck);
+    sqlite().bind_double(insert, first + 9, m.hip);
 }
 
 // The step from each version to the next. The first made the history of the waist and weight
@@ -110,7 +116,7 @@ HistoryDatabase::~HistoryDatabase() {
 
 void HistoryDatabase::close() {
     if (database != nullptr) {
-        sqlite3_close_v2(database);
+        sqlite().close_v2(database);
         database = nullptr;
     }
 }
@@ -173,6 +179,10 @@ HistoryDatabase::Outcome HistoryDatabase::open(TranslatableText& problem) {
     if (database != nullptr) {
         return Outcome::Done;
     }
+    if (std::string why; SqliteLibrary::load(why) == nullptr) {
+        problem = said(TRANSLATABLE("the history cannot be used without SQLite: %1"), {why});
+        return Outcome::Failed;
+    }
     if (const Outcome refused = refusal(problem); refused != Outcome::Done) {
         return refused;
     }
@@ -185,13 +195,13 @@ HistoryDatabase::Outcome HistoryDatabase::open(TranslatableText& problem) {
     openedPath = real != nullptr ? real : filePath;
     std::free(real);
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
-    if (sqlite3_open_v2(openedPath.c_str(), &database, flags, nullptr) != SQLITE_OK) {
+    if (sqlite().open_v2(openedPath.c_str(), &database, flags, nullptr) != SQLITE_OK) {
         const Outcome failed = failure(problem, TRANSLATABLE("cannot open %1: %2"));
         close();
         return failed;
     }
-    sqlite3_busy_timeout(database, busyMilliseconds);
-    sqlite3_extended_result_codes(database, 1);
+    sqlite().busy_timeout(database, busyMilliseconds);
+    sqlite().extended_result_codes(database, 1);
     // A damaged file, or another's, is found before anything is written to it, the journal
     // mode included.
     if (const Outcome checked = identify(problem); checked != Outcome::Done) {
@@ -245,20 +255,20 @@ HistoryDatabase::Outcome HistoryDatabase::identify(TranslatableText& problem) {
 
 bool HistoryDatabase::single(const char* query, std::string& value) {
     Statement statement(database, query);
-    if (!statement.ready() || sqlite3_step(statement.get()) != SQLITE_ROW) {
+    if (!statement.ready() || sqlite().step(statement.get()) != SQLITE_ROW) {
         return false;
     }
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+    const auto* text = reinterpret_cast<const char*>(sqlite().column_text(statement.get(), 0));
     value = text != nullptr ? text : "";
     return true;
 }
 
 bool HistoryDatabase::single(const char* query, std::int64_t& value) {
     Statement statement(database, query);
-    if (!statement.ready() || sqlite3_step(statement.get()) != SQLITE_ROW) {
+    if (!statement.ready() || sqlite().step(statement.get()) != SQLITE_ROW) {
         return false;
     }
-    value = sqlite3_column_int64(statement.get(), 0);
+    value = sqlite().column_int64(statement.get(), 0);
     return true;
 }
 
@@ -269,10 +279,10 @@ HistoryDatabase::Outcome HistoryDatabase::migrate(TranslatableText& problem) {
         {
             // Done with before a step changes the schema, which no statement may be reading.
             Statement version(database, "PRAGMA user_version");
-            if (!version.ready() || sqlite3_step(version.get()) != SQLITE_ROW) {
+            if (!version.ready() || sqlite().step(version.get()) != SQLITE_ROW) {
                 return failure(problem, TRANSLATABLE("cannot read %1: %2"));
             }
-            current = sqlite3_column_int(version.get(), 0);
+            current = sqlite().column_int(version.get(), 0);
         }
         if (current == schemaVersion) {
             return Outcome::Done;
@@ -295,7 +305,7 @@ HistoryDatabase::Outcome HistoryDatabase::migrate(TranslatableText& problem) {
 
 HistoryDatabase::Outcome HistoryDatabase::execute(const char* statement,
                                                   TranslatableText& problem) {
-    if (sqlite3_exec(database, statement, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (sqlite().exec(database, statement, nullptr, nullptr, nullptr) != SQLITE_OK) {
         return failure(problem, TRANSLATABLE("cannot write %1: %2"));
     }
     return Outcome::Done;
@@ -304,8 +314,8 @@ HistoryDatabase::Outcome HistoryDatabase::execute(const char* statement,
 // What SQLite said, as trouble: a full disk or a busy database may pass, a damaged file not.
 HistoryDatabase::Outcome HistoryDatabase::failure(TranslatableText& problem,
                                                   const char* doing) const {
-    const int code = database != nullptr ? sqlite3_extended_errcode(database) : SQLITE_CANTOPEN;
-    const char* message = database != nullptr ? sqlite3_errmsg(database) : sqlite3_errstr(code);
+    const int code = database != nullptr ? sqlite().extended_errcode(database) : SQLITE_CANTOPEN;
+    const char* message = database != nullptr ? sqlite().errmsg(database) : sqlite().errstr(code);
     problem = said(doing, {filePath, message});
     const int primary = code & 0xFF;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB ? Outcome::Refused
@@ -325,20 +335,20 @@ HistoryDatabase::Outcome HistoryDatabase::read(std::vector<HistoryEntry>& entrie
     }
     entries.clear();
     int step = SQLITE_ROW;
-    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+    while ((step = sqlite().step(select.get())) == SQLITE_ROW) {
         sqlite3_stmt* row = select.get();
         HistoryEntry entry;
-        entry.id = sqlite3_column_int64(row, 0);
-        entry.taken = {sqlite3_column_int64(row, 1), sqlite3_column_int(row, 2)};
+        entry.id = sqlite().column_int64(row, 0);
+        entry.taken = {sqlite().column_int64(row, 1), sqlite().column_int(row, 2)};
         Measurements& m = entry.measurements;
-        m.waist = sqlite3_column_double(row, 3);
-        m.weight = sqlite3_column_double(row, 4);
-        m.height = sqlite3_column_double(row, 5);
-        m.female = sqlite3_column_int(row, 6) != 0;
-        m.metric = sqlite3_column_int(row, 7) != 0;
-        m.method = methodNamed(sqlite3_column_text(row, 8));
-        m.neck = sqlite3_column_double(row, 9);
-        m.hip = sqlite3_column_double(row, 10);
+        m.waist = sqlite().column_double(row, 3);
+        m.weight = sqlite().column_double(row, 4);
+        m.height = sqlite().column_double(row, 5);
+        m.female = sqlite().column_int(row, 6) != 0;
+        m.metric = sqlite().column_int(row, 7) != 0;
+        m.method = methodNamed(sqlite().column_text(row, 8));
+        m.neck = sqlite().column_double(row, 9);
+        m.hip = sqlite().column_double(row, 10);
         entries.push_back(entry);
     }
     return step == SQLITE_DONE ? Outcome::Done
@@ -373,20 +383,20 @@ bool HistoryDatabase::insertEntries(const std::vector<HistoryEntry>& entries,
                    "AND female = ? AND metric = ? AND method = ? AND neck = ? AND hip = ?");
     bool written = insert.ready() && find.ready();
     for (std::size_t i = 0; written && i < entries.size(); ++i) {
-        sqlite3_reset(insert.get());
+        sqlite().reset(insert.get());
         bindEntry(insert.get(), entries[i], 1);
-        written = sqlite3_step(insert.get()) == SQLITE_DONE;
-        added.push_back(sqlite3_changes(database) > 0);
+        written = sqlite().step(insert.get()) == SQLITE_DONE;
+        added.push_back(sqlite().changes(database) > 0);
         if (written && added.back()) {
-            ids.push_back(sqlite3_last_insert_rowid(database));
+            ids.push_back(sqlite().last_insert_rowid(database));
             continue;
         }
         // Kept already: by an earlier commit that was not known to have landed, or in the file
         // being imported again.
-        sqlite3_reset(find.get());
+        sqlite().reset(find.get());
         bindEntry(find.get(), entries[i], 1);
-        written = written && sqlite3_step(find.get()) == SQLITE_ROW;
-        ids.push_back(written ? sqlite3_column_int64(find.get(), 0) : 0);
+        written = written && sqlite().step(find.get()) == SQLITE_ROW;
+        ids.push_back(written ? sqlite().column_int64(find.get(), 0) : 0);
     }
     return written;
 }
@@ -397,9 +407,9 @@ HistoryDatabase::Outcome HistoryDatabase::remove(const std::vector<std::int64_t>
         Statement erase(database, "DELETE FROM entries WHERE id = ?");
         bool removed = erase.ready();
         for (std::size_t i = 0; removed && i < ids.size(); ++i) {
-            sqlite3_reset(erase.get());
-            sqlite3_bind_int64(erase.get(), 1, ids[i]);
-            removed = sqlite3_step(erase.get()) == SQLITE_DONE;
+            sqlite().reset(erase.get());
+            sqlite().bind_int64(erase.get(), 1, ids[i]);
+            removed = sqlite().step(erase.get()) == SQLITE_DONE;
         }
         return removed;
     });
@@ -413,10 +423,10 @@ HistoryDatabase::Outcome HistoryDatabase::restore(const std::vector<HistoryEntry
         Statement insert(database, insertText.c_str());
         bool written = insert.ready();
         for (std::size_t i = 0; written && i < entries.size(); ++i) {
-            sqlite3_reset(insert.get());
-            sqlite3_bind_int64(insert.get(), 1, entries[i].id);
+            sqlite().reset(insert.get());
+            sqlite().bind_int64(insert.get(), 1, entries[i].id);
             bindEntry(insert.get(), entries[i], 2);
-            written = sqlite3_step(insert.get()) == SQLITE_DONE;
+            written = sqlite().step(insert.get()) == SQLITE_DONE;
         }
         return written;
     });
@@ -447,8 +457,8 @@ bool HistoryDatabase::isIntact() {
         return false;
     }
     Statement check(database, "PRAGMA integrity_check");
-    return check.ready() && sqlite3_step(check.get()) == SQLITE_ROW &&
-           std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0)), "ok") ==
+    return check.ready() && sqlite().step(check.get()) == SQLITE_ROW &&
+           std::strcmp(reinterpret_cast<const char*>(sqlite().column_text(check.get(), 0)), "ok") ==
                0;
 }
 

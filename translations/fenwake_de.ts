@@ -1099,5 +1099,9 @@
         <source></source>
         <translation>Im Diagramm des Verlaufs: der Eintrag davor oder danach, der erste, der letzte.</translation>
     </message>
+    <message id="the history cannot be used without SQLite: %1">
+        <source></source>
+        <translation>der Verlauf ist ohne SQLite nicht nutzbar: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1099,5 +1099,9 @@
         <source></source>
         <translation>Dans le graphique de l’historique&#xa0;: l’entrée d’avant ou d’après, la première, la dernière.</translation>
     </message>
+    <message id="the history cannot be used without SQLite: %1">
+        <source></source>
+        <translation>l’historique ne peut servir sans SQLite&#xa0;:&#xa0;%1</translation>
+    </message>
 </context>
 </TS>

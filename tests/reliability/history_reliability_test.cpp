@@ -10,6 +10,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <set>
 #include <spawn.h>
 #include <sstream>
@@ -177,6 +179,26 @@ TEST(HistoryUnderFaults, TwoWritersAddingAtOnceKeepBoth) {
     EXPECT_EQ(second.keptDays().size(), 80u);
     EXPECT_EQ(daysIn(folder.path()).size(), 160u);
     EXPECT_TRUE(HistoryDatabase(folder.path()).isIntact());
+}
+
+// Without a usable SQLite library (here a file of that name that is none), nothing is kept,
+// the writer says why, and at the end how many entries were not kept; nothing crashes.
+TEST(HistoryUnderFaults, WithoutSQLiteNothingIsKeptAndTheEndSaysSo) {
+    HistoryFolder folder;
+    const std::string libraries = folder.path("lib");
+    std::filesystem::create_directories(libraries);
+    test::writeBytes(libraries + "/libsqlite3.so.0", "not a library");
+    std::vector<std::string> words{"env", "LD_LIBRARY_PATH=" + libraries};
+    for (const std::string& word : writerWords(folder.path("history.sqlite"), 0, 3, 300, 1000)) {
+        words.push_back(word);
+    }
+    Writer writer(words);
+    const int status = writer.finish();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_TRUE(writer.said("trouble the history cannot be used without SQLite: %1"));
+    EXPECT_TRUE(writer.keptDays().empty());
+    EXPECT_EQ(writer.unmadeEntries(), std::optional<std::size_t>(3));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("history.sqlite")));
 }
 
 // A disk that fails, for a while or from a call on, as strace makes it fail.
