@@ -109,6 +109,9 @@ TEST_P(TimeChartPixels, TheBandsShadeTheChartBehindTheLine) {
     EXPECT_TRUE(near(image.pixelColor(under), chart.bandColour(1)))
         << image.pixelColor(under).name().toStdString();
     EXPECT_FALSE(near(chart.bandColour(0), chart.bandColour(1), 8));
+    // Two shades in turn: neighbours differ, every other band is alike.
+    EXPECT_EQ(chart.bandColour(2), chart.bandColour(0));
+    EXPECT_EQ(chart.bandColour(3), chart.bandColour(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, TimeChartPixels, ::testing::Values(false, true),
