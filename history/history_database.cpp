@@ -14,10 +14,14 @@ namespace fenwake {
 
 namespace {
 
-// SQLite's functions, once open() has found the library loaded.
+// SQLite's functions, once open() has found the library loaded (looked up once: they are called
+// for every row and column).
 const SqliteLibrary& sqlite() {
-    std::string ignored;
-    return *SqliteLibrary::load(ignored);
+    static const SqliteLibrary* const library = [] {
+        std::string ignored;
+        return SqliteLibrary::load(ignored);
+    }();
+    return *library;
 }
 
 // How long a commit waits for another Fenwake that is writing the same history.
