@@ -185,6 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
                                Moment{march1st2026 + 330 * 60000, -330}},
                       TimeText{"2024-02-29T12:00Z", Moment{1709208000000, 0}},
                       TimeText{"1969-12-31T23:59:59.999Z", Moment{-1, 0}},
+                      // The first day four digits name, in the calendar's year 0.
+                      TimeText{"0000-01-01T00:00Z", Moment{-719528 * std::int64_t{86400000}, 0}},
                       TimeText{"2026-03-01T00:00:00,5Z", Moment{march1st2026 + 500, 0}},
                       TimeText{"2025-02-29T12:00Z", std::nullopt},
                       TimeText{"2026-13-01T12:00Z", std::nullopt},
