@@ -13,11 +13,14 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 
 #include <filesystem>
+#include <memory>
 
 namespace fenwake {
 namespace {
@@ -32,6 +35,11 @@ const std::string womanMetric =
 
 class HistoryWindowTest : public test::MainWindowTest {
 protected:
+    // Each test starts without a history, also when several run in one process.
+    HistoryWindowTest() {
+        std::filesystem::remove_all(std::filesystem::path(historyPath()).parent_path());
+    }
+
     static std::string historyPath() { return HistoryStore::defaultPath(); }
 
     // Entries kept before the window opens, as an earlier session kept them.
@@ -77,19 +85,45 @@ protected:
     }
     // Answers the file dialog that the button opens as a person does: the file's name in its
     // name field (pasted: typed, its completion's list would take the Return), and Return.
+    // Types the file's name into the desktop's file dialog the button opens, and presses Return.
+    // The dialog fills its list of the folder on a thread of its own, and may still change the
+    // name typed as it does, then says the file is not found: that message is put away and the
+    // name typed again. Never waits on a modal dialog for ever.
     void chooseFileFor(QPushButton* push, const std::string& file) {
-        QTimer::singleShot(0, [file] {
-            const bool shown = QTest::qWaitFor(
-                [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
-                10000);
-            ASSERT_TRUE(shown);
-            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
-            ASSERT_NE(name, nullptr);
-            name->setFocus();
-            name->setText(QString::fromStdString(file));
-            QTest::keyClick(name, Qt::Key_Return);
+        auto* poll = new QTimer(push);
+        poll->setInterval(300);
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, [poll, file, tries] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+                message->done(QMessageBox::Ok);
+                return;
+            }
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            if (chooser == nullptr) {
+                if (*tries > 0) {
+                    poll->stop();
+                    poll->deleteLater();
+                }
+                return;
+            }
+            if (++*tries > 20) {
+                ADD_FAILURE() << "the file dialog did not take the file's name";
+                chooser->reject();
+                return;
+            }
+            // Typed from a timer of its own: should Return open a message, this poll is free to
+            // put it away (a timer does not fire again while its own call is under way).
+            QTimer::singleShot(0, chooser, [chooser, file] {
+                auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+                if (name != nullptr && chooser->isVisible()) {
+                    name->setFocus();
+                    name->setText(QString::fromStdString(file));
+                    QTest::keyClick(name, Qt::Key_Return);
+                }
+            });
         });
+        poll->start();
         QTest::mouseClick(push, Qt::LeftButton);
     }
 };
