@@ -54,7 +54,10 @@ inline std::string bytesOf(const std::string& path) {
 }
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+    file.close();
+    EXPECT_TRUE(file.good()) << "cannot write " << path;
 }
 
 // An entry a day from 1 March 2026, its numbers all different.

@@ -93,9 +93,11 @@ protected:
         auto* poll = new QTimer(push);
         poll->setInterval(300);
         auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, [poll, file, tries] {
+        auto said = std::make_shared<std::string>();
+        QObject::connect(poll, &QTimer::timeout, [poll, file, tries, said] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+                *said = message->text().toStdString();
                 message->done(QMessageBox::Ok);
                 return;
             }
@@ -108,7 +110,7 @@ protected:
                 return;
             }
             if (++*tries > 20) {
-                ADD_FAILURE() << "the file dialog did not take the file's name";
+                ADD_FAILURE() << "the file dialog did not take the file's name: " << *said;
                 chooser->reject();
                 return;
             }
@@ -298,7 +300,10 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
     writeSettingsFile(womanMetric);
     openWindow();
     openHistory();
-    ASSERT_TRUE(waitFor([&] { return rows() == 0; }));
+    // Read, and empty: the history's folder is made by then.
+    ASSERT_TRUE(waitFor([&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
+    }));
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "theirs.csv";
     test::writeBytes(file, HistoryCsv::write({entryOnDay(4), entryOnDay(5)}) +
                                "2026-03-09T08:00Z,metric,no,YMCA,lots,80,178\r\n");
