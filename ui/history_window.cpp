@@ -61,9 +61,10 @@ std::string said(const TranslatableText& text) {
     return Translation::fill(translated(text.id), text.arguments);
 }
 
-std::string count(std::size_t number, const char* one, const char* many) {
-    return number == 1 ? translated(one)
-                       : Translation::fill(translated(many), {std::to_string(number)});
+// "1 entry", "3 entries".
+std::string entriesText(std::size_t number) {
+    return number == 1 ? translated("1 entry")
+                       : Translation::fill(translated("%1 entries"), {std::to_string(number)});
 }
 
 std::string when(const HistoryEntry& entry) {
@@ -322,8 +323,7 @@ void HistoryWindow::showStatus() {
         window.setStatus(translated("No entries yet: Add to History (Ctrl+D) in the main window "
                                     "keeps the entries and figures as they stand."));
     } else {
-        window.setStatus(
-            count(entries.size(), TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries")));
+        window.setStatus(entriesText(entries.size()));
     }
 }
 
@@ -411,9 +411,9 @@ void HistoryWindow::removeRows(const std::vector<std::size_t>& rows) {
     store->remove(ids);
     removals.push_back(removed);
     showRows();
-    const std::string text = Translation::fill(
-        translated("%1 removed from the history. Ctrl+Z brings it back."),
-        {count(removed.size(), TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries"))});
+    const std::string text =
+        Translation::fill(translated("%1 removed from the history. Ctrl+Z brings it back."),
+                          {entriesText(removed.size())});
     window.showNotice("removed", text, text, NoticeKind::Information);
     window.announce(text);
 }
@@ -430,9 +430,8 @@ void HistoryWindow::undo() {
                          return a.taken.utcMilliseconds < b.taken.utcMilliseconds ||
                                 (a.taken.utcMilliseconds == b.taken.utcMilliseconds && a.id < b.id);
                      });
-    const std::string text = Translation::fill(
-        translated("%1 back in the history."),
-        {count(back.size(), TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries"))});
+    const std::string text =
+        Translation::fill(translated("%1 back in the history."), {entriesText(back.size())});
     store->restore(std::move(back));
     showRows();
     window.clearNotice("removed");
@@ -468,9 +467,7 @@ void HistoryWindow::onExported(const std::string& file, std::size_t exported,
                                const TranslatableText& problem) {
     const std::string text =
         problem.empty()
-            ? Translation::fill(
-                  translated("%1 exported to %2."),
-                  {count(exported, TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries")), file})
+            ? Translation::fill(translated("%1 exported to %2."), {entriesText(exported), file})
             : Translation::fill(translated("Nothing was exported: %1."), {said(problem)});
     window.showNotice("file", text, text,
                       problem.empty() ? NoticeKind::Information : NoticeKind::Warning);
@@ -486,10 +483,10 @@ void HistoryWindow::onImported(HistoryStore::Imported imported) {
                                  {said(imported.notEntries)});
         detail = text;
     } else {
-        text = Translation::fill(
-            translated("%1 imported; %2 in the history already; %3 not read."),
-            {count(imported.added.size(), TRANSLATABLE("1 entry"), TRANSLATABLE("%1 entries")),
-             std::to_string(imported.keptAlready), std::to_string(imported.refused.size())});
+        text = Translation::fill(translated("%1 imported; %2 in the history already; %3 not read."),
+                                 {entriesText(imported.added.size()),
+                                  std::to_string(imported.keptAlready),
+                                  std::to_string(imported.refused.size())});
         detail = text;
         for (const HistoryCsv::Refusal& refusal : imported.refused) {
             detail += '\n' + Translation::fill(translated("Line %1: %2."),
