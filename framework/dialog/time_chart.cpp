@@ -392,7 +392,11 @@ void TimeChart::drawScales(QPainter& painter, const Frame& frame) const {
     painter.drawRect(frame.plot);
 }
 
-void TimeChart::drawTimeAxis(QPainter& painter, const Frame& frame) const {
+std::vector<TimeChart::Tick> TimeChart::ticks() const {
+    return ticksFor(frameFor(size()));
+}
+
+std::vector<TimeChart::Tick> TimeChart::ticksFor(const Frame& frame) const {
     const QFontMetrics metrics(font());
     const double span = frame.timeHigh - frame.timeLow;
     const double room = metrics.horizontalAdvance(QStringLiteral("00 MMM 0000")) * 1.5;
@@ -406,22 +410,30 @@ void TimeChart::drawTimeAxis(QPainter& painter, const Frame& frame) const {
     }
     const QDate lastDay =
         QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(frame.timeHigh)).date();
-    painter.setPen(palette().color(QPalette::Text));
+    std::vector<Tick> ticks;
     for (QDate tick = firstTick(
              QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(frame.timeLow)).date().addDays(1),
              step);
          tick.isValid() && tick <= lastDay; tick = nextTick(tick, step)) {
         const double x = xOf(frame, timeOf(tick));
-        if (x < frame.plot.left() || x > frame.plot.right()) {
-            continue;
+        if (x >= frame.plot.left() && x <= frame.plot.right()) {
+            ticks.push_back({tick.startOfDay().toMSecsSinceEpoch(), tickLabel(tick, step.unit)});
         }
+    }
+    return ticks;
+}
+
+void TimeChart::drawTimeAxis(QPainter& painter, const Frame& frame) const {
+    const QFontMetrics metrics(font());
+    painter.setPen(palette().color(QPalette::Text));
+    for (const Tick& tick : ticksFor(frame)) {
+        const double x = xOf(frame, static_cast<double>(tick.time));
         painter.drawLine(QPointF(x, frame.plot.bottom()),
                          QPointF(x, frame.plot.bottom() + metrics.height() / 3.0));
-        const QString text = tickLabel(tick, step.unit);
-        const double half = metrics.horizontalAdvance(text) / 2.0 + 1;
+        const double half = metrics.horizontalAdvance(tick.label) / 2.0 + 1;
         painter.drawText(QRectF(x - half, frame.plot.bottom() + metrics.height() / 2.5, 2 * half,
                                 metrics.height()),
-                         Qt::AlignCenter, text);
+                         Qt::AlignCenter, tick.label);
     }
 }
 

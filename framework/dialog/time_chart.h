@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -36,6 +37,12 @@ public:
     QColor bandColour(int band) const;
     QColor firstColour() const;
     QColor secondColour() const;
+    struct Tick {
+        std::int64_t time; // the start of the local day the tick marks
+        QString label;
+    };
+    // The time axis' ticks, oldest first.
+    std::vector<Tick> ticks() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -73,6 +80,7 @@ private:
     void drawBandNames(QPainter& painter, const Frame& frame) const;
     void drawScales(QPainter& painter, const Frame& frame) const;
     void drawTimeAxis(QPainter& painter, const Frame& frame) const;
+    std::vector<Tick> ticksFor(const Frame& frame) const;
     void drawSeries(QPainter& painter, const Frame& frame, const ChartData::Series& series,
                     const Scale& scale, bool isFirst) const;
     void drawLegend(QPainter& painter, const Frame& frame) const;

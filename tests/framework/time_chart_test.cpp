@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QImage>
 #include <QTest>
 
@@ -133,9 +134,64 @@ TEST(TimeChart, AClickOrAnArrowChoosesAPointInTheOrderOfTime) {
     EXPECT_EQ(chosen, (std::vector<int>{2, 0, 1}));
     EXPECT_EQ(chart.selected(), 1);
     EXPECT_EQ(chart.accessibleName().toStdString(), "Fat percentage and weight over time");
+    // With nothing chosen, Right starts from the oldest and Left from the newest.
+    for (const auto& [key, first] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_Left, 0}}) {
+        chart.setSelected(-1);
+        chosen.clear();
+        QTest::keyClick(&chart, key);
+        EXPECT_EQ(chosen, std::vector<int>{first}) << "key " << key;
+    }
     EXPECT_EQ(chart.accessibleDescription().toStdString(),
               "Fat percentage from 20.00 % to 30.00 %.");
 }
+
+// A history of one entry, or of several at one moment, still has a span of time: its point is
+// drawn inside the plot, halfway along it.
+TEST(TimeChart, OneMomentIsDrawnInTheMiddleOfItsDay) {
+    TimeChart chart(nullptr);
+    chart.resize(640, 360);
+    ChartData data = threePoints();
+    data.times = {march1st, march1st, march1st};
+    chart.setData(data);
+    const QRectF plot = chart.plotArea();
+    for (int point = 0; point < 3; ++point) {
+        const QPointF at = chart.firstAt(point);
+        EXPECT_NEAR(at.x(), plot.center().x(), 1e-6) << "point " << point;
+        EXPECT_TRUE(plot.contains(at)) << "point " << point;
+    }
+}
+
+// Months are ticked from January: quarters in January, April, July and October, halves in
+// January and July, whatever month the history starts in.
+struct MonthTicks {
+    const char* name;
+    int width;
+    QStringList months; // the months the ticks may fall in
+};
+
+class TimeAxis : public ::testing::TestWithParam<MonthTicks> {};
+
+TEST_P(TimeAxis, TicksMonthsFromTheStartOfTheYear) {
+    TimeChart chart(nullptr);
+    chart.resize(GetParam().width, 360);
+    ChartData data = threePoints();
+    data.times = {march1st + 40 * day, march1st + 350 * day, march1st + 700 * day};
+    chart.setData(data);
+    const std::vector<TimeChart::Tick> ticks = chart.ticks();
+    ASSERT_GE(ticks.size(), 3u);
+    for (const TimeChart::Tick& tick : ticks) {
+        const QString month = tick.label.section(' ', 0, 0);
+        EXPECT_TRUE(GetParam().months.contains(month)) << tick.label.toStdString();
+        EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(tick.time).date().day(), 1);
+    }
+    EXPECT_NE(ticks.front().label, ticks.back().label);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, TimeAxis,
+    ::testing::Values(MonthTicks{"quarters", 1400, {"Jan", "Apr", "Jul", "Oct"}},
+                      MonthTicks{"halves", 700, {"Jan", "Jul"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace fenwake
