@@ -79,6 +79,7 @@ struct Foreign {
     std::size_t entries;
     std::vector<std::size_t> refusedLines;
     const char* notEntries = ""; // the id of why it is no CSV of entries at all
+    const char* women = "";      // when given: each entry read, '1' for a woman's, '0' a man's
 
     friend void PrintTo(const Foreign& file, std::ostream* out) { *out << file.name; }
 };
@@ -95,6 +96,13 @@ TEST_P(ForeignFile, ReadsWhatItCanAndNamesEachRefusedLine) {
         EXPECT_FALSE(refusal.why.empty());
     }
     EXPECT_EQ(lines, GetParam().refusedLines);
+    if (*GetParam().women != '\0') {
+        std::string women;
+        for (const HistoryEntry& entry : reading.entries) {
+            women += entry.measurements.female ? '1' : '0';
+        }
+        EXPECT_EQ(women, GetParam().women);
+    }
 }
 
 std::string longLine() {
@@ -117,6 +125,23 @@ INSTANTIATE_TEST_SUITE_P(
                 "170,,70,no,80,imperial,2026-03-02T08:00Z\n",
                 2,
                 {}},
+        // A line break inside a quoted field is a line of the file: a later refusal names the
+        // line an editor shows.
+        Foreign{"a_note_over_three_lines_then_a_refusal",
+                "Date and time,Units,Female,Waist,Weight,Height,Note\r\n"
+                "2026-03-01T08:00Z,metric,no,85,80,178,\"first\r\nsecond\r\nthird\"\r\n"
+                "2026-03-02T08:00Z,metric,no,eighty,80,178,\r\n",
+                1,
+                {5}},
+        Foreign{"female_as_words_and_digits",
+                std::string(shortHeader) + "2026-03-01T08:00Z,metric,1,85,80,178\r\n"
+                                           "2026-03-02T08:00Z,metric,0,85,80,178\r\n"
+                                           "2026-03-03T08:00Z,metric,Yes,85,80,178\r\n"
+                                           "2026-03-04T08:00Z,metric,NO,85,80,178\r\n",
+                4,
+                {},
+                "",
+                "1010"},
         Foreign{"text_in_a_number_column",
                 std::string(shortHeader) + "2026-03-01T08:00Z,metric,no,eighty,80,178\r\n"
                                            "2026-03-01T08:00Z,metric,no,85,80,178\r\n"

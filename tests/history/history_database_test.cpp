@@ -171,14 +171,19 @@ TEST_P(Migration, BringsEveryEntryToThisVersion) {
     EXPECT_TRUE(sameEntries(entries, GetParam().entries));
     EXPECT_EQ(pragma(folder.path(), "user_version"),
               std::to_string(HistoryDatabase::schemaVersion));
-    // What the newest version has room for is kept from now on.
-    HistoryEntry navy = entryOnDay(9);
+    // What the newest version has room for is kept from now on: the same moment and numbers
+    // by another method, or with another neck, are other entries.
+    const HistoryEntry plain = entryOnDay(9);
+    HistoryEntry navy = plain;
     navy.measurements.method = FatMethod::Navy;
     navy.measurements.neck = 38.5;
-    std::vector<HistoryEntry> added{navy};
+    HistoryEntry otherNeck = navy;
+    otherNeck.measurements.neck = 39.0;
+    std::vector<HistoryEntry> added{plain, navy, otherNeck};
     std::vector<bool> fresh;
     ASSERT_EQ(database.add(added, fresh, problem), Outcome::Done) << problem.id;
-    entries.push_back(navy);
+    EXPECT_EQ(fresh, (std::vector<bool>{true, true, true}));
+    entries.insert(entries.end(), added.begin(), added.end());
     EXPECT_TRUE(sameEntries(readAll(folder.path()), entries));
     EXPECT_TRUE(database.isIntact());
 }

@@ -5,6 +5,7 @@
 #include "history/history_entry.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -91,5 +92,29 @@ inline ::testing::AssertionResult sameEntries(const std::vector<HistoryEntry>& a
     }
     return ::testing::AssertionSuccess();
 }
+
+// Another program holding the history's write lock, as the sqlite3 tool with BEGIN EXCLUSIVE
+// does, until it lets go.
+class HeldHistory {
+public:
+    explicit HeldHistory(const std::string& path) {
+        EXPECT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(database, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    ~HeldHistory() { letGo(); }
+    HeldHistory(const HeldHistory&) = delete;
+    HeldHistory& operator=(const HeldHistory&) = delete;
+
+    void letGo() {
+        if (database != nullptr) {
+            sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(database);
+            database = nullptr;
+        }
+    }
+
+private:
+    sqlite3* database = nullptr;
+};
 
 } // namespace fenwake::test
