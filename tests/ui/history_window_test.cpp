@@ -75,6 +75,14 @@ protected:
         }
         return nullptr;
     }
+    // Chosen from the main window's menu, the History window staying open beside it.
+    void chooseAddToHistory() const {
+        for (QAction* item : DialogWidgets::window(*dialog)->findChildren<QAction*>()) {
+            if (item->text().remove('&') == "Add to History") {
+                item->trigger();
+            }
+        }
+    }
     void openHistory() {
         press(Qt::Key_H, Qt::ControlModifier);
         ASSERT_NE(historyWindow(), nullptr);
@@ -199,6 +207,15 @@ TEST_F(HistoryWindowTest, TheTableListsNewestFirstInTheWindowsUnits) {
     EXPECT_EQ(heading(1), "Waist (in)");
     EXPECT_EQ(tableCell(0, 1), "31.37"); // 80.3 cm / 2.56
     EXPECT_EQ(heading(2), "Weight (Lbs)");
+    EXPECT_EQ(tableCell(0, 2), "154.07"); // 70.03 kg x 2.2
+    // Figures line up on their points; the date and the words read from the left.
+    const auto alignment = [&](int column) {
+        return table()->model()->index(0, column).data(Qt::TextAlignmentRole).value<int>() &
+               Qt::AlignHorizontal_Mask;
+    };
+    EXPECT_EQ(alignment(0), Qt::AlignLeft);
+    EXPECT_EQ(alignment(2), Qt::AlignRight);
+    EXPECT_EQ(alignment(5), Qt::AlignLeft);
 }
 
 TEST_F(HistoryWindowTest, AnEntryAddedWhileTheWindowIsOpenAppearsAtOnceOnTop) {
@@ -207,12 +224,7 @@ TEST_F(HistoryWindowTest, AnEntryAddedWhileTheWindowIsOpenAppearsAtOnceOnTop) {
     openWindow();
     openHistory();
     ASSERT_TRUE(waitFor([&] { return rows() == 1; }));
-    // Chosen from the main window's menu, the History window staying open beside it.
-    for (QAction* item : DialogWidgets::window(*dialog)->findChildren<QAction*>()) {
-        if (item->text().remove('&') == "Add to History") {
-            item->trigger();
-        }
-    }
+    chooseAddToHistory();
     ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
     EXPECT_EQ(tableCell(0, 1), "72.00");
 }
@@ -239,6 +251,50 @@ TEST_F(HistoryWindowTest, DeleteRemovesTheSelectedRowsAndCtrlZBringsThemBack) {
     const std::vector<HistoryEntry> back = readAll(historyPath());
     EXPECT_TRUE(sameEntries(back, entries));
     EXPECT_EQ(back[0].id, entries[0].id);
+}
+
+// The row deleted is the one selected, whatever its place; the keyboard stays on the table,
+// on the row that took its place.
+TEST_F(HistoryWindowTest, DeleteRemovesTheRowSelectedAndKeepsACurrentRow) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2), entryOnDay(3)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 3; }));
+    table()->setFocus();
+    table()->selectRow(2); // the oldest, at the foot
+    ASSERT_EQ(table()->currentIndex().row(), 2);
+    QTest::keyClick(table(), Qt::Key_Delete);
+    EXPECT_EQ(rows(), 2);
+    EXPECT_EQ(tableCell(0, 1), "80.30");
+    EXPECT_EQ(tableCell(1, 1), "80.20");
+    EXPECT_EQ(table()->currentIndex().row(), 1);
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 2; }));
+    EXPECT_TRUE(sameEntries(readAll(historyPath()), {entryOnDay(2), entryOnDay(3)}));
+}
+
+// The history could not take an entry for a while: the window says so, and the count of what
+// it read stays, for the history was read.
+TEST_F(HistoryWindowTest, TroubleAfterReadingLeavesTheCountAsItIs) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    const auto status = [&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().toStdString();
+    };
+    ASSERT_EQ(status(), "2 entries");
+    test::HeldHistory another(historyPath());
+    chooseAddToHistory();
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("history").empty(); }))
+        << status() << " / " << notice("history-entry") << " / " << notice("history");
+    EXPECT_EQ(historyNotice("history").rfind("The history is not being kept: ", 0), 0u)
+        << historyNotice("history");
+    EXPECT_EQ(status(), "2 entries");
+    another.letGo();
+    ASSERT_TRUE(waitFor([&] { return status() == "3 entries"; })) << status();
+    EXPECT_EQ(historyNotice("history"), "");
 }
 
 // The chart says the change in words, and it and the table choose the same entry.
@@ -285,9 +341,10 @@ TEST_F(HistoryWindowTest, ExportWithRowsSelectedWritesThoseAlone) {
     openWindow();
     openHistory();
     ASSERT_TRUE(waitFor([&] { return rows() == 4; }));
-    table()->selectRow(0); // the newest
+    // Chosen newer last: the file still lists them oldest first.
+    table()->selectRow(2);
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      table()->visualRect(table()->model()->index(2, 0)).center());
+                      table()->visualRect(table()->model()->index(0, 0)).center());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "two.csv";
     chooseFileFor(button("Export…"), file);
     ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
@@ -315,6 +372,12 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
     EXPECT_NE(line->accessibleDescription().indexOf("Line 4: Waist “lots” is not a number."), -1)
         << line->accessibleDescription().toStdString();
     EXPECT_TRUE(sameEntries(readAll(historyPath()), {entryOnDay(4), entryOnDay(5)}));
+    // Again: nothing of it is new.
+    chooseFileFor(button("Import…"), file);
+    ASSERT_TRUE(waitFor([&] {
+        return historyNotice("file") == "0 entries imported; 2 in the history already; 1 not read.";
+    })) << historyNotice("file");
+    EXPECT_EQ(rows(), 2);
 }
 
 // A file at the path that is none of ours: the window says why, and the file stays as it was.
