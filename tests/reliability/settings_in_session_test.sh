@@ -50,6 +50,9 @@ mode=$3
 # shellcheck source=../support/fenwake_session.sh
 . "$(dirname "$0")/../support/fenwake_session.sh"
 
+# Unless a case starts it otherwise, fenwake runs under a parent that tells how it ended.
+launcher=(python3 "$(dirname "$0")/../support/report_end.py" "$work/ended")
+
 stored=$'[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\n'
 printf '%s' "$stored" >"$settings"
 
@@ -113,6 +116,7 @@ still_running() {
 end_with() {
     local target=$pid
     [ "${launcher[*]}" = "${launcher[*]#*strace}" ] || target=$(pgrep -P "$pid" -x fenwake)
+    [ "${launcher[*]}" = "${launcher[*]#*report_end}" ] || target=$(pgrep -P "$pid" -x fenwake)
     kill -s "$1" "$target"
     for _ in $(seq 100); do
         still_running || break
@@ -123,6 +127,11 @@ end_with() {
     wait "$pid" || status=$?
     pid=
     [ "$status" -eq $((128 + $(kill -l "$1"))) ] || fail "SIG$1 ended fenwake with status $status"
+    # Ended by the signal itself, as the session expects, not by an exit with its number.
+    if [ "${launcher[*]}" != "${launcher[*]#*report_end}" ]; then
+        [ "$(cat "$work/ended")" = "signal $(kill -l "$1")" ] ||
+            fail "SIG$1 ended fenwake as $(cat "$work/ended"), not as the signal"
+    fi
 }
 
 signal() {

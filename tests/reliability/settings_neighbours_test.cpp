@@ -153,6 +153,19 @@ TEST_F(NeighboursTest, AFileEmptiedOnPurposeIsTakenAsEmptied) {
     EXPECT_TRUE(fileBecomes("[Settings]\nWaist=345.00\n"));
 }
 
+// A file that was empty when Fenwake read it is no editor's file half written: a commit
+// merges into it at once, reading it once, and does not poll it for the text an editor would
+// write back.
+TEST_F(NeighboursTest, AFileEmptyFromTheStartIsWrittenWithoutWaitingForARefill) {
+    writeSettingsFile("");
+    openWindow();
+    test::countReadsElsewhere(settingsPath());
+    typeInto(IDC_WAIST, "5");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return readSettingsFileNow().starts_with("[Settings]\nWaist="); }, 10000));
+    EXPECT_EQ(test::countedReads(), 1);
+}
+
 // A link of the person's own from the settings path to a file of KEY=value lines (an
 // environment or alias file): every line has an '=', but it holds no [Settings] section and is
 // no settings file; it is read as none and left byte for byte.

@@ -37,6 +37,10 @@ struct Fault {
     std::thread::id watchedThread;
     std::set<int> watchedDescriptors; // anything opened in the watched folder, by any thread
     int watchedCalls = 0;
+    // Opens of one file for reading, by threads other than the one that asked.
+    std::string readFile;
+    std::thread::id readCounter;
+    int reads = 0;
 };
 
 Fault& fault() {
@@ -151,9 +155,19 @@ bool creates(int flags) {
 }
 
 // Every open goes to the C library's openat, which open, open64 and openat64 all are.
+void noteRead(const std::string& path, int flags) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    if ((flags & O_ACCMODE) == O_RDONLY && path == state.readFile &&
+        std::this_thread::get_id() != state.readCounter) {
+        ++state.reads;
+    }
+}
+
 int openFile(int directory, const char* path, int flags, mode_t mode) {
     const std::string full = fullPath(directory, path);
     noteCall(full.c_str());
+    noteRead(full, flags);
     if (creates(flags) && (failsNow(FileStep::Create, full.c_str()) ||
                            failsNow(FileStep::LockCreate, full.c_str()))) {
         return -1;
@@ -243,6 +257,20 @@ int countedCalls() {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
     return state.watchedCalls;
+}
+
+void countReadsElsewhere(const std::string& file) {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    state.readFile = file;
+    state.readCounter = std::this_thread::get_id();
+    state.reads = 0;
+}
+
+int countedReads() {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    return state.reads;
 }
 
 int failedCalls() {

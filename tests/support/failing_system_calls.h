@@ -34,4 +34,9 @@ int failedCalls();
 void countCallsOfThisThread(const std::string& folder);
 int countedCalls();
 
+// Counts how often the file is opened for reading by any thread but the calling one (a writer
+// thread's reads, not the test's own look at the file).
+void countReadsElsewhere(const std::string& file);
+int countedReads();
+
 } // namespace fenwake::test
