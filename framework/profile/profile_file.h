@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/storage/atomic_file.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -7,18 +9,12 @@
 
 namespace fenwake {
 
-// The profile's file on disk, reached only through what belongs to the user: a symbolic link
-// at the path (a dotfile manager's, say) is followed when it and what it points to are the
-// user's own, and never when a link, the file or its folder belongs to someone else.
-//
-// The path is resolved once, as the object is made: reading and replacing then reach the same
-// file. Reading never blocks and never reads without bound: only a regular file of at most
-// sizeLimit bytes that is a settings file holding its own section (ProfileFileFormat::
-// isProfileText: an environment file of "KEY=value" lines is none) is read;
-// anything else is refused and left as it is. Replacing writes a
-// temporary file beside the real file, checks every write and the sync, renames it over the
-// file and syncs the folder, so a failure at any step leaves the old file byte for byte. The
-// caller holds the profile's lock for both.
+// The profile's file on disk: an AtomicFile of the user's own (links of the user's followed,
+// anything of another user's refused), read only when it is a regular file of at most sizeLimit
+// bytes that is a settings file holding its own section (ProfileFileFormat::isProfileText: an
+// environment file of "KEY=value" lines is none); anything else is refused and left as it is.
+// What goes wrong is said in the desktop's language. The caller holds the profile's lock for
+// reading and replacing.
 class ProfileFile {
 public:
     // Far above what a profile holds (ours is under a hundred bytes).
@@ -36,7 +32,7 @@ public:
 
     // Why the path may not be used (a link, file or folder of another user's on the way), or
     // empty when it may.
-    const std::string& refusal() const { return target.problem; }
+    const std::string& refusal() const { return refusalText; }
 
     Contents read() const;
 
@@ -50,18 +46,10 @@ public:
     void removeLeftovers() const;
 
 private:
-    // The real file behind the path, once every link on the way was found to be the user's.
-    struct Target {
-        std::string folder;
-        std::string name;
-        std::string problem; // why the path may not be used; empty when it may
-        std::string path() const { return folder + '/' + name; }
-    };
-    Target resolve() const;
-
     std::string filePath;
     std::string ownSection;
-    Target target;
+    AtomicFile file;
+    std::string refusalText;
 };
 
 } // namespace fenwake

@@ -19,6 +19,7 @@ struct TranslatableText {
     std::vector<std::string> arguments;
 
     bool empty() const { return id.empty(); }
+    bool operator==(const TranslatableText&) const = default;
 };
 
 } // namespace fenwake
