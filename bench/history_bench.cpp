@@ -10,10 +10,10 @@
 #include "framework/application/application.h"
 #include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/time_chart.h"
+#include "framework/storage/atomic_file.h"
 #include "history/history_csv.h"
 #include "history/history_database.h"
 #include "history/history_store.h"
-#include "history/text_file.h"
 #include "res/program_resources.h"
 #include "res/resource_ids.h"
 #include "ui/main_dialog.h"
@@ -76,9 +76,8 @@ std::vector<HistoryEntry> daysOf(int count) {
 void keep(const std::string& path, std::vector<HistoryEntry> entries) {
     fenwake::HistoryDatabase database(path);
     std::vector<bool> fresh;
-    fenwake::TranslatableText problem;
-    if (database.add(entries, fresh, problem) != fenwake::HistoryDatabase::Outcome::Done) {
-        std::fprintf(stderr, "cannot keep the entries: %s\n", problem.id.c_str());
+    if (const fenwake::Problem problem = database.add(entries, fresh); !problem.empty()) {
+        std::fprintf(stderr, "cannot keep the entries: %s\n", problem.text.id.c_str());
         std::exit(1);
     }
 }
@@ -86,8 +85,7 @@ void keep(const std::string& path, std::vector<HistoryEntry> entries) {
 std::vector<HistoryEntry> kept(const std::string& path) {
     fenwake::HistoryDatabase database(path);
     std::vector<HistoryEntry> entries;
-    fenwake::TranslatableText problem;
-    database.read(entries, problem);
+    database.read(entries);
     return entries;
 }
 
@@ -180,13 +178,11 @@ void timeTheFiles(const std::string& folder, int entries, int rounds) {
     for (int round = 0; round < rounds; ++round) {
         Clock::time_point start = Clock::now();
         const fenwake::TranslatableText written =
-            fenwake::TextFile::replace(file, fenwake::HistoryCsv::write(all));
+            fenwake::AtomicFile(file).replace(fenwake::HistoryCsv::write(all));
         exported.push_back(milliseconds(Clock::now() - start));
         const std::string empty = folder + "/import-" + std::to_string(round) + ".sqlite";
         start = Clock::now();
-        std::string text;
-        fenwake::TextFile::read(file, fenwake::HistoryCsv::largestFile, text);
-        fenwake::HistoryCsv::Reading reading = fenwake::HistoryCsv::read(text);
+        fenwake::HistoryCsv::Reading reading = fenwake::HistoryCsv::readFile(file);
         keep(empty, std::move(reading.entries));
         imported.push_back(milliseconds(Clock::now() - start));
         if (!written.empty()) {

@@ -1,11 +1,12 @@
 #include "history/history_csv.h"
 
-#include "engine/bmi_category.h"
 #include "engine/composition.h"
-#include "engine/fat_rating.h"
+#include "engine/fat_method.h"
+#include "engine/ratings.h"
+#include "framework/storage/atomic_file.h"
 #include "framework/text/number_text.h"
+#include "history/entry_fields.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -15,16 +16,13 @@ namespace fenwake {
 
 namespace {
 
-// The columns, in the order they are written; the first nine are read back.
-enum Column { moment, units, female, method, waist, weight, height, neck, hip, readColumns };
-constexpr std::array<std::string_view, readColumns> names{
-    "date and time", "units", "female", "method", "waist", "weight", "height", "neck", "hip"};
-constexpr const char* header =
-    "Date and time (ISO 8601),Units (metric: cm and kg; imperial: in and lb),Female (yes or no),"
-    "Method (YMCA; Navy; RFM),Waist (cm or in),Weight (kg or lb),Height (cm or in),"
-    "Neck (cm or in),Hip (cm or in),Fat percentage (%),Fat mass (kg or lb),Lean mass (kg or lb),"
+using Form = EntryField::Form;
+
+// What follows the entry's own fields: the figures as the list shows them, for the spreadsheet;
+// never read back.
+constexpr const char* figureHeadings =
+    "Fat percentage (%),Fat mass (kg or lb),Lean mass (kg or lb),"
     "Rest metabolic rate (Cals),Body mass index,Fat rating,Body mass index category";
-constexpr const char* methodNames[] = {"YMCA", "Navy", "RFM"};
 
 // The shortest text that reads back as this double.
 std::string shortest(double value) {
@@ -44,44 +42,66 @@ std::string quoted(std::string_view field) {
     return out + '"';
 }
 
-std::string rating(double value, std::string_view label) {
-    return std::isfinite(value) ? std::string(label) : std::string();
+std::string header() {
+    std::string out;
+    for (const EntryField& field : EntryFields::all()) {
+        if (field.form != Form::Offset) {
+            out.append(field.heading).append(" (").append(field.unit).append("),");
+        }
+    }
+    return out + figureHeadings;
+}
+
+// A field of the entry as its column holds it.
+std::string fieldText(const EntryField& field, const HistoryEntry& entry) {
+    const EntryFields::Value value = EntryFields::valueOf(field, entry);
+    switch (field.form) {
+    case Form::Moment:
+        return IsoTime::format(entry.taken);
+    case Form::Units:
+        return std::get<std::int64_t>(value) != 0 ? "metric" : "imperial";
+    case Form::YesNo:
+        return std::get<std::int64_t>(value) != 0 ? "yes" : "no";
+    case Form::Method:
+        return std::string(std::get<std::string_view>(value));
+    case Form::Number:
+        return shortest(std::get<double>(value));
+    case Form::Offset:
+        break;
+    }
+    return {};
 }
 
 void writeRow(std::string& out, const HistoryEntry& entry) {
     const Measurements& m = entry.measurements;
+    for (const EntryField& field : EntryFields::all()) {
+        if (field.form != Form::Offset) {
+            out += quoted(fieldText(field, entry));
+            out += ',';
+        }
+    }
     const CompositionResult figures = computeComposition(m);
-    const std::string fields[] = {
-        IsoTime::format(entry.taken),
-        m.metric ? "metric" : "imperial",
-        m.female ? "yes" : "no",
-        methodNames[static_cast<int>(m.method)],
-        shortest(m.waist),
-        shortest(m.weight),
-        shortest(m.height),
-        shortest(m.neck),
-        shortest(m.hip),
+    const std::optional<FatRating> rating = fatRatingOf(figures.fatPercentage, m.female);
+    const std::optional<BmiCategory> category = bmiCategoryOf(figures.bodyMassIndex);
+    const std::string texts[] = {
         NumberText::twoDecimals(figures.fatPercentage),
         NumberText::twoDecimals(figures.fatMass),
         NumberText::twoDecimals(figures.leanMass),
         NumberText::twoDecimals(figures.restMetabolicRate),
         NumberText::twoDecimals(figures.bodyMassIndex),
-        rating(figures.fatPercentage,
-               fatRatingLabel(rateFatPercentage(figures.fatPercentage, m.female))),
-        rating(figures.bodyMassIndex,
-               bmiCategoryLabel(categoriseBodyMassIndex(figures.bodyMassIndex))),
+        rating ? std::string(fatRatingLabel(*rating)) : std::string(),
+        category ? std::string(bmiCategoryLabel(*category)) : std::string(),
     };
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        if (i > 0) {
-            out += ',';
-        }
-        out += quoted(fields[i]);
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        out += i > 0 ? "," : "";
+        out += quoted(texts[i]);
     }
     out += "\r\n";
 }
 
 // RFC 4180 records, one at a time, with the line each begins on. A quoted field may hold
-// commas, quotes (doubled) and line breaks; CR LF and LF alike end a record.
+// commas, quotes (doubled) and line breaks; CR LF and LF alike end a record. A record of more
+// than mostFields fields is read to its end without keeping them: it is too wide to be a row.
 class Records {
 public:
     explicit Records(std::string_view csv) : text(csv) {
@@ -90,14 +110,24 @@ public:
         }
     }
 
-    bool next(std::vector<std::string>& fields, std::size_t& startLine) {
+    // False at the end; `tooWide` when the record had more fields than are kept.
+    bool next(std::vector<std::string>& fields, std::size_t& startLine, bool& tooWide) {
         fields.clear();
+        tooWide = false;
         if (at >= text.size()) {
             return false;
         }
         startLine = line;
         std::string field;
         bool inQuotes = false;
+        const auto endField = [&] {
+            if (fields.size() < HistoryCsv::mostFields) {
+                fields.push_back(std::move(field));
+            } else {
+                tooWide = true;
+            }
+            field.clear();
+        };
         for (; at < text.size(); ++at) {
             const char c = text[at];
             if (inQuotes) {
@@ -113,17 +143,16 @@ public:
             } else if (c == '"') {
                 inQuotes = true;
             } else if (c == ',') {
-                fields.push_back(std::move(field));
-                field.clear();
+                endField();
             } else if (c == '\n' || c == '\r') {
                 at += c == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
                 ++line;
                 break;
-            } else {
+            } else if (!tooWide) {
                 field += c;
             }
         }
-        fields.push_back(std::move(field));
+        endField();
         return true;
     }
 
@@ -179,77 +208,88 @@ TranslatableText said(const char* id, std::vector<std::string> arguments = {}) {
     return {id, std::move(arguments)};
 }
 
+// Where each of the entry's fields is in a row, -1 where the file has no such column.
+using Places = std::vector<int>;
+
+// One field of a row into the entry; why not, when it cannot be.
+TranslatableText readField(const EntryField& field, std::string_view text, HistoryEntry& entry) {
+    const std::string word = lowered(text);
+    switch (field.form) {
+    case Form::Moment:
+        if (const std::optional<Moment> taken = IsoTime::parse(text)) {
+            entry.taken = *taken;
+            return {};
+        }
+        return said(TRANSLATABLE("the date and time “%1” is no ISO 8601 time"), {shownField(text)});
+    case Form::Units:
+        if (word == "metric" || word == "imperial") {
+            EntryFields::setValue(field, entry, std::int64_t{word == "metric" ? 1 : 0});
+            return {};
+        }
+        return said(TRANSLATABLE("the units “%1” are neither metric nor imperial"),
+                    {shownField(text)});
+    case Form::YesNo:
+        if (word == "yes" || word == "no" || word == "1" || word == "0") {
+            EntryFields::setValue(field, entry, std::int64_t{word == "yes" || word == "1" ? 1 : 0});
+            return {};
+        }
+        return said(TRANSLATABLE("Female is “%1”, not yes or no"), {shownField(text)});
+    case Form::Method:
+        if (text.empty() || methodForKey(text)) {
+            EntryFields::setValue(field, entry,
+                                  text.empty() ? methodKey(FatMethod::WaistAndWeight) : text);
+            return {};
+        }
+        return said(TRANSLATABLE("the method “%1” is none of YMCA, Navy and RFM"),
+                    {shownField(text)});
+    case Form::Number:
+        if (text.empty() && !field.needed) {
+            return {}; // the Navy method's, which other entries need not have
+        }
+        if (const std::optional<double> read = number(text)) {
+            EntryFields::setValue(field, entry, *read);
+            return {};
+        }
+        return said(TRANSLATABLE("%1 “%2” is not a number"),
+                    {std::string(field.heading), shownField(text)});
+    case Form::Offset:
+        break;
+    }
+    return {};
+}
+
 // One row into an entry, or why not.
-std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields,
-                                    const std::array<int, readColumns>& where,
+std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields, const Places& places,
                                     TranslatableText& why) {
-    const auto field = [&](Column column) -> std::string_view {
-        const int index = where[column];
-        return index >= 0 && static_cast<std::size_t>(index) < fields.size()
-                   ? trimmed(fields[static_cast<std::size_t>(index)])
-                   : std::string_view();
-    };
     HistoryEntry entry;
-    const std::optional<Moment> taken = IsoTime::parse(field(moment));
-    if (!taken) {
-        why = said(TRANSLATABLE("the date and time “%1” is no ISO 8601 time"),
-                   {shownField(field(moment))});
-        return std::nullopt;
-    }
-    entry.taken = *taken;
-    Measurements& m = entry.measurements;
-    const std::string unitsText = lowered(field(units));
-    if (unitsText != "metric" && unitsText != "imperial") {
-        why = said(TRANSLATABLE("the units “%1” are neither metric nor imperial"),
-                   {shownField(field(units))});
-        return std::nullopt;
-    }
-    m.metric = unitsText == "metric";
-    const std::string sex = lowered(field(female));
-    if (sex != "yes" && sex != "no" && sex != "1" && sex != "0") {
-        why = said(TRANSLATABLE("Female is “%1”, not yes or no"), {shownField(field(female))});
-        return std::nullopt;
-    }
-    m.female = sex == "yes" || sex == "1";
-    const std::string_view methodText = field(method);
-    bool known = methodText.empty();
-    for (std::size_t i = 0; i < std::size(methodNames); ++i) {
-        if (lowered(methodText) == lowered(methodNames[i])) {
-            m.method = static_cast<FatMethod>(i);
-            known = true;
+    const auto all = EntryFields::all();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].form == Form::Offset) {
+            continue;
         }
-    }
-    if (!known) {
-        why = said(TRANSLATABLE("the method “%1” is none of YMCA, Navy and RFM"),
-                   {shownField(methodText)});
-        return std::nullopt;
-    }
-    const std::pair<Column, double*> numbers[] = {{waist, &m.waist},
-                                                  {weight, &m.weight},
-                                                  {height, &m.height},
-                                                  {neck, &m.neck},
-                                                  {hip, &m.hip}};
-    for (const auto& [column, value] : numbers) {
-        if ((column == neck || column == hip) && field(column).empty()) {
-            continue; // the Navy method's, which other entries need not have
-        }
-        const std::optional<double> read = number(field(column));
-        if (!read) {
-            // The column as the file's first line names it.
-            std::string name(names[column]);
-            name.front() = static_cast<char>(name.front() - 'a' + 'A');
-            why = said(TRANSLATABLE("%1 “%2” is not a number"), {name, shownField(field(column))});
+        const int index = places[i];
+        const std::string_view text = index >= 0 && static_cast<std::size_t>(index) < fields.size()
+                                          ? trimmed(fields[static_cast<std::size_t>(index)])
+                                          : std::string_view();
+        if (TranslatableText problem = readField(all[i], text, entry); !problem.empty()) {
+            why = std::move(problem);
             return std::nullopt;
         }
-        *value = *read;
     }
     return entry;
+}
+
+void refuse(HistoryCsv::Refusals& refused, std::size_t line, TranslatableText why) {
+    ++refused.count;
+    if (refused.described.size() < HistoryCsv::Refusals::mostDescribed) {
+        refused.described.push_back({line, std::move(why)});
+    }
 }
 
 } // namespace
 
 std::string HistoryCsv::write(const std::vector<HistoryEntry>& entries) {
-    std::string out = std::string(header) + "\r\n";
+    std::string out = header() + "\r\n";
     for (const HistoryEntry& entry : entries) {
         writeRow(out, entry);
     }
@@ -265,38 +305,60 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
     Records records(text);
     std::vector<std::string> fields;
     std::size_t line = 0;
-    if (!records.next(fields, line)) {
+    bool tooWide = false;
+    if (!records.next(fields, line, tooWide)) {
         reading.notEntries = said(TRANSLATABLE("it is empty"));
         return reading;
     }
-    std::array<int, readColumns> where{};
-    where.fill(-1);
+    const auto all = EntryFields::all();
+    Places places(all.size(), -1);
     for (std::size_t index = 0; index < fields.size(); ++index) {
         const std::string name = columnName(fields[index]);
-        for (std::size_t column = 0; column < names.size(); ++column) {
-            if (name == names[column] && where[column] < 0) {
-                where[column] = static_cast<int>(index);
+        for (std::size_t field = 0; field < all.size(); ++field) {
+            if (!all[field].heading.empty() && name == lowered(all[field].heading) &&
+                places[field] < 0) {
+                places[field] = static_cast<int>(index);
             }
         }
     }
-    for (const Column needed : {moment, units, female, waist, weight, height}) {
-        if (where[needed] < 0) {
+    for (std::size_t field = 0; field < all.size(); ++field) {
+        if (all[field].needed && places[field] < 0) {
             reading.notEntries = said(TRANSLATABLE("its first line names no column “%1”"),
-                                      {std::string(names[needed])});
+                                      {lowered(all[field].heading)});
             return reading;
         }
     }
-    while (records.next(fields, line)) {
+    while (records.next(fields, line, tooWide)) {
         if (fields.size() == 1 && trimmed(fields[0]).empty()) {
             continue; // a blank line
         }
         TranslatableText why;
-        if (std::optional<HistoryEntry> entry = entryOf(fields, where, why)) {
+        if (tooWide) {
+            refuse(reading.refused, line,
+                   said(TRANSLATABLE("it has more than %1 fields"), {std::to_string(mostFields)}));
+        } else if (std::optional<HistoryEntry> entry = entryOf(fields, places, why)) {
             reading.entries.push_back(*entry);
         } else {
-            reading.refused.push_back({line, why});
+            refuse(reading.refused, line, std::move(why));
         }
     }
+    return reading;
+}
+
+HistoryCsv::Reading HistoryCsv::readFile(const std::string& path) {
+    const AtomicFile::Reading file = readRegularFile(path, largestFile);
+    Reading reading;
+    switch (file.found) {
+    case AtomicFile::Found::Read:
+        return read(file.text);
+    case AtomicFile::Found::TooLarge:
+        reading.notEntries = said(TRANSLATABLE("%1 is larger than any history could be"), {path});
+        return reading;
+    case AtomicFile::Found::Missing:
+    case AtomicFile::Found::Refused:
+        break;
+    }
+    reading.notEntries = file.problem;
     return reading;
 }
 

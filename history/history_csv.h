@@ -27,15 +27,27 @@ public:
         std::size_t line; // as an editor counts them, the header being line 1
         TranslatableText why;
     };
+    // The rows refused: how many, and why for the first of them. A file of a million rows
+    // nobody can read costs no more to describe than one of a few hundred.
+    struct Refusals {
+        static constexpr std::size_t mostDescribed = 200;
+        std::vector<Refusal> described;
+        std::size_t count = 0;
+    };
+    // A record with more fields than this is no row of entries: read no further.
+    static constexpr std::size_t mostFields = 1000;
+
     struct Reading {
         // Empty when the text is a CSV of entries; else why it is not, and nothing else is set.
         TranslatableText notEntries;
         std::vector<HistoryEntry> entries; // the rows that read, in the file's order
-        std::vector<Refusal> refused;
+        Refusals refused;
     };
     // Columns are found by their names (what comes before a parenthesis, in any case), in any
     // order; the figures and ratings of the file are not read, since they are computed again.
     static Reading read(std::string_view text);
+    // A regular file of at most largestFile bytes, read without waiting on a pipe or a device.
+    static Reading readFile(const std::string& path);
 };
 
 } // namespace fenwake

@@ -1,14 +1,13 @@
 #include "history/history_database.h"
 
+#include "history/entry_fields.h"
+#include "history/iso_time.h"
 #include "history/sqlite_library.h"
 
 #include <array>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fenwake {
 
@@ -27,19 +26,6 @@ const SqliteLibrary& sqlite() {
 // How long a commit waits for another Fenwake that is writing the same history.
 constexpr int busyMilliseconds = 2000;
 
-// The method's name in the database, as in the settings, in the order of FatMethod.
-constexpr const char* methodNames[] = {"YMCA", "Navy", "RFM"};
-
-FatMethod methodNamed(const unsigned char* name) {
-    for (std::size_t method = 0; method < std::size(methodNames); ++method) {
-        if (name != nullptr &&
-            std::strcmp(reinterpret_cast<const char*>(name), methodNames[method]) == 0) {
-            return static_cast<FatMethod>(method);
-        }
-    }
-    return FatMethod::WaistAndWeight;
-}
-
 TranslatableText said(const char* id, std::vector<std::string> arguments = {}) {
     return {id, std::move(arguments)};
 }
@@ -57,8 +43,8 @@ bool makeFolders(const std::string& path) {
 // One statement, finalised whatever happens.
 class Statement {
 public:
-    Statement(sqlite3* database, const char* text) {
-        sqlite().prepare_v2(database, text, -1, &statement, nullptr);
+    Statement(sqlite3* database, const std::string& text) {
+        sqlite().prepare_v2(database, text.c_str(), -1, &statement, nullptr);
     }
     ~Statement() { sqlite().finalize(statement); }
     Statement(const Statement&) = delete;
@@ -70,24 +56,76 @@ private:
     sqlite3_stmt* statement = nullptr;
 };
 
-void bindEntry(sqlite3_stmt* insert, const HistoryEntry& entry, int first) {
-    const Measurements& m = entry.measurements;
-    sqlite().bind_int64(insert, first, entry.taken.utcMilliseconds);
-    sqlite().bind_int(insert, first + 1, entry.taken.utcOffsetMinutes);
-    sqlite().bind_double(insert, first + 2, m.waist);
-    sqlite().bind_double(insert, first + 3, m.weight);
-    sqlite().bind_double(insert, first + 4, m.height);
-    sqlite().bind_int(insert, first + 5, m.female ? 1 : 0);
-    sqlite().bind_int(insert, first + 6, m.metric ? 1 : 0);
-    sqlite().bind_text(insert, first + 7, methodNames[static_cast<int>(m.method)], -1,
-                       SQLITE_STATIC);
-    sqlite().bind_double(insert, first + 8, m.neck);
-    sqlite().bind_double(insert, first + 9, m.hip);
+// The entry's columns, and their parameters, from its fields: every field, or those that make an
+// entry the entry it is.
+std::string columnList(bool identifyingOnly, std::string_view separator,
+                       std::string_view after = "") {
+    std::string list;
+    for (const EntryField& field : EntryFields::all()) {
+        if (!identifyingOnly || field.identifies) {
+            list.append(list.empty() ? "" : separator).append(field.column).append(after);
+        }
+    }
+    return list;
+}
+
+std::string parameters(std::size_t count) {
+    std::string list;
+    for (std::size_t i = 0; i < count; ++i) {
+        list += i == 0 ? "?" : ", ?";
+    }
+    return list;
+}
+
+// Binds the entry's fields, or its identifying ones, from parameter `first` on.
+void bindEntry(sqlite3_stmt* statement, const HistoryEntry& entry, int first,
+               bool identifyingOnly) {
+    int at = first;
+    for (const EntryField& field : EntryFields::all()) {
+        if (identifyingOnly && !field.identifies) {
+            continue;
+        }
+        const EntryFields::Value value = EntryFields::valueOf(field, entry);
+        if (const auto* integer = std::get_if<std::int64_t>(&value)) {
+            sqlite().bind_int64(statement, at, *integer);
+        } else if (const auto* number = std::get_if<double>(&value)) {
+            sqlite().bind_double(statement, at, *number);
+        } else {
+            const std::string_view text = std::get<std::string_view>(value);
+            sqlite().bind_text(statement, at, text.data(), static_cast<int>(text.size()),
+                               SQLITE_STATIC);
+        }
+        ++at;
+    }
+}
+
+// An entry from a row whose columns, from `first` on, are all the entry's fields.
+HistoryEntry readEntry(sqlite3_stmt* row, int first) {
+    HistoryEntry entry;
+    int at = first;
+    for (const EntryField& field : EntryFields::all()) {
+        switch (field.form) {
+        case EntryField::Form::Number:
+            EntryFields::setValue(field, entry, sqlite().column_double(row, at));
+            break;
+        case EntryField::Form::Method: {
+            const auto* text = reinterpret_cast<const char*>(sqlite().column_text(row, at));
+            EntryFields::setValue(field, entry, std::string_view(text != nullptr ? text : ""));
+            break;
+        }
+        default:
+            EntryFields::setValue(field, entry, std::int64_t{sqlite().column_int64(row, at)});
+        }
+        ++at;
+    }
+    return entry;
 }
 
 // The step from each version to the next. The first made the history of the waist and weight
 // method; the second gave room for the other methods' measurements, every entry made before
-// them keeping the method it was made with.
+// them keeping the method it was made with; the third made ids that are never given again,
+// so that an entry removed and brought back, or removed by another Fenwake, is never taken for
+// another one.
 constexpr std::array<const char*, HistoryDatabase::schemaVersion> migrations{
     "CREATE TABLE entries ("
     " id INTEGER PRIMARY KEY,"
@@ -105,10 +143,22 @@ constexpr std::array<const char*, HistoryDatabase::schemaVersion> migrations{
     "DROP INDEX entries_once;"
     "CREATE UNIQUE INDEX entries_once ON entries"
     " (taken_ms, waist, weight, height, female, metric, method, neck, hip);",
-};
 
-constexpr const char* entryColumns =
-    "taken_ms, utc_offset_minutes, waist, weight, height, female, metric, method, neck, hip";
+    "CREATE TABLE entries_kept ("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " taken_ms INTEGER NOT NULL, utc_offset_minutes INTEGER NOT NULL,"
+    " waist REAL NOT NULL, weight REAL NOT NULL, height REAL NOT NULL,"
+    " female INTEGER NOT NULL, metric INTEGER NOT NULL,"
+    " method TEXT NOT NULL DEFAULT 'YMCA', neck REAL NOT NULL DEFAULT 0,"
+    " hip REAL NOT NULL DEFAULT 0);"
+    "INSERT INTO entries_kept SELECT id, taken_ms, utc_offset_minutes, waist, weight, height,"
+    " female, metric, method, neck, hip FROM entries;"
+    "DROP TABLE entries;"
+    "ALTER TABLE entries_kept RENAME TO entries;"
+    "CREATE UNIQUE INDEX entries_once ON entries"
+    " (taken_ms, metric, female, method, waist, weight, height, neck, hip);"
+    "CREATE INDEX entries_by_time ON entries (taken_ms);",
+};
 
 } // namespace
 
@@ -118,117 +168,77 @@ HistoryDatabase::~HistoryDatabase() {
     close();
 }
 
+// A log at the path that is no longer the one opened belongs to whatever is there now: the
+// connection then closes without copying its own log into its file, and so without removing
+// the log at the path.
 void HistoryDatabase::close() {
-    if (database != nullptr) {
-        sqlite().close_v2(database);
-        database = nullptr;
+    if (database == nullptr) {
+        return;
     }
+    if (HistoryFile::identityOf(openedPath + "-wal") != openedLog) {
+        sqlite().db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
+    sqlite().close_v2(database);
+    database = nullptr;
 }
 
-// Looked at before SQLite is let near the file: what is there, if anything, must be a regular
-// file of the user's own (through links of the user's own) that is an SQLite database.
-HistoryDatabase::Outcome HistoryDatabase::refusal(TranslatableText& problem) const {
-    struct stat status {};
-    if (lstat(filePath.c_str(), &status) != 0) {
-        if (errno == ENOENT) {
-            return Outcome::Done;
-        }
-        problem = said(TRANSLATABLE("%1 cannot be examined: %2"), {filePath, std::strerror(errno)});
-        return Outcome::Failed;
-    }
-    if (S_ISLNK(status.st_mode)) {
-        struct stat target {};
-        if (status.st_uid != geteuid() || stat(filePath.c_str(), &target) != 0 ||
-            target.st_uid != geteuid()) {
-            problem = said(TRANSLATABLE("%1 is a link to a file of another user's, or to "
-                                        "nothing"),
-                           {filePath});
-            return Outcome::Refused;
-        }
-        status = target;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        problem = said(TRANSLATABLE("%1 is not a file"), {filePath});
-        return Outcome::Refused;
-    }
-    if (status.st_uid != geteuid()) {
-        problem = said(TRANSLATABLE("%1 belongs to another user"), {filePath});
-        return Outcome::Refused;
-    }
-    if (status.st_size == 0) {
-        return Outcome::Done; // nothing to lose: made anew
-    }
-    // Whether the file is ours SQLite tells (what a commit not yet copied back from the journal
-    // says counts); that it is an SQLite database at all is seen here.
-    unsigned char header[16] = {};
-    const int fd = ::open(filePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    const ssize_t count = fd >= 0 ? ::read(fd, header, sizeof header) : -1;
-    if (fd >= 0) {
-        ::close(fd);
-    }
-    if (count < 0) {
-        problem = said(TRANSLATABLE("%1 cannot be read: %2"), {filePath, std::strerror(errno)});
-        return Outcome::Failed;
-    }
-    if (count < static_cast<ssize_t>(sizeof header) ||
-        std::memcmp(header, "SQLite format 3", 16) != 0) {
-        problem =
-            said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"), {filePath});
-        return Outcome::Refused;
-    }
-    return Outcome::Done;
-}
-
-HistoryDatabase::Outcome HistoryDatabase::open(TranslatableText& problem) {
+Problem HistoryDatabase::open() {
     if (database != nullptr) {
-        return Outcome::Done;
+        return {};
+    }
+    if (!lostWhy.empty()) {
+        return Problem::lasting(lostWhy);
     }
     if (std::string why; SqliteLibrary::load(why) == nullptr) {
-        problem = said(TRANSLATABLE("the history cannot be used without SQLite: %1"), {why});
-        return Outcome::Failed;
+        return Problem::lasting(
+            said(TRANSLATABLE("the history cannot be used without SQLite: %1"), {why}));
     }
-    if (const Outcome refused = refusal(problem); refused != Outcome::Done) {
-        return refused;
+    const HistoryFile::Examined examined =
+        HistoryFile::examine(filePath, applicationId, schemaVersion);
+    if (!examined.refusal.empty()) {
+        return examined.mayPass ? Problem::passing(examined.refusal)
+                                : Problem::lasting(examined.refusal);
     }
     if (!makeFolders(filePath)) {
-        problem = said(TRANSLATABLE("cannot make the folder of %1: %2"),
-                       {filePath, std::strerror(errno)});
-        return Outcome::Failed;
+        return Problem::passing(said(TRANSLATABLE("cannot make the folder of %1: %2"),
+                                     {filePath, std::strerror(errno)}));
     }
-    char* real = realpath(filePath.c_str(), nullptr);
-    openedPath = real != nullptr ? real : filePath;
-    std::free(real);
+    openedPath = examined.realPath;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     if (sqlite().open_v2(openedPath.c_str(), &database, flags, nullptr) != SQLITE_OK) {
-        const Outcome failed = failure(problem, TRANSLATABLE("cannot open %1: %2"));
-        close();
+        const Problem failed = failure(TRANSLATABLE("cannot open %1: %2"));
+        sqlite().close_v2(database);
+        database = nullptr;
         return failed;
     }
+    // Until the file is known to be an undamaged history of ours, closing leaves its log alone.
+    sqlite().db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     sqlite().busy_timeout(database, busyMilliseconds);
     sqlite().extended_result_codes(database, 1);
-    // A damaged file, or another's, is found before anything is written to it, the journal
-    // mode included.
-    if (const Outcome checked = identify(problem); checked != Outcome::Done) {
-        close();
+    openedFile = HistoryFile::identityOf(openedPath);
+    if (const Problem checked = identify(); !checked.empty()) {
+        sqlite().close_v2(database);
+        database = nullptr;
         return checked;
     }
+    sqlite().db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     // WAL where the file system allows it; every commit synced either way.
-    TranslatableText ignored;
-    execute("PRAGMA journal_mode = WAL", ignored);
-    if (const Outcome set = execute("PRAGMA synchronous = FULL", problem); set != Outcome::Done) {
-        close();
-        return set;
+    execute("PRAGMA journal_mode = WAL");
+    Problem problem = execute("PRAGMA synchronous = FULL");
+    if (problem.empty()) {
+        problem = migrate();
     }
-    const Outcome migrated = migrate(problem);
-    if (migrated != Outcome::Done) {
+    openedFile = HistoryFile::identityOf(openedPath);
+    openedLog = HistoryFile::identityOf(openedPath + "-wal");
+    if (!problem.empty()) {
         close();
     }
-    return migrated;
+    return problem;
 }
 
 // Undamaged, and ours: marked with our application id, or nothing in it yet; of a version this
-// Fenwake knows.
-HistoryDatabase::Outcome HistoryDatabase::identify(TranslatableText& problem) {
+// Fenwake knows. What the bytes said, SQLite confirms, a log it has recovered included.
+Problem HistoryDatabase::identify() {
     std::string verdict;
     std::int64_t ours = 0;
     std::int64_t version = 0;
@@ -236,25 +246,23 @@ HistoryDatabase::Outcome HistoryDatabase::identify(TranslatableText& problem) {
     if (!single("PRAGMA quick_check(1)", verdict) || !single("PRAGMA application_id", ours) ||
         !single("PRAGMA user_version", version) ||
         !single("SELECT count(*) FROM sqlite_master", tables)) {
-        const Outcome failed = failure(problem, TRANSLATABLE("cannot read %1: %2"));
-        if (failed == Outcome::Refused) {
-            problem = said(TRANSLATABLE("%1 is damaged: %2"), {filePath, problem.arguments[1]});
+        Problem failed = failure(TRANSLATABLE("cannot read %1: %2"));
+        if (failed.isLasting()) {
+            failed.text =
+                said(TRANSLATABLE("%1 is damaged: %2"), {filePath, failed.text.arguments[1]});
         }
         return failed;
     }
     if (verdict != "ok") {
-        problem = said(TRANSLATABLE("%1 is damaged: %2"), {filePath, verdict});
-        return Outcome::Refused;
+        return Problem::lasting(said(TRANSLATABLE("%1 is damaged: %2"), {filePath, verdict}));
     }
     if (ours != applicationId && (ours != 0 || tables != 0)) {
-        problem = said(TRANSLATABLE("%1 is another program's database"), {filePath});
-        return Outcome::Refused;
+        return Problem::lasting(said(TRANSLATABLE("%1 is another program's database"), {filePath}));
     }
     if (version > schemaVersion) {
-        problem = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath});
-        return Outcome::Refused;
+        return Problem::lasting(said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath}));
     }
-    return Outcome::Done;
+    return {};
 }
 
 bool HistoryDatabase::single(const char* query, std::string& value) {
@@ -276,188 +284,272 @@ bool HistoryDatabase::single(const char* query, std::int64_t& value) {
     return true;
 }
 
-// From the version the file has to this one, each step in a transaction of its own.
-HistoryDatabase::Outcome HistoryDatabase::migrate(TranslatableText& problem) {
+// From the version the file has to this one, each step in a transaction of its own, the
+// version read inside it: another Fenwake may have taken the same step a moment before.
+Problem HistoryDatabase::migrate() {
     for (;;) {
-        int current = -1;
-        {
-            // Done with before a step changes the schema, which no statement may be reading.
-            Statement version(database, "PRAGMA user_version");
-            if (!version.ready() || sqlite().step(version.get()) != SQLITE_ROW) {
-                return failure(problem, TRANSLATABLE("cannot read %1: %2"));
-            }
-            current = sqlite().column_int(version.get(), 0);
+        if (const Problem begun = execute("BEGIN IMMEDIATE"); !begun.empty()) {
+            return begun;
         }
-        if (current == schemaVersion) {
-            return Outcome::Done;
+        std::int64_t current = -1;
+        Problem problem;
+        if (!single("PRAGMA user_version", current)) {
+            problem = failure(TRANSLATABLE("cannot read %1: %2"));
+        } else if (current < 0 || current > schemaVersion) {
+            problem =
+                Problem::lasting(said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath}));
+        } else if (current == schemaVersion) {
+            return execute("COMMIT");
+        } else {
+            const std::string step =
+                migrations[static_cast<std::size_t>(current)] +
+                std::string("PRAGMA application_id = ") + std::to_string(applicationId) +
+                "; PRAGMA user_version = " + std::to_string(current + 1) + "; COMMIT;";
+            problem = execute(step.c_str());
         }
-        if (current < 0 || current > schemaVersion) {
-            problem = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath});
-            return Outcome::Refused;
-        }
-        const std::string step =
-            std::string("BEGIN IMMEDIATE;") + migrations[static_cast<std::size_t>(current)] +
-            "PRAGMA application_id = " + std::to_string(applicationId) +
-            "; PRAGMA user_version = " + std::to_string(current + 1) + "; COMMIT;";
-        if (const Outcome done = execute(step.c_str(), problem); done != Outcome::Done) {
-            TranslatableText ignored;
-            execute("ROLLBACK", ignored);
-            return done;
+        if (!problem.empty()) {
+            execute("ROLLBACK");
+            return problem;
         }
     }
 }
 
-HistoryDatabase::Outcome HistoryDatabase::execute(const char* statement,
-                                                  TranslatableText& problem) {
+Problem HistoryDatabase::execute(const char* statement) {
     if (sqlite().exec(database, statement, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        return failure(problem, TRANSLATABLE("cannot write %1: %2"));
+        return failure(TRANSLATABLE("cannot write %1: %2"));
     }
-    return Outcome::Done;
+    return {};
 }
 
-// What SQLite said, as trouble: a full disk or a busy database may pass, a damaged file not.
-HistoryDatabase::Outcome HistoryDatabase::failure(TranslatableText& problem,
-                                                  const char* doing) const {
+// What SQLite said, as trouble: a full disk, a busy database or a failing device may pass; a
+// damaged file, or a change the database refuses, will not.
+Problem HistoryDatabase::failure(const char* doing) {
     const int code = database != nullptr ? sqlite().extended_errcode(database) : SQLITE_CANTOPEN;
     const char* message = database != nullptr ? sqlite().errmsg(database) : sqlite().errstr(code);
-    problem = said(doing, {filePath, message});
     const int primary = code & 0xFF;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB ? Outcome::Refused
-                                                                 : Outcome::Failed;
+    lastFull = primary == SQLITE_FULL;
+    TranslatableText text = said(doing, {filePath, message});
+    switch (primary) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_CONSTRAINT:
+    case SQLITE_MISMATCH:
+    case SQLITE_TOOBIG:
+    case SQLITE_RANGE:
+    case SQLITE_ERROR:
+        return Problem::lasting(std::move(text));
+    default:
+        return Problem::passing(std::move(text));
+    }
 }
 
-HistoryDatabase::Outcome HistoryDatabase::read(std::vector<HistoryEntry>& entries,
-                                               TranslatableText& problem) {
-    if (const Outcome opened = open(problem); opened != Outcome::Done) {
+// The file went from under the history: nothing more is written, in this run, to whatever is
+// at the path now.
+Problem HistoryDatabase::lost(TranslatableText why) {
+    lostWhy = std::move(why);
+    close();
+    return Problem::lasting(lostWhy);
+}
+
+Problem HistoryDatabase::read(std::vector<HistoryEntry>& entries) {
+    if (const Problem opened = open(); !opened.empty()) {
         return opened;
     }
-    const std::string selectText =
-        std::string("SELECT id, ") + entryColumns + " FROM entries ORDER BY taken_ms, id";
-    Statement select(database, selectText.c_str());
+    changedElsewhere(); // what is read now is the history as it is
+    Statement select(database, "SELECT id, " + columnList(false, ", ") +
+                                   " FROM entries ORDER BY taken_ms, id");
     if (!select.ready()) {
-        return failure(problem, TRANSLATABLE("cannot read %1: %2"));
+        return failure(TRANSLATABLE("cannot read %1: %2"));
     }
     entries.clear();
     int step = SQLITE_ROW;
     while ((step = sqlite().step(select.get())) == SQLITE_ROW) {
-        sqlite3_stmt* row = select.get();
-        HistoryEntry entry;
-        entry.id = sqlite().column_int64(row, 0);
-        entry.taken = {sqlite().column_int64(row, 1), sqlite().column_int(row, 2)};
-        Measurements& m = entry.measurements;
-        m.waist = sqlite().column_double(row, 3);
-        m.weight = sqlite().column_double(row, 4);
-        m.height = sqlite().column_double(row, 5);
-        m.female = sqlite().column_int(row, 6) != 0;
-        m.metric = sqlite().column_int(row, 7) != 0;
-        m.method = methodNamed(sqlite().column_text(row, 8));
-        m.neck = sqlite().column_double(row, 9);
-        m.hip = sqlite().column_double(row, 10);
+        HistoryEntry entry = readEntry(select.get(), 1);
+        entry.id = sqlite().column_int64(select.get(), 0);
         entries.push_back(entry);
     }
-    return step == SQLITE_DONE ? Outcome::Done
-                               : failure(problem, TRANSLATABLE("cannot read %1: %2"));
+    return step == SQLITE_DONE ? Problem{} : failure(TRANSLATABLE("cannot read %1: %2"));
 }
 
-HistoryDatabase::Outcome HistoryDatabase::add(std::vector<HistoryEntry>& entries,
-                                              std::vector<bool>& fresh, TranslatableText& problem) {
-    std::vector<std::int64_t> ids;
+bool HistoryDatabase::changedElsewhere() {
+    std::int64_t version = -1;
+    if (!open().empty() || !single("PRAGMA data_version", version)) {
+        return false;
+    }
+    const bool changed = version != dataVersion;
+    dataVersion = version;
+    return changed;
+}
+
+Problem HistoryDatabase::add(std::vector<HistoryEntry>& entries, std::vector<bool>& fresh) {
+    std::vector<HistoryEntry> kept = entries;
     std::vector<bool> added;
-    const Outcome outcome =
-        inTransaction(problem, [&] { return insertEntries(entries, ids, added); });
-    if (outcome != Outcome::Done) {
-        return outcome;
+    const Problem problem = inTransaction([&] { return insertEntries(kept, added); });
+    if (problem.empty()) {
+        entries = std::move(kept);
+        fresh = std::move(added);
     }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        entries[i].id = ids[i];
-    }
-    fresh = std::move(added);
-    return Outcome::Done;
+    return problem;
 }
 
 // Each entry inserted, or found kept already; its id either way.
-bool HistoryDatabase::insertEntries(const std::vector<HistoryEntry>& entries,
-                                    std::vector<std::int64_t>& ids, std::vector<bool>& added) {
-    const std::string insertText = std::string("INSERT OR IGNORE INTO entries (") + entryColumns +
-                                   ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-    Statement insert(database, insertText.c_str());
-    Statement find(database,
-                   "SELECT id FROM entries WHERE taken_ms = ? AND "
-                   "utc_offset_minutes = ? AND waist = ? AND weight = ? AND height = ? "
-                   "AND female = ? AND metric = ? AND method = ? AND neck = ? AND hip = ?");
-    bool written = insert.ready() && find.ready();
-    for (std::size_t i = 0; written && i < entries.size(); ++i) {
+Problem HistoryDatabase::insertEntries(std::vector<HistoryEntry>& entries,
+                                       std::vector<bool>& added) {
+    const std::string columns = columnList(false, ", ");
+    Statement insert(database, "INSERT OR IGNORE INTO entries (" + columns + ") VALUES (" +
+                                   parameters(EntryFields::all().size()) + ")");
+    Statement find(database, "SELECT id FROM entries WHERE " + columnList(true, " AND ", " = ?"));
+    if (!insert.ready() || !find.ready()) {
+        return failure(TRANSLATABLE("cannot write %1: %2"));
+    }
+    for (HistoryEntry& entry : entries) {
         sqlite().reset(insert.get());
-        bindEntry(insert.get(), entries[i], 1);
-        written = sqlite().step(insert.get()) == SQLITE_DONE;
+        bindEntry(insert.get(), entry, 1, false);
+        if (sqlite().step(insert.get()) != SQLITE_DONE) {
+            return failure(TRANSLATABLE("cannot write %1: %2"));
+        }
         added.push_back(sqlite().changes(database) > 0);
-        if (written && added.back()) {
-            ids.push_back(sqlite().last_insert_rowid(database));
+        if (added.back()) {
+            entry.id = sqlite().last_insert_rowid(database);
             continue;
         }
         // Kept already: by an earlier commit that was not known to have landed, or in the file
         // being imported again.
         sqlite().reset(find.get());
-        bindEntry(find.get(), entries[i], 1);
-        written = written && sqlite().step(find.get()) == SQLITE_ROW;
-        ids.push_back(written ? sqlite().column_int64(find.get(), 0) : 0);
+        bindEntry(find.get(), entry, 1, true);
+        const int found = sqlite().step(find.get());
+        if (found == SQLITE_ROW) {
+            entry.id = sqlite().column_int64(find.get(), 0);
+        } else if (found == SQLITE_DONE) {
+            return Problem::lasting(said(TRANSLATABLE("the entry of %1 can be neither added to %2 "
+                                                      "nor found in it"),
+                                         {IsoTime::format(entry.taken), filePath}));
+        } else {
+            return failure(TRANSLATABLE("cannot read %1: %2"));
+        }
     }
-    return written;
+    return {};
 }
 
-HistoryDatabase::Outcome HistoryDatabase::remove(const std::vector<std::int64_t>& ids,
-                                                 TranslatableText& problem) {
-    return inTransaction(problem, [&] {
+Problem HistoryDatabase::remove(const std::vector<std::int64_t>& ids, std::size_t& removed) {
+    std::size_t count = 0;
+    const Problem problem = inTransaction([&] {
         Statement erase(database, "DELETE FROM entries WHERE id = ?");
-        bool removed = erase.ready();
-        for (std::size_t i = 0; removed && i < ids.size(); ++i) {
+        if (!erase.ready()) {
+            return failure(TRANSLATABLE("cannot write %1: %2"));
+        }
+        for (const std::int64_t id : ids) {
             sqlite().reset(erase.get());
-            sqlite().bind_int64(erase.get(), 1, ids[i]);
-            removed = sqlite().step(erase.get()) == SQLITE_DONE;
+            sqlite().bind_int64(erase.get(), 1, id);
+            if (sqlite().step(erase.get()) != SQLITE_DONE) {
+                return failure(TRANSLATABLE("cannot write %1: %2"));
+            }
+            count += static_cast<std::size_t>(sqlite().changes(database));
         }
-        return removed;
+        return Problem{};
     });
+    if (problem.empty()) {
+        removed = count;
+    }
+    return problem;
 }
 
-HistoryDatabase::Outcome HistoryDatabase::restore(const std::vector<HistoryEntry>& entries,
-                                                  TranslatableText& problem) {
-    return inTransaction(problem, [&] {
-        const std::string insertText = std::string("INSERT OR IGNORE INTO entries (id, ") +
-                                       entryColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-        Statement insert(database, insertText.c_str());
-        bool written = insert.ready();
-        for (std::size_t i = 0; written && i < entries.size(); ++i) {
+Problem HistoryDatabase::restore(std::vector<HistoryEntry>& entries) {
+    std::vector<HistoryEntry> back = entries;
+    const Problem problem = inTransaction([&] {
+        Statement insert(database, "INSERT OR IGNORE INTO entries (id, " + columnList(false, ", ") +
+                                       ") VALUES (?, " + parameters(EntryFields::all().size()) +
+                                       ")");
+        if (!insert.ready()) {
+            return failure(TRANSLATABLE("cannot write %1: %2"));
+        }
+        std::vector<HistoryEntry> again;
+        for (const HistoryEntry& entry : back) {
             sqlite().reset(insert.get());
-            sqlite().bind_int64(insert.get(), 1, entries[i].id);
-            bindEntry(insert.get(), entries[i], 2);
-            written = sqlite().step(insert.get()) == SQLITE_DONE;
+            sqlite().bind_int64(insert.get(), 1, entry.id);
+            bindEntry(insert.get(), entry, 2, false);
+            if (sqlite().step(insert.get()) != SQLITE_DONE) {
+                return failure(TRANSLATABLE("cannot write %1: %2"));
+            }
+            if (sqlite().changes(database) == 0) {
+                again.push_back(entry);
+            }
         }
-        return written;
+        // Kept again meanwhile: the id it has now.
+        std::vector<bool> fresh;
+        if (Problem found = insertEntries(again, fresh); !found.empty()) {
+            return found;
+        }
+        for (HistoryEntry& entry : back) {
+            for (const HistoryEntry& kept : again) {
+                if (kept.sameAs(entry)) {
+                    entry.id = kept.id;
+                }
+            }
+        }
+        return Problem{};
     });
+    if (problem.empty()) {
+        entries = std::move(back);
+    }
+    return problem;
 }
 
-// Opens the database, and does the writes in one transaction: all of them are committed, or
-// none.
-HistoryDatabase::Outcome HistoryDatabase::inTransaction(TranslatableText& problem,
-                                                        const std::function<bool()>& writes) {
-    if (const Outcome opened = open(problem); opened != Outcome::Done) {
+// Opens the database, makes sure it is still the file at the path, and does the writes in one
+// transaction: all of them are committed, or none. A commit that went to a file no longer at
+// the path is not said to be done.
+Problem HistoryDatabase::inTransaction(const std::function<Problem()>& writes) {
+    if (const Problem opened = open(); !opened.empty()) {
         return opened;
     }
-    if (const Outcome begun = execute("BEGIN IMMEDIATE", problem); begun != Outcome::Done) {
+    if (TranslatableText gone = whereItWas(); !gone.empty()) {
+        return lost(std::move(gone));
+    }
+    if (const Problem begun = execute("BEGIN IMMEDIATE"); !begun.empty()) {
         return begun;
     }
-    const Outcome outcome = writes() ? execute("COMMIT", problem)
-                                     : failure(problem, TRANSLATABLE("cannot write %1: %2"));
-    if (outcome != Outcome::Done) {
-        TranslatableText ignored;
-        execute("ROLLBACK", ignored);
+    Problem problem = writes();
+    if (problem.empty()) {
+        problem = execute("COMMIT");
     }
-    return outcome;
+    if (!problem.empty()) {
+        const bool full = lastFull;
+        execute("ROLLBACK");
+        lastFull = full;
+        return problem;
+    }
+    if (TranslatableText gone = whereItWas(); !gone.empty()) {
+        return lost(std::move(gone));
+    }
+    return {};
+}
+
+// Empty while the path leads to the file opened and it still begins as a database; read
+// through SQLite's own descriptor, which a descriptor of ours closed would rob of its locks.
+TranslatableText HistoryDatabase::whereItWas() {
+    if (TranslatableText gone = HistoryFile::stillThere(openedPath, *openedFile); !gone.empty()) {
+        return gone;
+    }
+    sqlite3_file* file = nullptr;
+    unsigned char start[16] = {};
+    if (sqlite().file_control(database, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+        file == nullptr || file->pMethods == nullptr ||
+        file->pMethods->xRead(file, start, sizeof start, 0) != SQLITE_OK ||
+        !HistoryFile::isDatabaseStart(start, sizeof start)) {
+        return said(TRANSLATABLE("%1 was emptied or overwritten while Fenwake had it open"),
+                    {filePath});
+    }
+    return {};
+}
+
+void HistoryDatabase::releaseLogSpace() {
+    if (database != nullptr) {
+        execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
 }
 
 bool HistoryDatabase::isIntact() {
-    TranslatableText problem;
-    if (open(problem) != Outcome::Done) {
+    if (!open().empty()) {
         return false;
     }
     Statement check(database, "PRAGMA integrity_check");

@@ -1,72 +1,33 @@
 #include "history/history_store.h"
 
+#include "framework/storage/atomic_file.h"
 #include "history/history_database.h"
-#include "history/text_file.h"
 
-#include <algorithm>
-#include <condition_variable>
 #include <cstdlib>
-#include <deque>
 #include <mutex>
-#include <thread>
 
 namespace fenwake {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using Outcome = HistoryDatabase::Outcome;
-using namespace std::chrono_literals;
+using Kind = HistoryStore::Change::Kind;
 
-constexpr auto finishingRetry = 50ms;
+// An export goes where the person chose: a folder shared with others will do, but a file that
+// is another's, protected, or has other names is never replaced.
+constexpr AtomicFile::Rules exportRules{false, true, true};
 
 } // namespace
 
-struct HistoryStore::Job {
-    enum class Kind { Load, Add, Remove, Restore, Import, Export };
-    Kind kind = Kind::Load;
-    std::vector<std::uint64_t> tokens; // an addition's, one for each of its entries
-    std::vector<HistoryEntry> entries;
-    std::vector<std::int64_t> ids;
-    std::string path;
-    // An import's file, once read: a commit tried again does not read it again.
-    std::optional<HistoryStore::Imported> reading;
+// What the writer's thread works with, and what it was told it could never do.
+struct HistoryStore::Shared {
+    Shared(std::string path, Listener heard)
+        : database(std::move(path)), listener(std::move(heard)) {}
 
-    std::size_t entriesAdded() const {
-        if (kind == Kind::Add) {
-            return entries.size();
-        }
-        return kind == Kind::Import && reading ? reading->added.size() : 0;
-    }
-};
-
-struct HistoryStore::State {
-    State(std::string filePath, Listener heard)
-        : path(std::move(filePath)), listener(std::move(heard)) {}
-
-    const std::string path;
+    HistoryDatabase database; // the writer's thread's alone
     const Listener listener;
 
-    mutable std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<Job> jobs; // the first is the one being done
-    bool running = false;
-    bool hurry = false;     // finishing: the back-off under way is cut short
-    bool stopping = false;  // finishing: nothing more is handed over
-    bool abandoned = false; // finish() gave up: the thread ends after what it is doing
-    TranslatableText trouble;
-
-    // Held while the listener is told anything, so that after finish() it never is again.
-    std::mutex telling;
-    bool silenced = false;
-
-    template <typename Tell>
-    void tell(Tell&& what) {
-        const std::lock_guard guard(telling);
-        if (!silenced) {
-            what(listener);
-        }
-    }
+    std::mutex mutex;
+    Unmade givenUp; // during the run
 };
 
 std::string HistoryStore::defaultPath() {
@@ -81,140 +42,160 @@ std::string HistoryStore::defaultPath() {
     return folder + "/Kestrova/fenwake/history.sqlite";
 }
 
-HistoryStore::HistoryStore(std::string path, Listener listener)
-    : state(std::make_shared<State>(std::move(path), std::move(listener))) {}
+HistoryStore::HistoryStore(std::string path, Listener listener, Pacing pacing)
+    : shared(std::make_shared<Shared>(std::move(path), std::move(listener))) {
+    Writer::Client client;
+    client.perform = [kept = shared](Change& change, Writer::Attempt& attempt) {
+        return perform(*kept, change, attempt);
+    };
+    // Entries added while the disk is busy wait together and go in one transaction: a slow
+    // sync is paid once for them all.
+    client.join = [](Change& waiting, Change& next) {
+        if (waiting.kind != Kind::Add || next.kind != Kind::Add) {
+            return false;
+        }
+        waiting.tokens.push_back(next.tokens.front());
+        waiting.entries.push_back(next.entries.front());
+        return true;
+    };
+    client.troubleChanged = [kept = shared](const Problem& trouble) {
+        kept->listener.trouble(trouble.text);
+    };
+    client.gaveUp = [kept = shared](const Change& change, const Problem& why) {
+        {
+            const std::lock_guard lock(kept->mutex);
+            ++kept->givenUp.changes;
+            if (change.kind == Kind::Add) {
+                kept->givenUp.entries.insert(kept->givenUp.entries.end(), change.entries.begin(),
+                                             change.entries.end());
+            }
+            kept->givenUp.why = why.text;
+        }
+        kept->listener.gaveUp(change, why.text);
+    };
+    writer = std::make_unique<Writer>(std::move(client), std::move(pacing));
+}
 
 HistoryStore::~HistoryStore() {
-    finish(std::chrono::milliseconds{3000});
+    finish(Writer::endingWait);
 }
 
 void HistoryStore::load() {
-    hand(Job{Job::Kind::Load, {}, {}, {}, {}, {}});
+    writer->hand({Kind::Load, {}, {}, {}, {}, {}});
+}
+
+void HistoryStore::refresh() {
+    writer->hand({Kind::Refresh, {}, {}, {}, {}, {}});
 }
 
 void HistoryStore::add(std::uint64_t token, const HistoryEntry& entry) {
-    hand(Job{Job::Kind::Add, {token}, {entry}, {}, {}, {}});
+    writer->hand({Kind::Add, {token}, {entry}, {}, {}, {}});
 }
 
 void HistoryStore::remove(std::vector<std::int64_t> ids) {
-    hand(Job{Job::Kind::Remove, {}, {}, std::move(ids), {}, {}});
+    writer->hand({Kind::Remove, {}, {}, std::move(ids), {}, {}});
 }
 
 void HistoryStore::restore(std::vector<HistoryEntry> entries) {
-    hand(Job{Job::Kind::Restore, {}, std::move(entries), {}, {}, {}});
+    writer->hand({Kind::Restore, {}, std::move(entries), {}, {}, {}});
 }
 
 void HistoryStore::importFile(std::string path) {
-    hand(Job{Job::Kind::Import, {}, {}, {}, std::move(path), {}});
+    writer->hand({Kind::Import, {}, {}, {}, std::move(path), {}});
 }
 
 void HistoryStore::exportFile(std::string path, std::vector<HistoryEntry> entries) {
-    hand(Job{Job::Kind::Export, {}, std::move(entries), {}, std::move(path), {}});
-}
-
-void HistoryStore::hand(Job job) {
-    const std::lock_guard lock(state->mutex);
-    if (state->stopping) {
-        return;
-    }
-    // Entries added while the disk is busy wait together and go in one transaction: a slow
-    // sync is paid once for them all. The first job is the one being done and is not joined.
-    if (job.kind == Job::Kind::Add && state->jobs.size() > 1 &&
-        state->jobs.back().kind == Job::Kind::Add) {
-        Job& waiting = state->jobs.back();
-        waiting.tokens.push_back(job.tokens.front());
-        waiting.entries.push_back(job.entries.front());
-    } else {
-        state->jobs.push_back(std::move(job));
-    }
-    if (!state->running) {
-        state->running = true;
-        std::thread(run, state).detach();
-    }
-    state->changed.notify_all();
+    writer->hand({Kind::Export, {}, std::move(entries), {}, std::move(path), {}});
 }
 
 std::size_t HistoryStore::pending() const {
-    const std::lock_guard lock(state->mutex);
-    return state->jobs.size();
+    return writer->pending();
 }
 
-// Does the job and tells the listener; Done also for what trying again would not mend (a file
-// to import that cannot be read, one to export that cannot be written), which it is told.
-Outcome HistoryStore::perform(State& state, HistoryDatabase& database, Job& job,
-                              TranslatableText& problem) {
-    Outcome outcome = Outcome::Done;
-    switch (job.kind) {
-    case Job::Kind::Load: {
-        std::vector<HistoryEntry> entries;
-        outcome = database.read(entries, problem);
-        if (outcome == Outcome::Done) {
-            state.tell([&](const Listener& listener) { listener.loaded(std::move(entries)); });
+// Does the change and tells the listener. Done also for what trying again would not mend (a
+// file to import that cannot be read, one to export that cannot be written), which it is told.
+Problem HistoryStore::perform(Shared& shared, Change& change, Writer::Attempt& attempt) {
+    HistoryDatabase& database = shared.database;
+    const Listener& listener = shared.listener;
+    switch (change.kind) {
+    case Kind::Load:
+    case Kind::Refresh: {
+        if (change.kind == Kind::Refresh && !database.changedElsewhere()) {
+            return {};
         }
-        return outcome;
+        std::vector<HistoryEntry> entries;
+        Problem problem = database.read(entries);
+        if (problem.empty()) {
+            attempt.tell([&] { listener.loaded(std::move(entries)); });
+        }
+        return problem;
     }
-    case Job::Kind::Add: {
+    case Kind::Add: {
         std::vector<bool> fresh;
-        outcome = database.add(job.entries, fresh, problem);
-        if (outcome == Outcome::Done) {
-            state.tell([&](const Listener& listener) {
-                for (std::size_t i = 0; i < job.entries.size(); ++i) {
-                    listener.added(job.tokens[i], job.entries[i]);
+        Problem problem = database.add(change.entries, fresh);
+        if (problem.empty()) {
+            attempt.tell([&] {
+                for (std::size_t i = 0; i < change.entries.size(); ++i) {
+                    listener.added(change.tokens[i], change.entries[i]);
                 }
             });
         }
-        return outcome;
+        return problem;
     }
-    case Job::Kind::Remove:
-        outcome = database.remove(job.ids, problem);
-        if (outcome == Outcome::Done) {
-            state.tell([&](const Listener& listener) { listener.removed(job.ids); });
+    case Kind::Remove: {
+        std::size_t removed = 0;
+        Problem problem = database.remove(change.ids, removed);
+        if (problem.empty()) {
+            attempt.tell([&] { listener.removed(change.ids, change.ids.size() - removed); });
         }
-        return outcome;
-    case Job::Kind::Restore:
-        outcome = database.restore(job.entries, problem);
-        if (outcome == Outcome::Done) {
-            state.tell([&](const Listener& listener) { listener.restored(job.entries); });
+        return problem;
+    }
+    case Kind::Restore: {
+        Problem problem = database.restore(change.entries);
+        if (problem.empty()) {
+            attempt.tell([&] { listener.restored(change.entries); });
         }
-        return outcome;
-    case Job::Kind::Import:
-        return importInto(state, database, job, problem);
-    case Job::Kind::Export: {
-        TranslatableText written = TextFile::replace(job.path, HistoryCsv::write(job.entries));
-        state.tell([&](const Listener& l) {
-            l.exported(job.path, job.entries.size(), std::move(written));
-        });
-        return Outcome::Done;
+        return problem;
+    }
+    case Kind::Import:
+        return importInto(shared, change, attempt);
+    case Kind::Export: {
+        TranslatableText written =
+            AtomicFile(change.path, exportRules).replace(HistoryCsv::write(change.entries));
+        attempt.tell(
+            [&] { listener.exported(change.path, change.entries.size(), std::move(written)); });
+        return {};
     }
     }
-    return outcome;
+    return {};
 }
 
 // The file is read once; its entries are added in one transaction, those kept already left out.
-Outcome HistoryStore::importInto(State& state, HistoryDatabase& database, Job& job,
-                                 TranslatableText& problem) {
-    if (!job.reading) {
-        Imported reading;
-        std::string text;
-        reading.notEntries = TextFile::read(job.path, HistoryCsv::largestFile, text);
-        if (reading.notEntries.empty()) {
-            HistoryCsv::Reading csv = HistoryCsv::read(text);
-            reading.notEntries = std::move(csv.notEntries);
-            reading.added = std::move(csv.entries);
-            reading.refused = std::move(csv.refused);
-        }
-        job.reading = std::move(reading);
+// An import the disk has no room for is given up, and the room it took is given back, so that
+// the entries added after it still fit.
+Problem HistoryStore::importInto(Shared& shared, Change& change, Writer::Attempt& attempt) {
+    if (!change.reading) {
+        change.reading =
+            std::make_shared<const HistoryCsv::Reading>(HistoryCsv::readFile(change.path));
     }
-    Imported& imported = *job.reading;
-    if (imported.notEntries.empty()) {
-        std::vector<HistoryEntry> entries = imported.added;
+    const HistoryCsv::Reading& reading = *change.reading;
+    Imported imported;
+    imported.refused = reading.refused;
+    imported.notImported = reading.notEntries;
+    if (imported.notImported.empty()) {
+        std::vector<HistoryEntry> entries = reading.entries;
         std::vector<bool> fresh;
-        if (const Outcome outcome = database.add(entries, fresh, problem);
-            outcome != Outcome::Done) {
-            return outcome;
+        Problem problem = shared.database.add(entries, fresh);
+        if (!problem.empty() && shared.database.diskWasFull()) {
+            shared.database.releaseLogSpace();
+            problem.kind = Problem::Kind::Lasting;
         }
-        imported.added.clear();
-        for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (problem.isLasting()) {
+            imported.notImported = problem.text;
+        } else if (!problem.empty()) {
+            return problem;
+        }
+        for (std::size_t i = 0; i < fresh.size(); ++i) {
             if (fresh[i]) {
                 imported.added.push_back(entries[i]);
             } else {
@@ -222,77 +203,25 @@ Outcome HistoryStore::importInto(State& state, HistoryDatabase& database, Job& j
             }
         }
     }
-    state.tell([&](const Listener& listener) { listener.imported(std::move(imported)); });
-    return Outcome::Done;
-}
-
-void HistoryStore::setTrouble(State& state, const TranslatableText& trouble) {
-    if (trouble.id == state.trouble.id && trouble.arguments == state.trouble.arguments) {
-        return;
-    }
-    state.trouble = trouble;
-    state.tell([&](const Listener& listener) { listener.trouble(trouble); });
-}
-
-// The store's thread: one job at a time, in order, none of them under the mutex.
-void HistoryStore::run(const std::shared_ptr<State>& shared) {
-    State& state = *shared;
-    HistoryDatabase database(state.path);
-    std::chrono::milliseconds backOff = firstRetry;
-    std::unique_lock lock(state.mutex);
-    for (;;) {
-        state.changed.wait(lock, [&] { return !state.jobs.empty() || state.stopping; });
-        if (state.jobs.empty()) {
-            break;
-        }
-        Job job = state.jobs.front();
-        lock.unlock();
-        TranslatableText problem;
-        const Outcome outcome = perform(state, database, job, problem);
-        lock.lock();
-        if (state.abandoned) {
-            break;
-        }
-        if (outcome == Outcome::Done) {
-            state.jobs.pop_front();
-            backOff = firstRetry;
-            setTrouble(state, {});
-            state.changed.notify_all();
-            continue;
-        }
-        state.jobs.front().reading = std::move(job.reading);
-        setTrouble(state, problem);
-        state.changed.notify_all();
-        // While finishing, tried again as often as a try can pass (a moment for the disk).
-        state.changed.wait_for(lock, state.stopping ? finishingRetry : backOff,
-                               [&] { return state.hurry; });
-        state.hurry = false;
-        backOff = std::min(backOff * 2, lastRetry);
-    }
-    state.running = false;
-    state.changed.notify_all();
+    attempt.tell([&] { shared.listener.imported(std::move(imported)); });
+    return {};
 }
 
 HistoryStore::Unmade HistoryStore::finish(std::chrono::milliseconds timeout) {
-    State& shared = *state;
-    const auto deadline = Clock::now() + timeout;
-    Unmade unmade;
-    {
-        std::unique_lock lock(shared.mutex);
-        shared.stopping = true;
-        shared.hurry = true;
-        shared.changed.notify_all();
-        shared.changed.wait_until(lock, deadline, [&] { return !shared.running; });
-        for (const Job& job : shared.jobs) {
-            ++unmade.changes;
-            unmade.entries += job.entriesAdded();
+    Writer::Unfinished unfinished = writer->finish(timeout);
+    const std::lock_guard lock(shared->mutex);
+    Unmade unmade = shared->givenUp;
+    unmade.changes += unfinished.jobs.size();
+    for (const Change& change : unfinished.jobs) {
+        if (change.kind == Kind::Add) {
+            unmade.entries.insert(unmade.entries.end(), change.entries.begin(),
+                                  change.entries.end());
         }
-        unmade.why = shared.trouble;
-        shared.jobs.clear(); // what is being tried now is its last try
-        shared.abandoned = true;
     }
-    const std::lock_guard guard(shared.telling);
-    shared.silenced = true;
+    if (!unfinished.jobs.empty()) {
+        unmade.why = unfinished.why.text;
+    }
+    shared->givenUp = {};
     return unmade;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "framework/text/translatable.h"
+#include "framework/storage/background_writer.h"
 #include "history/history_csv.h"
-#include "history/history_database.h"
 #include "history/history_entry.h"
 
 #include <chrono>
@@ -14,49 +13,67 @@
 
 namespace fenwake {
 
-// The history as the window uses it: every change handed over here is done by a thread of the
-// store's own, in the order it came, so that the window never waits for the database or the
-// disk. Nothing is opened before the first thing is asked of it.
+// The history as the window uses it: every change handed over here is done by the history's
+// background writer, in the order it came, so that the window never waits for the database or
+// the disk. Nothing is opened before the first thing is asked of it.
 //
-// A change that cannot be made yet (a full disk, a database another Fenwake holds busy, a file
-// that is not ours at the path) stays pending and is tried again on its own after a back-off
-// that grows from firstRetry to lastRetry; the trouble is told once it starts and again once
-// it is over. What the store says it did is on disk.
+// A change that cannot be made yet (a full disk, a database another Fenwake holds busy) stays
+// pending and is tried again on its own; the trouble is told once it starts and again once it
+// is over. A change that can never be made (the file at the path is none of ours, or went from
+// under the history, an import larger than the disk) is given up at once, told with its
+// reason, and the changes after it go on. What the store says it did is on disk, in the file
+// at the history's path; at the end it says what it did not keep.
 class HistoryStore {
 public:
-    static constexpr std::chrono::milliseconds firstRetry{250};
-    static constexpr std::chrono::milliseconds lastRetry{5000};
-
     struct Imported {
-        TranslatableText
-            notEntries; // the file was not read as a CSV of entries: nothing else is set
+        // The file was not read as a CSV of entries, or its entries could not be added: nothing
+        // else is set, and the history is as it was.
+        TranslatableText notImported;
         std::vector<HistoryEntry> added; // with their ids, oldest first
         std::size_t keptAlready = 0;
-        std::vector<HistoryCsv::Refusal> refused;
+        HistoryCsv::Refusals refused;
+    };
+
+    // A change handed over, as the store keeps it until it is made.
+    struct Change {
+        enum class Kind { Load, Refresh, Add, Remove, Restore, Import, Export };
+        Kind kind = Kind::Load;
+        std::vector<std::uint64_t> tokens; // an addition's, one for each of its entries
+        std::vector<HistoryEntry> entries;
+        std::vector<std::int64_t> ids;
+        std::string path;
+        // An import's file, once read: a commit tried again does not read it again.
+        std::shared_ptr<const HistoryCsv::Reading> reading;
     };
 
     // What the store did, said on its own thread; the listener takes it to the window's.
     struct Listener {
         std::function<void(std::vector<HistoryEntry> entries)> loaded; // all, oldest first
         std::function<void(std::uint64_t token, const HistoryEntry& entry)> added;
-        std::function<void(std::vector<std::int64_t> ids)> removed;
+        // The ids asked for, and how many of them another Fenwake had removed already.
+        std::function<void(std::vector<std::int64_t> ids, std::size_t missing)> removed;
+        // Back in the history, with the ids they have there now.
         std::function<void(std::vector<HistoryEntry> entries)> restored;
         std::function<void(Imported imported)> imported;
         // How many entries were written to the file; the problem is empty once they are.
         std::function<void(std::string path, std::size_t count, TranslatableText problem)> exported;
         // Why changes are pending; empty once they are made again.
         std::function<void(TranslatableText trouble)> trouble;
+        // A change that can never be made, given up.
+        std::function<void(const Change& change, TranslatableText why)> gaveUp;
     };
 
     // $XDG_DATA_HOME/Kestrova/fenwake/history.sqlite, or under ~/.local/share.
     static std::string defaultPath();
 
-    HistoryStore(std::string path, Listener listener);
+    HistoryStore(std::string path, Listener listener, Pacing pacing = {});
     ~HistoryStore(); // finishes, as finish() does, if that has not happened yet
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
     void load();
+    // Reads the history again, and tells it as loaded, if another Fenwake changed it.
+    void refresh();
     // The token comes back with the entry once it is kept.
     void add(std::uint64_t token, const HistoryEntry& entry);
     void remove(std::vector<std::int64_t> ids);
@@ -65,32 +82,28 @@ public:
     // Writes the entries as CSV to the file, replacing it whole or not at all.
     void exportFile(std::string path, std::vector<HistoryEntry> entries);
 
-    // Changes handed over and not yet made.
+    // Changes handed over and not yet made or given up.
     std::size_t pending() const;
 
-    // What finish() could not make in its time: how many changes, how many of them entries
-    // being added, and why.
+    // What was not kept: the changes not made in the time finish() had or given up before, the
+    // entries among them that were being added, and why.
     struct Unmade {
         std::size_t changes = 0;
-        std::size_t entries = 0;
+        std::vector<HistoryEntry> entries;
         TranslatableText why;
     };
     // Makes what is pending and stops, trying again at once what waits out a back-off. What is
-    // not made in the time is given up and told back; the listener hears nothing after this.
+    // not made in the time is given up; the listener hears nothing after this.
     Unmade finish(std::chrono::milliseconds timeout);
 
 private:
-    struct State;
-    struct Job;
-    static void run(const std::shared_ptr<State>& shared);
-    static HistoryDatabase::Outcome perform(State& state, HistoryDatabase& database, Job& job,
-                                            TranslatableText& problem);
-    static HistoryDatabase::Outcome importInto(State& state, HistoryDatabase& database, Job& job,
-                                               TranslatableText& problem);
-    static void setTrouble(State& state, const TranslatableText& trouble);
-    void hand(Job job);
+    struct Shared;
+    using Writer = BackgroundWriter<Change>;
+    static Problem perform(Shared& shared, Change& change, Writer::Attempt& attempt);
+    static Problem importInto(Shared& shared, Change& change, Writer::Attempt& attempt);
 
-    std::shared_ptr<State> state;
+    std::shared_ptr<Shared> shared;
+    std::unique_ptr<Writer> writer;
 };
 
 } // namespace fenwake

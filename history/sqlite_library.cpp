@@ -58,7 +58,9 @@ Loaded loadLibrary() {
         resolve(library, "sqlite3_column_double", f.column_double, why) &&
         resolve(library, "sqlite3_column_text", f.column_text, why) &&
         resolve(library, "sqlite3_changes", f.changes, why) &&
-        resolve(library, "sqlite3_last_insert_rowid", f.last_insert_rowid, why);
+        resolve(library, "sqlite3_last_insert_rowid", f.last_insert_rowid, why) &&
+        resolve(library, "sqlite3_db_config", f.db_config, why) &&
+        resolve(library, "sqlite3_file_control", f.file_control, why);
     return loaded; // the library stays loaded: its functions are kept
 }
 

@@ -32,6 +32,8 @@ struct SqliteLibrary {
     decltype(&::sqlite3_column_text) column_text;
     decltype(&::sqlite3_changes) changes;
     decltype(&::sqlite3_last_insert_rowid) last_insert_rowid;
+    decltype(&::sqlite3_db_config) db_config;
+    decltype(&::sqlite3_file_control) file_control;
 
     // The library, loaded at the first call (from any thread) and kept; null when it cannot be
     // loaded, and then why.

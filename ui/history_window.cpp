@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 namespace fenwake {
 
@@ -67,6 +68,20 @@ std::string entriesText(std::size_t number) {
                        : Translation::fill(translated("%1 entries"), {std::to_string(number)});
 }
 
+// When the entries were made, as ISO 8601 text: the first few, and how many more.
+std::string moments(const std::vector<HistoryEntry>& entries) {
+    constexpr std::size_t mostNamed = 5;
+    std::string text;
+    for (std::size_t i = 0; i < entries.size() && i < mostNamed; ++i) {
+        text += (i > 0 ? ", " : "") + IsoTime::format(entries[i].taken);
+    }
+    if (entries.size() > mostNamed) {
+        text += Translation::fill(translated(" and %1 more"),
+                                  {std::to_string(entries.size() - mostNamed)});
+    }
+    return text;
+}
+
 std::string when(const HistoryEntry& entry) {
     return Translation::dateTime(entry.taken.utcMilliseconds, entry.taken.utcOffsetMinutes);
 }
@@ -118,10 +133,20 @@ void HistoryWindow::ensureStore() {
         later([entry](HistoryWindow& w) { w.onAdded(entry); });
     };
     // The table shows a removal or a restoration as it is asked for; should the disk not take
-    // it, the trouble says so.
-    heard.removed = [](const std::vector<std::int64_t>&) {
+    // it, the trouble says so. What another Fenwake did meanwhile the window then learns.
+    heard.removed = [later](std::vector<std::int64_t>, std::size_t missing) {
+        if (missing > 0) {
+            later([missing](HistoryWindow& w) { w.onRemovedElsewhere(missing); });
+        }
     };
-    heard.restored = [](const std::vector<HistoryEntry>&) {
+    heard.restored = [later](std::vector<HistoryEntry> entries) {
+        later([entries = std::move(entries)](HistoryWindow& w) { w.onRestored(entries); });
+    };
+    heard.gaveUp = [later](const HistoryStore::Change& change, TranslatableText why) {
+        StandardError::say(
+            Translation::fill(translated("a change of the history is given up: %1"), {said(why)}));
+        later([kind = change.kind, entries = change.entries,
+               why = std::move(why)](HistoryWindow& w) { w.onGaveUp(kind, entries, why); });
     };
     heard.imported = [later](HistoryStore::Imported imported) {
         later([imported = std::move(imported)](HistoryWindow& w) mutable {
@@ -133,17 +158,25 @@ void HistoryWindow::ensureStore() {
             w.onExported(file, count, problem);
         });
     };
-    heard.trouble = [later](TranslatableText trouble) {
+    heard.trouble = [later, troubled = false](TranslatableText trouble) mutable {
+        if (!trouble.empty() && !troubled) {
+            StandardError::say(Translation::fill(translated("history not kept yet: %1; it is "
+                                                            "tried again on its own"),
+                                                 {said(trouble)}));
+        }
+        troubled = !trouble.empty();
         later([trouble = std::move(trouble)](HistoryWindow& w) { w.onTrouble(trouble); });
     };
     store = std::make_shared<HistoryStore>(path, std::move(heard));
     if (Application* application = Application::current()) {
         application->finishAlongside([kept = store](std::chrono::milliseconds time) {
             const HistoryStore::Unmade unmade = kept->finish(time);
-            if (unmade.entries > 0) {
-                StandardError::say(
-                    Translation::fill(translated("%1 of the history's entries were not kept: %2"),
-                                      {std::to_string(unmade.entries), said(unmade.why)}));
+            if (!unmade.entries.empty()) {
+                StandardError::say(Translation::fill(
+                    translated("%1 of the history's entries were not kept (%2): %3"),
+                    {std::to_string(unmade.entries.size()), moments(unmade.entries),
+                     unmade.why.empty() ? translated("the disk took too long")
+                                        : said(unmade.why)}));
             }
         });
     }
@@ -173,9 +206,11 @@ void HistoryWindow::open(const Dialog& owner, bool metricUnits) {
                              "brings them back while this window is open.")}},
                 {[this](int button) { pressed(button); },
                  [this](const std::vector<std::size_t>& rows) { removeRows(rows); },
-                 [this] { undo(); },
+                 [this] { undo(); }, [this] { removals.clear(); },
                  [this] {
-                     removals.clear();
+                     if (store && loaded) {
+                         store->refresh();
+                     }
                  }});
     if (!opening) {
         return;
@@ -399,15 +434,16 @@ void HistoryWindow::removeRows(const std::vector<std::size_t>& rows) {
     }
     std::vector<HistoryEntry> removed;
     std::vector<std::int64_t> ids;
+    std::vector<bool> going(entries.size(), false);
     for (const std::size_t row : rows) {
         if (row < entries.size()) {
             removed.push_back(entryAt(row));
             ids.push_back(removed.back().id);
+            going[entries.size() - 1 - row] = true;
         }
     }
-    std::erase_if(entries, [&ids](const HistoryEntry& entry) {
-        return std::find(ids.begin(), ids.end(), entry.id) != ids.end();
-    });
+    std::size_t index = 0;
+    std::erase_if(entries, [&](const HistoryEntry&) { return going[index++]; });
     store->remove(ids);
     removals.push_back(removed);
     showRows();
@@ -432,6 +468,11 @@ void HistoryWindow::undo() {
                      });
     const std::string text =
         Translation::fill(translated("%1 back in the history."), {entriesText(back.size())});
+    std::vector<std::int64_t> ids;
+    for (const HistoryEntry& entry : back) {
+        ids.push_back(entry.id);
+    }
+    restoring.push_back(std::move(ids));
     store->restore(std::move(back));
     showRows();
     window.clearNotice("removed");
@@ -477,20 +518,25 @@ void HistoryWindow::onExported(const std::string& file, std::size_t exported,
 void HistoryWindow::onImported(HistoryStore::Imported imported) {
     std::string text;
     std::string detail;
-    if (!imported.notEntries.empty()) {
+    if (!imported.notImported.empty()) {
         text = Translation::fill(translated("Nothing was imported: %1. The history is as it "
                                             "was."),
-                                 {said(imported.notEntries)});
+                                 {said(imported.notImported)});
         detail = text;
     } else {
         text = Translation::fill(translated("%1 imported; %2 in the history already; %3 not read."),
                                  {entriesText(imported.added.size()),
                                   std::to_string(imported.keptAlready),
-                                  std::to_string(imported.refused.size())});
+                                  std::to_string(imported.refused.count)});
         detail = text;
-        for (const HistoryCsv::Refusal& refusal : imported.refused) {
+        for (const HistoryCsv::Refusal& refusal : imported.refused.described) {
             detail += '\n' + Translation::fill(translated("Line %1: %2."),
                                                {std::to_string(refusal.line), said(refusal.why)});
+        }
+        if (imported.refused.count > imported.refused.described.size()) {
+            detail += '\n' + Translation::fill(translated("… and %1 more lines not read."),
+                                               {std::to_string(imported.refused.count -
+                                                               imported.refused.described.size())});
         }
         if (loaded) {
             entries.insert(entries.end(), imported.added.begin(), imported.added.end());
@@ -502,10 +548,72 @@ void HistoryWindow::onImported(HistoryStore::Imported imported) {
         }
     }
     window.showNotice("file", text, detail,
-                      imported.notEntries.empty() && imported.refused.empty()
+                      imported.notImported.empty() && imported.refused.count == 0
                           ? NoticeKind::Information
                           : NoticeKind::Warning);
     window.announce(text);
+}
+
+// Another Fenwake removed some of the rows this one still showed: the table is read again.
+void HistoryWindow::onRemovedElsewhere(std::size_t missing) {
+    const std::string text = Translation::fill(
+        translated("%1 of them had been removed by another Fenwake already; the table shows the "
+                   "history as it is now."),
+        {entriesText(missing)});
+    window.showNotice("elsewhere", text, text, NoticeKind::Information);
+    store->load();
+}
+
+// Back under their own ids, or the ids they were kept under again meanwhile.
+void HistoryWindow::onRestored(const std::vector<HistoryEntry>& back) {
+    if (restoring.empty()) {
+        return;
+    }
+    const std::vector<std::int64_t> asked = std::move(restoring.front());
+    restoring.pop_front();
+    std::unordered_map<std::int64_t, std::int64_t> moved;
+    for (std::size_t i = 0; i < back.size() && i < asked.size(); ++i) {
+        if (back[i].id != asked[i]) {
+            moved.emplace(asked[i], back[i].id);
+        }
+    }
+    for (HistoryEntry& entry : entries) {
+        if (const auto found = moved.find(entry.id); found != moved.end()) {
+            entry.id = found->second;
+        }
+    }
+}
+
+// A change that can never be made: said, in both windows, and the table shows the history as
+// it is.
+void HistoryWindow::onGaveUp(HistoryStore::Change::Kind kind,
+                             const std::vector<HistoryEntry>& given, const TranslatableText& why) {
+    using Kind = HistoryStore::Change::Kind;
+    if (kind == Kind::Load || kind == Kind::Refresh) {
+        // Nothing of the history can be read, and so nothing of it kept: both windows say so.
+        const std::string text =
+            Translation::fill(translated("The history cannot be kept: %1."), {said(why)});
+        readTrouble = Translation::fill(translated("The history cannot be read: %1."), {said(why)});
+        showStatus();
+        window.showNotice("history", text, text);
+        if (listener.trouble) {
+            listener.trouble(text);
+        }
+        return;
+    }
+    const std::string text =
+        kind == Kind::Add
+            ? Translation::fill(translated("Not kept in the history: %1 (%2)."),
+                                {entriesText(given.size()), said(why)})
+            : Translation::fill(translated("The history was not changed: %1."), {said(why)});
+    window.showNotice("history", text, text);
+    window.announce(text);
+    if (listener.notKept && kind == Kind::Add) {
+        listener.notKept(text);
+    }
+    if (kind == Kind::Remove || kind == Kind::Restore) {
+        store->load();
+    }
 }
 
 } // namespace fenwake

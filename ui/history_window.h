@@ -6,6 +6,7 @@
 #include "history/history_store.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,8 @@ public:
     struct Listener {
         std::function<void(const HistoryEntry& entry)> kept;
         std::function<void(const std::string& trouble)> trouble;
+        // An entry given up: it can never be kept, and why.
+        std::function<void(const std::string& text)> notKept;
     };
 
     explicit HistoryWindow(std::string path = HistoryStore::defaultPath());
@@ -59,6 +62,10 @@ private:
     void onImported(HistoryStore::Imported imported);
     void onExported(const std::string& file, std::size_t exported, const TranslatableText& problem);
     void onTrouble(const TranslatableText& trouble);
+    void onRemovedElsewhere(std::size_t missing);
+    void onRestored(const std::vector<HistoryEntry>& back);
+    void onGaveUp(HistoryStore::Change::Kind kind, const std::vector<HistoryEntry>& given,
+                  const TranslatableText& why);
 
     void pressed(int button);
     void removeRows(const std::vector<std::size_t>& rows);
@@ -76,6 +83,7 @@ private:
     std::string readTrouble;           // why the history could not be read, while it cannot
     std::vector<HistoryEntry> entries; // oldest first, once loaded
     std::vector<std::vector<HistoryEntry>> removals; // what Ctrl+Z brings back, latest last
+    std::deque<std::vector<std::int64_t>> restoring; // the ids asked back, oldest first
     std::uint64_t nextToken = 1;
 };
 

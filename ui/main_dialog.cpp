@@ -496,8 +496,10 @@ void MainDialog::useHistory() {
     if (!history) {
         history = std::make_unique<HistoryWindow>();
         history->setListener({[this](const HistoryEntry& entry) { onKeptInHistory(entry); },
-                              [this](const std::string& trouble) {
-                                  onHistoryTrouble(trouble);
+                              [this](const std::string& trouble) { onHistoryTrouble(trouble); },
+                              [this](const std::string& text) {
+                                  showNotice("history-entry", text, text);
+                                  announce(text);
                               }});
     }
 }

@@ -2,6 +2,7 @@
 
 #include "framework/dialog/dialog.h"
 #include "framework/language/translation.h"
+#include "framework/message/standard_error.h"
 #include "framework/profile/profile.h"
 
 #include <QCoreApplication>
@@ -103,6 +104,8 @@ void Application::finishWriting() {
     for (std::thread& finishing : alongside) {
         finishing.join();
     }
+    // What they had to say at the end is written before the process ends with a signal.
+    StandardError::flush(std::chrono::milliseconds(250));
 }
 
 void Application::finishAlongside(std::function<void(std::chrono::milliseconds)> finisher) {

@@ -87,8 +87,23 @@ QSize firstSize(const QWidget& window) {
 
 } // namespace
 
+// Tells when the window it watches becomes the active one.
+class ActivationWatch : public QObject {
+public:
+    std::function<void()> onActivated;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && onActivated) {
+            onActivated();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 struct RecordWindow::Window {
     QPointer<QDialog> frame;
+    ActivationWatch activation;
     TimeChart* chart = nullptr;
     QLabel* status = nullptr;
     RecordTable* table = nullptr;
@@ -224,6 +239,7 @@ void RecordWindow::Window::addShortcuts(QWidget& owner) {
             QCoreApplication::postEvent(
                 &owner, new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
         });
+    frame->installEventFilter(&activation);
     QObject::connect(frame, &QObject::destroyed, [this] {
         if (handlers.closed) {
             handlers.closed();
@@ -246,6 +262,11 @@ void RecordWindow::open(const Dialog& owner, std::string_view title,
     }
     if (!window->frame) {
         window->handlers = std::move(handlers);
+        window->activation.onActivated = [this] {
+            if (window->handlers.activated) {
+                window->handlers.activated();
+            }
+        };
         window->buttons.clear();
         window->build(*ownerWindow, qtText(title), buttons);
     }

@@ -36,6 +36,8 @@ public:
         std::function<void(std::vector<std::size_t> rows)> removeRows;
         std::function<void()> undo;
         std::function<void()> closed;
+        // The window became the active one: the person is back at it.
+        std::function<void()> activated;
     };
     using Cell = std::function<std::string(std::size_t row, int column)>;
     using Description = std::function<std::string(std::size_t row)>;

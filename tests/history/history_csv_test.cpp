@@ -52,7 +52,7 @@ TEST(HistoryCsv, WrittenAndReadGivesTheSameEntriesToTheBit) {
         }
         const HistoryCsv::Reading reading = HistoryCsv::read(HistoryCsv::write(entries));
         ASSERT_TRUE(reading.notEntries.empty()) << reading.notEntries.id;
-        ASSERT_TRUE(reading.refused.empty()) << reading.refused.front().why.id;
+        ASSERT_EQ(reading.refused.count, 0u) << reading.refused.described.front().why.id;
         ASSERT_TRUE(sameEntries(reading.entries, entries)) << "round " << round;
     }
 }
@@ -91,7 +91,8 @@ TEST_P(ForeignFile, ReadsWhatItCanAndNamesEachRefusedLine) {
     EXPECT_EQ(reading.notEntries.id, GetParam().notEntries);
     EXPECT_EQ(reading.entries.size(), GetParam().entries);
     std::vector<std::size_t> lines;
-    for (const HistoryCsv::Refusal& refusal : reading.refused) {
+    EXPECT_EQ(reading.refused.count, reading.refused.described.size());
+    for (const HistoryCsv::Refusal& refusal : reading.refused.described) {
         lines.push_back(refusal.line);
         EXPECT_FALSE(refusal.why.empty());
     }

@@ -25,7 +25,6 @@ using test::entryOnDay;
 using test::HistoryFolder;
 using test::readAll;
 using test::sameEntries;
-using Outcome = HistoryDatabase::Outcome;
 
 // Runs SQL on a database of the test's own making.
 void runSql(const std::string& path, const std::string& sql) {
@@ -79,9 +78,8 @@ TEST(HistoryDatabase, KeepsEveryEntryToTheBitInAFileMarkedAsOurs) {
     }
     std::vector<HistoryEntry> added = entries;
     std::vector<bool> fresh;
-    TranslatableText problem;
     HistoryDatabase database(folder.path());
-    ASSERT_EQ(database.add(added, fresh, problem), Outcome::Done) << problem.id;
+    ASSERT_TRUE(database.add(added, fresh).empty());
     EXPECT_EQ(std::count(fresh.begin(), fresh.end(), true), 300);
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
         return a.taken.utcMilliseconds < b.taken.utcMilliseconds;
@@ -100,15 +98,14 @@ TEST(HistoryDatabase, AnEntryKeptAlreadyIsNotAddedTwice) {
     HistoryDatabase database(folder.path());
     std::vector<HistoryEntry> first{entryOnDay(1), entryOnDay(2)};
     std::vector<bool> fresh;
-    TranslatableText problem;
-    ASSERT_EQ(database.add(first, fresh, problem), Outcome::Done);
+    ASSERT_TRUE(database.add(first, fresh).empty());
     std::vector<HistoryEntry> again{entryOnDay(2), entryOnDay(3)};
-    ASSERT_EQ(database.add(again, fresh, problem), Outcome::Done);
+    ASSERT_TRUE(database.add(again, fresh).empty());
     EXPECT_EQ(fresh, (std::vector<bool>{false, true}));
     EXPECT_EQ(again[0].id, first[1].id);
     // The same moment with other numbers is another entry.
     std::vector<HistoryEntry> other{entryOnDay(3, 90.0)};
-    ASSERT_EQ(database.add(other, fresh, problem), Outcome::Done);
+    ASSERT_TRUE(database.add(other, fresh).empty());
     EXPECT_EQ(fresh, std::vector<bool>{true});
     EXPECT_EQ(readAll(folder.path()).size(), 4u);
 }
@@ -118,11 +115,13 @@ TEST(HistoryDatabase, RemovedEntriesComeBackUnderTheirOwnIds) {
     HistoryDatabase database(folder.path());
     std::vector<HistoryEntry> entries{entryOnDay(1), entryOnDay(2), entryOnDay(3)};
     std::vector<bool> fresh;
-    TranslatableText problem;
-    ASSERT_EQ(database.add(entries, fresh, problem), Outcome::Done);
-    ASSERT_EQ(database.remove({entries[0].id, entries[2].id}, problem), Outcome::Done);
+    ASSERT_TRUE(database.add(entries, fresh).empty());
+    std::size_t removed = 0;
+    ASSERT_TRUE(database.remove({entries[0].id, entries[2].id}, removed).empty());
+    EXPECT_EQ(removed, 2u);
     EXPECT_TRUE(sameEntries(readAll(folder.path()), {entries[1]}));
-    ASSERT_EQ(database.restore({entries[0], entries[2]}, problem), Outcome::Done);
+    std::vector<HistoryEntry> removedOnes{entries[0], entries[2]};
+    ASSERT_TRUE(database.restore(removedOnes).empty());
     const std::vector<HistoryEntry> back = readAll(folder.path());
     EXPECT_TRUE(sameEntries(back, entries));
     for (std::size_t i = 0; i < back.size(); ++i) {
@@ -165,9 +164,8 @@ TEST_P(Migration, BringsEveryEntryToThisVersion) {
     HistoryFolder folder;
     GetParam().make(folder.path());
     std::vector<HistoryEntry> entries;
-    TranslatableText problem;
     HistoryDatabase database(folder.path());
-    ASSERT_EQ(database.read(entries, problem), Outcome::Done) << problem.id;
+    ASSERT_TRUE(database.read(entries).empty());
     EXPECT_TRUE(sameEntries(entries, GetParam().entries));
     EXPECT_EQ(pragma(folder.path(), "user_version"),
               std::to_string(HistoryDatabase::schemaVersion));
@@ -181,7 +179,7 @@ TEST_P(Migration, BringsEveryEntryToThisVersion) {
     otherNeck.measurements.neck = 39.0;
     std::vector<HistoryEntry> added{plain, navy, otherNeck};
     std::vector<bool> fresh;
-    ASSERT_EQ(database.add(added, fresh, problem), Outcome::Done) << problem.id;
+    ASSERT_TRUE(database.add(added, fresh).empty());
     EXPECT_EQ(fresh, (std::vector<bool>{true, true, true}));
     entries.insert(entries.end(), added.begin(), added.end());
     EXPECT_TRUE(sameEntries(readAll(folder.path()), entries));
@@ -239,11 +237,11 @@ TEST_P(Refusal, LeavesTheFileAsItIsAndSaysWhy) {
     const std::string bytes = bytesOf(path);
     std::vector<HistoryEntry> entries{entryOnDay(1)};
     std::vector<bool> fresh;
-    TranslatableText problem;
     HistoryDatabase database(path);
-    EXPECT_EQ(database.add(entries, fresh, problem), Outcome::Refused);
-    EXPECT_EQ(problem.id, GetParam().why);
-    EXPECT_EQ(database.read(entries, problem), Outcome::Refused);
+    const Problem problem = database.add(entries, fresh);
+    EXPECT_TRUE(problem.isLasting());
+    EXPECT_EQ(problem.text.id, GetParam().why);
+    EXPECT_TRUE(database.read(entries).isLasting());
     struct stat after {};
     lstat(path.c_str(), &after);
     EXPECT_EQ(bytesOf(path), bytes);
@@ -305,8 +303,7 @@ TEST(HistoryDatabase, TwoProcessesAddingAtOnceKeepEveryEntry) {
     {
         HistoryDatabase made(folder.path());
         std::vector<HistoryEntry> none;
-        TranslatableText problem;
-        ASSERT_EQ(made.read(none, problem), Outcome::Done);
+        ASSERT_TRUE(made.read(none).empty());
     }
     std::vector<pid_t> children;
     for (int process = 0; process < 2; ++process) {
@@ -315,11 +312,10 @@ TEST(HistoryDatabase, TwoProcessesAddingAtOnceKeepEveryEntry) {
         if (child == 0) {
             HistoryDatabase database(folder.path());
             std::vector<bool> fresh;
-            TranslatableText problem;
             int failed = 0;
             for (int day = 0; day < 60; ++day) {
                 std::vector<HistoryEntry> one{entryOnDay(day, 50.0 + 100.0 * process)};
-                failed += database.add(one, fresh, problem) == Outcome::Done ? 0 : 1;
+                failed += database.add(one, fresh).empty() ? 0 : 1;
             }
             std::_Exit(failed);
         }

@@ -74,8 +74,8 @@ inline HistoryEntry entryOnDay(int day, double waist = 80.0) {
 inline std::vector<HistoryEntry> readAll(const std::string& path) {
     HistoryDatabase database(path);
     std::vector<HistoryEntry> entries;
-    TranslatableText problem;
-    EXPECT_EQ(database.read(entries, problem), HistoryDatabase::Outcome::Done) << problem.id;
+    const Problem problem = database.read(entries);
+    EXPECT_TRUE(problem.empty()) << problem.text.id;
     return entries;
 }
 

@@ -39,8 +39,11 @@ public:
                 everyAddedOnDisk = everyAddedOnDisk && found;
             });
         };
-        heard.removed = [this](std::vector<std::int64_t> ids) {
-            tell([&] { removed.push_back(ids); });
+        heard.removed = [this](std::vector<std::int64_t> ids, std::size_t missing) {
+            tell([&] {
+                removed.push_back(ids);
+                removedElsewhere += missing;
+            });
         };
         heard.restored = [this](std::vector<HistoryEntry> entries) {
             tell([&] { restored.push_back(entries); });
@@ -53,6 +56,9 @@ public:
         };
         heard.trouble = [this](TranslatableText said) {
             tell([&] { troubles.push_back(said); });
+        };
+        heard.gaveUp = [this](const HistoryStore::Change& change, TranslatableText why) {
+            tell([&] { gaveUp.emplace_back(change.entries.size(), why); });
         };
         return heard;
     }
@@ -68,10 +74,12 @@ public:
     std::vector<std::pair<std::uint64_t, HistoryEntry>> added;
     bool everyAddedOnDisk = true;
     std::vector<std::vector<std::int64_t>> removed;
+    std::size_t removedElsewhere = 0;
     std::vector<std::vector<HistoryEntry>> restored;
     std::vector<HistoryStore::Imported> imported;
     std::vector<std::pair<std::string, TranslatableText>> exported;
     std::vector<TranslatableText> troubles;
+    std::vector<std::pair<std::size_t, TranslatableText>> gaveUp; // entries, why
 
 private:
     template <typename Change>
@@ -150,7 +158,8 @@ TEST(HistoryStore, WhatCannotBeWrittenYetIsWrittenOnItsOwnLater) {
     EXPECT_EQ(readAll(path).size(), 4u);
 }
 
-// A folder at the path is never ours: the entries stay pending to the end, which says so.
+// A folder at the path is never ours: the entries are given up at once, each change told with
+// why, and the end says so again.
 TEST(HistoryStore, AtTheEndSaysHowManyEntriesWereNotKeptAndWhy) {
     HistoryFolder folder;
     std::filesystem::create_directory(folder.path());
@@ -159,10 +168,12 @@ TEST(HistoryStore, AtTheEndSaysHowManyEntriesWereNotKeptAndWhy) {
     store.add(1, entryOnDay(1));
     store.add(2, entryOnDay(2));
     store.add(3, entryOnDay(3));
-    ASSERT_TRUE(heard.until([&] { return !heard.troubles.empty(); }));
+    ASSERT_TRUE(heard.until([&] { return heard.gaveUp.size() == 2; }));
+    EXPECT_EQ(heard.gaveUp[0].second.id, "%1 is not a file");
+    EXPECT_TRUE(heard.troubles.empty());
     const HistoryStore::Unmade unmade = store.finish(300ms);
     EXPECT_EQ(unmade.changes, 2u);
-    EXPECT_EQ(unmade.entries, 3u);
+    EXPECT_EQ(unmade.entries.size(), 3u);
     EXPECT_EQ(unmade.why.id, "%1 is not a file");
     EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
@@ -212,10 +223,10 @@ TEST(HistoryStore, AFileThatIsNoCsvOfEntriesChangesNothing) {
     store.exportFile(folder.path("no/such/folder.csv"), {entryOnDay(2)});
     ASSERT_TRUE(
         heard.until([&] { return heard.imported.size() == 3 && heard.exported.size() == 1; }));
-    EXPECT_EQ(heard.imported[0].notEntries.id, "its first line names no column “%1”");
-    EXPECT_EQ(heard.imported[1].notEntries.id, "%1 cannot be opened: %2");
-    EXPECT_FALSE(heard.imported[2].notEntries.empty());
-    EXPECT_EQ(heard.exported[0].second.id, "%1 cannot be written: %2");
+    EXPECT_EQ(heard.imported[0].notImported.id, "its first line names no column “%1”");
+    EXPECT_EQ(heard.imported[1].notImported.id, "%1 cannot be opened: %2");
+    EXPECT_FALSE(heard.imported[2].notImported.empty());
+    EXPECT_EQ(heard.exported[0].second.id, "cannot create a file beside %1: %2");
     EXPECT_EQ(readAll(folder.path()).size(), 1u);
 }
 

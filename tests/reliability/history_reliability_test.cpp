@@ -195,7 +195,7 @@ TEST(HistoryUnderFaults, WithoutSQLiteNothingIsKeptAndTheEndSaysSo) {
     Writer writer(words);
     const int status = writer.finish();
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    EXPECT_TRUE(writer.said("trouble the history cannot be used without SQLite: %1"));
+    EXPECT_TRUE(writer.said("gave up the history cannot be used without SQLite: %1"));
     EXPECT_TRUE(writer.keptDays().empty());
     EXPECT_EQ(writer.unmadeEntries(), std::optional<std::size_t>(3));
     EXPECT_FALSE(std::filesystem::exists(folder.path("history.sqlite")));

@@ -1,8 +1,9 @@
 // A process that adds entries to a history the way Fenwake does, through the history's store,
 // and says on standard output each entry it was told is kept ("kept <day>"), each change of the
 // trouble ("trouble <id>", "trouble" once over), and at the end what it could not keep
-// ("unmade <changes> <entries>"). For tests that kill it, fail its system calls, or run two.
-// Each entry is added once the one before is kept, or 50 ms later if the disk is slow.
+// ("unmade <changes> <entries>"), and each change given up ("gave up <why>"). For tests that kill
+// it, fail its system calls, or run two. Each entry is added once the one before is kept, or 50 ms
+// later if the disk is slow.
 //
 //   history_writer <database> <first day> <count> [<ms to finish in> [<ms to wait for all>]]
 #include "history/history_store.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
         ++kept;
         changed.notify_all();
     };
-    listener.removed = [](std::vector<std::int64_t>) {
+    listener.removed = [](std::vector<std::int64_t>, std::size_t) {
     };
     listener.restored = [](std::vector<HistoryEntry>) {
     };
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
     listener.trouble = [](TranslatableText trouble) {
         std::printf("trouble %s %s\n", trouble.id.c_str(),
                     trouble.arguments.empty() ? "" : trouble.arguments.back().c_str());
+        std::fflush(stdout);
+    };
+    listener.gaveUp = [](const HistoryStore::Change&, TranslatableText why) {
+        std::printf("gave up %s\n", why.id.c_str());
         std::fflush(stdout);
     };
     HistoryStore store(path, listener);
@@ -72,6 +77,7 @@ int main(int argc, char** argv) {
                          [&] { return kept == count; });
     }
     const HistoryStore::Unmade unmade = store.finish(std::chrono::milliseconds(finishMilliseconds));
-    std::printf("unmade %zu %zu %s\n", unmade.changes, unmade.entries, unmade.why.id.c_str());
+    std::printf("unmade %zu %zu %s\n", unmade.changes, unmade.entries.size(),
+                unmade.why.id.c_str());
     return 0;
 }
