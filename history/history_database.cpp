@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace fenwake {
 
@@ -170,16 +172,30 @@ HistoryDatabase::~HistoryDatabase() {
 
 // A log at the path that is no longer the one opened belongs to whatever is there now: the
 // connection then closes without copying its own log into its file, and so without removing
-// the log at the path.
+// the log at the path. Once the file went from under the history, its log is copied into
+// nothing, and removed where it is still ours: left, it would be read as the log of whatever
+// file is at the path next.
 void HistoryDatabase::close() {
     if (database == nullptr) {
         return;
     }
-    if (HistoryFile::identityOf(openedPath + "-wal") != openedLog) {
+    const std::string log = openedPath + "-wal";
+    const std::string shared = openedPath + "-shm";
+    const bool logIsOurs = HistoryFile::identityOf(log) == openedLog;
+    const bool sharedIsOurs = HistoryFile::identityOf(shared) == openedShared;
+    if (!logIsOurs || !lostWhy.empty()) {
         sqlite().db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     }
     sqlite().close_v2(database);
     database = nullptr;
+    if (!lostWhy.empty() && openedLog) {
+        if (logIsOurs) {
+            ::unlink(log.c_str());
+        }
+        if (sharedIsOurs) {
+            ::unlink(shared.c_str());
+        }
+    }
 }
 
 Problem HistoryDatabase::open() {
@@ -230,6 +246,10 @@ Problem HistoryDatabase::open() {
     }
     openedFile = HistoryFile::identityOf(openedPath);
     openedLog = HistoryFile::identityOf(openedPath + "-wal");
+    openedShared = HistoryFile::identityOf(openedPath + "-shm");
+    if (problem.empty() && !single("PRAGMA data_version", dataVersion)) {
+        problem = failure(TRANSLATABLE("cannot read %1: %2"));
+    }
     if (!problem.empty()) {
         close();
     }
@@ -540,6 +560,32 @@ TranslatableText HistoryDatabase::whereItWas() {
                     {filePath});
     }
     return {};
+}
+
+// About what an entry takes on disk while it is added: its page in the log, then in the file,
+// with its share of the indexes.
+constexpr std::uint64_t bytesAnEntryNeeds = 240;
+constexpr std::uint64_t bytesToSpare = std::uint64_t{1} << 20;
+
+Problem HistoryDatabase::roomFor(std::size_t entries) {
+    if (const Problem opened = open(); !opened.empty()) {
+        return opened;
+    }
+    struct statvfs disk {};
+    const std::string folder = openedPath.substr(0, openedPath.rfind('/') + 1);
+    if (statvfs(folder.c_str(), &disk) != 0) {
+        return {}; // nothing known: the commit will tell
+    }
+    const std::uint64_t free = std::uint64_t{disk.f_bavail} * disk.f_frsize;
+    const std::uint64_t needed = entries * bytesAnEntryNeeds + bytesToSpare;
+    if (free >= needed) {
+        return {};
+    }
+    const std::uint64_t fitting =
+        free > bytesToSpare ? (free - bytesToSpare) / bytesAnEntryNeeds : 0;
+    return Problem::lasting(said(TRANSLATABLE("the disk of %1 has room for about %2 of these %3 "
+                                              "entries"),
+                                 {filePath, std::to_string(fitting), std::to_string(entries)}));
 }
 
 void HistoryDatabase::releaseLogSpace() {

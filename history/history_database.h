@@ -58,6 +58,9 @@ public:
     // Puts removed entries back under their own ids, in one transaction; one kept again
     // meanwhile under another id (imported again, say) keeps that one, which its id then says.
     Problem restore(std::vector<HistoryEntry>& entries);
+    // Whether the disk has room for so many more entries, with room to spare for what is added
+    // after them; a lasting problem that says how many would fit when it has not.
+    Problem roomFor(std::size_t entries);
     // Whether the last problem was a full disk.
     bool diskWasFull() const { return lastFull; }
     // Gives back the space a rolled-back transaction took in the log, where nobody reads.
@@ -83,6 +86,7 @@ private:
     sqlite3* database = nullptr;
     std::optional<HistoryFile::Identity> openedFile;
     std::optional<HistoryFile::Identity> openedLog;
+    std::optional<HistoryFile::Identity> openedShared;
     TranslatableText lostWhy; // the file went from under the history: nothing more is written
     std::int64_t dataVersion = -1;
     bool lastFull = false;

@@ -185,7 +185,10 @@ Problem HistoryStore::importInto(Shared& shared, Change& change, Writer::Attempt
     if (imported.notImported.empty()) {
         std::vector<HistoryEntry> entries = reading.entries;
         std::vector<bool> fresh;
-        Problem problem = shared.database.add(entries, fresh);
+        Problem problem = shared.database.roomFor(entries.size());
+        if (problem.empty()) {
+            problem = shared.database.add(entries, fresh);
+        }
         if (!problem.empty() && shared.database.diskWasFull()) {
             shared.database.releaseLogSpace();
             problem.kind = Problem::Kind::Lasting;

@@ -6,6 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -229,6 +236,73 @@ TEST(IsoTime, AMomentWrittenReadsBackTheSame) {
             << IsoTime::format(entry.taken);
     }
 }
+
+// Hostile files read with bounded work: however many lines are refused, only the first few
+// hundred are described, and reading takes memory of a small multiple of the file's size (the
+// peak of a process of its own that reads it, which is all it does).
+struct Hostile {
+    const char* name;
+    std::function<void(std::ofstream& out)> write;
+    std::size_t refused;
+};
+
+class HostileFile : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(HostileFile, IsReadInLittleMoreMemoryThanItTakesAndDescribedInBrief) {
+    test::HistoryFolder folder;
+    const std::string path = folder.path("hostile.csv");
+    {
+        std::ofstream out(path, std::ios::binary);
+        GetParam().write(out);
+    }
+    const auto size = static_cast<long>(std::filesystem::file_size(path));
+    int report[2] = {-1, -1};
+    ASSERT_EQ(pipe(report), 0);
+    const pid_t reader = fork();
+    ASSERT_GE(reader, 0);
+    if (reader == 0) {
+        const HistoryCsv::Reading reading = HistoryCsv::readFile(path);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const long numbers[] = {usage.ru_maxrss * 1024, static_cast<long>(reading.refused.count),
+                                static_cast<long>(reading.refused.described.size()),
+                                static_cast<long>(reading.entries.size())};
+        const bool sent = write(report[1], numbers, sizeof numbers) == sizeof numbers;
+        std::_Exit(sent ? 0 : 1);
+    }
+    close(report[1]);
+    long numbers[4] = {};
+    ASSERT_EQ(read(report[0], numbers, sizeof numbers), static_cast<ssize_t>(sizeof numbers));
+    close(report[0]);
+    waitpid(reader, nullptr, 0);
+    const long peak = numbers[0];
+    EXPECT_LT(peak, 3 * size + (64L << 20)) << "a file of " << size << " bytes took " << peak;
+    EXPECT_EQ(numbers[1], static_cast<long>(GetParam().refused));
+    EXPECT_EQ(numbers[2], std::min<long>(numbers[1], HistoryCsv::Refusals::mostDescribed));
+    EXPECT_EQ(numbers[3], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostileFile,
+                         ::testing::Values(Hostile{"two_million_lines_refused",
+                                                   [](std::ofstream& out) {
+                                                       out << shortHeader;
+                                                       for (int line = 0; line < 2'000'000;
+                                                            ++line) {
+                                                           out << "x\n";
+                                                       }
+                                                   },
+                                                   2'000'000},
+                                           Hostile{"a_line_of_commas_as_large_as_any_history",
+                                                   [](std::ofstream& out) {
+                                                       out << shortHeader;
+                                                       const std::string commas(1 << 20, ',');
+                                                       for (int mebibyte = 0; mebibyte < 255;
+                                                            ++mebibyte) {
+                                                           out << commas;
+                                                       }
+                                                   },
+                                                   1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace fenwake

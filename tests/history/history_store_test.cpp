@@ -4,11 +4,15 @@
 #include "tests/history/history_fixture.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fenwake {
 namespace {
@@ -246,6 +250,175 @@ TEST(HistoryStore, AnExportReplacesTheFileWholeKeepingItsPermissions) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path("")),
                             std::filesystem::directory_iterator()),
               1); // no file left beside it
+}
+
+// The same instant twice in one file, written with two offsets: one entry, the other found kept,
+// and what is added after the import is kept too.
+TEST(HistoryStore, OneInstantTwiceInAFileIsImportedOnceAndHoldsNothingBack) {
+    HistoryFolder folder;
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    const std::string file = folder.path("twice.csv");
+    test::writeBytes(file, "Date and time,Units,Female,Waist,Weight,Height\r\n"
+                           "2026-03-01T10:00+01:00,metric,no,85,80,178\r\n"
+                           "2026-03-01T09:00Z,metric,no,85,80,178\r\n");
+    store.importFile(file);
+    store.add(7, entryOnDay(7));
+    ASSERT_TRUE(heard.until([&] { return heard.imported.size() == 1 && heard.added.size() == 1; }));
+    EXPECT_TRUE(heard.imported[0].notImported.empty()) << heard.imported[0].notImported.id;
+    EXPECT_EQ(heard.imported[0].added.size(), 1u);
+    EXPECT_EQ(heard.imported[0].keptAlready, 1u);
+    EXPECT_TRUE(heard.troubles.empty());
+    EXPECT_TRUE(heard.gaveUp.empty());
+    EXPECT_EQ(readAll(folder.path()).size(), 2u);
+    EXPECT_EQ(store.finish(1s).changes, 0u);
+}
+
+// The file taken away while the history is open: nothing more is written, nothing more said kept,
+// and the end names what was not kept. What was there before keeps its own log.
+struct Underneath {
+    const char* name;
+    std::function<void(const std::string& path)> change;
+    const char* why;
+
+    friend void PrintTo(const Underneath& what, std::ostream* out) { *out << what.name; }
+};
+
+class ChangedUnderneath : public ::testing::TestWithParam<Underneath> {};
+
+TEST_P(ChangedUnderneath, TheFileIsWrittenNoMoreAndTheEntriesAreSaidNotKept) {
+    HistoryFolder folder;
+    const std::string path = folder.path();
+    Heard heard;
+    HistoryStore store(path, heard.listener(path));
+    store.add(1, entryOnDay(1));
+    ASSERT_TRUE(heard.until([&] { return heard.added.size() == 1; }));
+    GetParam().change(path);
+    const bool there = std::filesystem::exists(path);
+    const std::string bytes = there ? bytesOf(path) : "";
+    store.add(2, entryOnDay(2));
+    store.add(3, entryOnDay(3));
+    ASSERT_TRUE(heard.until([&] { return !heard.gaveUp.empty(); }));
+    EXPECT_EQ(heard.gaveUp.front().second.id, GetParam().why);
+    const HistoryStore::Unmade unmade = store.finish(1s);
+    EXPECT_EQ(heard.added.size(), 1u);
+    ASSERT_EQ(unmade.entries.size(), 2u);
+    EXPECT_TRUE(unmade.entries[0].sameAs(entryOnDay(2)));
+    EXPECT_EQ(std::filesystem::exists(path), there);
+    if (there) {
+        EXPECT_TRUE(bytesOf(path) == bytes) << "what is there now was written";
+    }
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal")) << "a log left beside what is there now";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WhileOpen, ChangedUnderneath,
+    ::testing::Values(Underneath{"removed",
+                                 [](const std::string& path) { std::filesystem::remove(path); },
+                                 "%1 was removed while Fenwake had it open"},
+                      Underneath{"replaced_by_another_programs_database",
+                                 [](const std::string& path) {
+                                     const std::string other = path + ".theirs";
+                                     sqlite3* database = nullptr;
+                                     ASSERT_EQ(sqlite3_open(other.c_str(), &database), SQLITE_OK);
+                                     sqlite3_exec(database, "CREATE TABLE notes(text);", nullptr,
+                                                  nullptr, nullptr);
+                                     sqlite3_close(database);
+                                     std::filesystem::rename(other, path);
+                                 },
+                                 "%1 was replaced by another file while Fenwake had it open"},
+                      Underneath{"emptied",
+                                 [](const std::string& path) { truncate(path.c_str(), 0); },
+                                 "%1 was emptied or overwritten while Fenwake had it open"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An export is written as the settings are: through the person's own link, keeping it; never
+// over a file with other names, another user's, or one protected against writing; a new file
+// with the modes the user's mask gives.
+struct ExportTarget {
+    const char* name;
+    // Makes what is at the path; gives the file whose text must stay, or be the export.
+    std::function<std::string(const std::string& folder, const std::string& path)> make;
+    const char* refusal; // empty: written
+    bool rootOnly = false;
+
+    friend void PrintTo(const ExportTarget& target, std::ostream* out) { *out << target.name; }
+};
+
+class Export : public ::testing::TestWithParam<ExportTarget> {};
+
+TEST_P(Export, GoesWhereTheSettingsWouldOrIsRefusedWithItsReason) {
+    if (GetParam().rootOnly && geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    HistoryFolder folder;
+    const std::string path = folder.path("export.csv");
+    const mode_t mask = umask(027);
+    const std::string watched = GetParam().make(folder.path(""), path);
+    const std::string before = bytesOf(watched);
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    store.exportFile(path, {entryOnDay(1)});
+    ASSERT_TRUE(heard.until([&] { return heard.exported.size() == 1; }));
+    umask(mask);
+    const TranslatableText& problem = heard.exported[0].second;
+    EXPECT_EQ(problem.id, GetParam().refusal);
+    EXPECT_EQ(bytesOf(watched), problem.empty() ? HistoryCsv::write({entryOnDay(1)}) : before);
+}
+
+constexpr auto oldText = "an older export";
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, Export,
+    ::testing::Values(
+        ExportTarget{"a_new_file_with_the_users_mask",
+                     [](const std::string&, const std::string& path) { return path; }, ""},
+        ExportTarget{"through_the_persons_own_link",
+                     [](const std::string& folder, const std::string& path) {
+                         test::writeBytes(folder + "real.csv", oldText);
+                         std::filesystem::create_symlink("real.csv", path);
+                         return folder + "real.csv";
+                     },
+                     ""},
+        ExportTarget{"a_file_with_another_name",
+                     [](const std::string& folder, const std::string& path) {
+                         test::writeBytes(path, oldText);
+                         std::filesystem::create_hard_link(path, folder + "other-name.csv");
+                         return folder + "other-name.csv";
+                     },
+                     "%1 has other names (hard links), which would keep the old text: it is not "
+                     "replaced"},
+        ExportTarget{"a_protected_file",
+                     [](const std::string&, const std::string& path) {
+                         test::writeBytes(path, oldText);
+                         chmod(path.c_str(), 0444);
+                         return path;
+                     },
+                     "%1 is protected against writing: it is not replaced"},
+        ExportTarget{"another_users_file_in_a_shared_folder",
+                     [](const std::string&, const std::string& path) {
+                         test::writeBytes(path, oldText);
+                         chmod(std::filesystem::path(path).parent_path().c_str(), 0777);
+                         const passwd* nobody = getpwnam("nobody");
+                         EXPECT_NE(nobody, nullptr);
+                         EXPECT_EQ(chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+                         return path;
+                     },
+                     "%1 is a file that belongs to another user", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HistoryStore, ANewExportTakesItsModesFromTheUsersMask) {
+    HistoryFolder folder;
+    const std::string path = folder.path("export.csv");
+    const mode_t mask = umask(027);
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    store.exportFile(path, {entryOnDay(1)});
+    ASSERT_TRUE(heard.until([&] { return heard.exported.size() == 1; }));
+    umask(mask);
+    struct stat status {};
+    ASSERT_EQ(stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 // later if the disk is slow.
 //
 //   history_writer <database> <first day> <count> [<ms to finish in> [<ms to wait for all>]]
+//
+// With HISTORY_IMPORT=<file> in its environment it imports that file first, and says how it went.
 #include "history/history_store.h"
 
 #include <chrono>
@@ -44,7 +46,19 @@ int main(int argc, char** argv) {
     };
     listener.restored = [](std::vector<HistoryEntry>) {
     };
-    listener.imported = [](HistoryStore::Imported) {
+    // An import first, when HISTORY_IMPORT names a file: "imported <added> <kept already>", or
+    // "not imported <why>".
+    int imports = 0;
+    listener.imported = [&](HistoryStore::Imported imported) {
+        if (imported.notImported.empty()) {
+            std::printf("imported %zu %zu\n", imported.added.size(), imported.keptAlready);
+        } else {
+            std::printf("not imported %s\n", imported.notImported.id.c_str());
+        }
+        std::fflush(stdout);
+        const std::lock_guard lock(mutex);
+        ++imports;
+        changed.notify_all();
     };
     listener.exported = [](std::string, std::size_t, TranslatableText) {
     };
@@ -58,6 +72,12 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     };
     HistoryStore store(path, listener);
+    if (const char* file = std::getenv("HISTORY_IMPORT")) {
+        store.importFile(file);
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, std::chrono::milliseconds(patienceMilliseconds),
+                         [&] { return imports == 1; });
+    }
     for (int day = first; day < first + count; ++day) {
         HistoryEntry entry;
         entry.taken = {1772352000000 + std::int64_t{day} * 86'400'000, 60};

@@ -281,7 +281,42 @@ history_on_signal() {
     echo "SIG$1 kept the entry first"
 }
 
+# What cannot be kept is said at the end, however the session ends: an entry the history can
+# never take (a folder stands at its path), and one it could not take in time (another program
+# holds the history's lock past the end's three seconds).
+history_not_kept_on_signal() {
+    local name=$1
+    mkdir -p "$history"
+    start
+    keys ctrl+d ctrl+d
+    sleep 0.5
+    end_with "$name"
+    grep -q "^fenwake: 2 of the history's entries were not kept (" "$work/stderr" ||
+        fail "SIG$name: the entries given up were not said: $(cat "$work/stderr")"
+    rmdir "$history"
+
+    : >"$work/stderr"
+    start
+    keys ctrl+d
+    expect_history_count 1
+    mkfifo "$work/sql"
+    sqlite3 "$history" <"$work/sql" &
+    local holder=$!
+    exec {sql}>"$work/sql"
+    echo "BEGIN EXCLUSIVE; SELECT 'held';" >&"$sql"
+    sleep 0.5
+    keys ctrl+d
+    sleep 0.3
+    end_with "$name"
+    exec {sql}>&-
+    wait "$holder" || true
+    grep -q "^fenwake: 1 of the history's entries were not kept (" "$work/stderr" ||
+        fail "SIG$name: the entry kept waiting was not said: $(cat "$work/stderr")"
+    echo "SIG$name said what of the history was not kept"
+}
+
 case "$mode" in
+history-not-kept-on-signal) history_not_kept_on_signal "$4" ;;
 history-slow-disk) history_slow_disk ;;
 history-on-signal) history_on_signal "$4" ;;
 slow-disk) slow_disk ;;

@@ -12,6 +12,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -396,6 +397,93 @@ TEST_F(HistoryWindowTest, AStrangerAtThePathIsNamedAndLeftAlone) {
     EXPECT_EQ(notice("history-entry").rfind("Not kept in the history: 1 entry (", 0), 0u)
         << notice("history-entry");
     EXPECT_EQ(test::bytesOf(historyPath()), "not a history");
+}
+
+// Deleted, then an entry added, then Ctrl+Z: the deleted entry is back under its own id, beside
+// the new one, and the window says so truly.
+TEST_F(HistoryWindowTest, UndoAfterAnAddBringsBackWhatWasDeleted) {
+    writeSettingsFile(womanMetric);
+    const std::vector<HistoryEntry> kept = keep({entryOnDay(1), entryOnDay(2)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    table()->setFocus();
+    table()->selectRow(0);
+    QTest::keyClick(table(), Qt::Key_Delete);
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 1; }));
+    chooseAddToHistory();
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 2 && rows() == 2; }));
+    QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(rows(), 3);
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).size() == 3; }));
+    const std::vector<HistoryEntry> all = readAll(historyPath());
+    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const HistoryEntry& entry) {
+        return entry.sameAs(kept[1]) && entry.id == kept[1].id;
+    }));
+}
+
+// Another Fenwake adds an entry while this one's window is open: coming back to the window, the
+// person sees it.
+TEST_F(HistoryWindowTest, ComingBackToTheWindowShowsWhatAnotherFenwakeKept) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 1; }));
+    DialogWidgets::window(*dialog)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(DialogWidgets::window(*dialog)));
+    keep({entryOnDay(5)}); // another connection to the file, as another Fenwake has
+    historyWindow()->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    EXPECT_EQ(tableCell(0, 1), "80.50");
+}
+
+// A hundred thousand rows deleted at once: the table empties, the history too. The time the
+// window's thread took is recorded beside the test's result.
+TEST_F(HistoryWindowTest, DeletingEveryOneOfAHundredThousandRowsEmptiesTheHistory) {
+    writeSettingsFile(womanMetric);
+    std::vector<HistoryEntry> many;
+    for (int day = 0; day < 100'000; ++day) {
+        many.push_back(entryOnDay(day));
+    }
+    keep(many);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 100'000; }));
+    table()->setFocus();
+    table()->selectAll();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(table(), Qt::Key_Delete);
+    RecordProperty("window_thread_ms_for_delete", static_cast<int>(clock.elapsed()));
+    EXPECT_EQ(rows(), 0);
+    ASSERT_TRUE(waitFor([&] { return readAll(historyPath()).empty(); }));
+}
+
+// A file of two million lines nobody can read: the notice counts them all and describes the
+// first few hundred, in a text of bounded length.
+TEST_F(HistoryWindowTest, AFileOfMillionsOfBadLinesIsDescribedInBrief) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
+    }));
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "bad.csv";
+    std::string text = "Date and time,Units,Female,Waist,Weight,Height\n";
+    for (int line = 0; line < 2'000'000; ++line) {
+        text += "x\n";
+    }
+    test::writeBytes(file, text);
+    chooseFileFor(button("Import…"), file);
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
+    EXPECT_EQ(historyNotice("file"), "0 entries imported; 0 in the history already; 2000000 not "
+                                     "read.");
+    const QString detail =
+        historyWindow()->findChild<QLabel*>("notice-file")->accessibleDescription();
+    EXPECT_EQ(detail.count('\n'), static_cast<int>(HistoryCsv::Refusals::mostDescribed) + 1);
+    EXPECT_TRUE(detail.endsWith("… and 1999800 more lines not read."))
+        << detail.right(80).toStdString();
 }
 
 } // namespace
