@@ -112,6 +112,7 @@ public:
     struct Unfinished {
         std::vector<Job> jobs;      // not done, in order
         Problem why;                // the trouble they met; empty when the time ran out first
+        bool timedOut = false;      // the time ran out, rather than what was left being blocked
         bool mayHaveLanded = false; // the first had begun its last step
     };
 
@@ -186,7 +187,8 @@ public:
             });
             if (!shared.jobs.empty()) {
                 unfinished.jobs.assign(shared.jobs.begin(), shared.jobs.end());
-                unfinished.why = done || !shared.trouble.empty() ? shared.trouble : Problem{};
+                unfinished.why = shared.trouble;
+                unfinished.timedOut = !done;
                 unfinished.mayHaveLanded = shared.pastLastStep;
                 shared.jobs.clear();
                 shared.abandoned = true;

@@ -162,6 +162,34 @@ TEST(HistoryStore, WhatCannotBeWrittenYetIsWrittenOnItsOwnLater) {
     EXPECT_EQ(readAll(path).size(), 4u);
 }
 
+// While a change cannot be made, the store tries it again less and less often: the pace its
+// writer is given, here a short one, doubling to its last.
+TEST(HistoryStore, TriesAgainLessAndLessOften) {
+    HistoryFolder folder;
+    const std::string path = folder.path("blocked/history.sqlite");
+    test::writeBytes(folder.path("blocked"), "in the way");
+    Heard heard;
+    std::mutex mutex;
+    std::condition_variable waited;
+    std::vector<std::chrono::milliseconds> waits;
+    Pacing pace;
+    pace.first = 1ms;
+    pace.last = 4ms;
+    pace.waiting = [&](std::chrono::milliseconds wait) {
+        const std::lock_guard lock(mutex);
+        waits.push_back(wait);
+        waited.notify_all();
+    };
+    HistoryStore store(path, heard.listener(path), pace);
+    store.add(1, entryOnDay(1));
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(waited.wait_for(lock, 20s, [&] { return waits.size() >= 5; }));
+    EXPECT_EQ(std::vector(waits.begin(), waits.begin() + 5),
+              (std::vector<std::chrono::milliseconds>{1ms, 2ms, 4ms, 4ms, 4ms}));
+    lock.unlock();
+    EXPECT_EQ(store.finish(10ms).changes, 1u);
+}
+
 // A folder at the path is never ours: the entries are given up at once, each change told with
 // why, and the end says so again.
 TEST(HistoryStore, AtTheEndSaysHowManyEntriesWereNotKeptAndWhy) {
