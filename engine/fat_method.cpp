@@ -8,21 +8,6 @@ namespace {
 
 constexpr std::array<std::string_view, fatMethods.size()> keys{"YMCA", "Navy", "RFM"};
 
-bool sameLetters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 std::string_view methodKey(FatMethod method) {
@@ -31,7 +16,7 @@ std::string_view methodKey(FatMethod method) {
 
 std::optional<FatMethod> methodForKey(std::string_view key) {
     for (const FatMethod method : fatMethods) {
-        if (sameLetters(key, methodKey(method))) {
+        if (key == methodKey(method)) {
             return method;
         }
     }

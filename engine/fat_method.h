@@ -15,7 +15,7 @@ inline constexpr std::array<FatMethod, 3> fatMethods{FatMethod::WaistAndWeight, 
 // The method's name where the program keeps it (the settings, the history, CSV): "YMCA", "Navy"
 // or "RFM". Never translated.
 std::string_view methodKey(FatMethod method);
-// The method of that name, in any case; nothing for a name that is none of them.
+// The method of that name; nothing for a name that is none of them.
 std::optional<FatMethod> methodForKey(std::string_view key);
 
 // The measurements a method reads besides the waist, the weight and the height: the neck, for

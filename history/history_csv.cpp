@@ -4,6 +4,7 @@
 #include "engine/fat_method.h"
 #include "engine/ratings.h"
 #include "framework/storage/atomic_file.h"
+#include "framework/text/ascii_case.h"
 #include "framework/text/number_text.h"
 #include "history/entry_fields.h"
 
@@ -162,14 +163,6 @@ private:
     std::size_t line = 1;
 };
 
-std::string lowered(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return out;
-}
-
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
@@ -182,7 +175,7 @@ std::string_view trimmed(std::string_view text) {
 
 // A header's name: what comes before its unit in parentheses.
 std::string columnName(std::string_view heading) {
-    return lowered(trimmed(heading.substr(0, heading.find('('))));
+    return asciiLowered(trimmed(heading.substr(0, heading.find('('))));
 }
 
 std::optional<double> number(std::string_view text) {
@@ -204,44 +197,42 @@ std::string shownField(std::string_view field) {
     return field.size() <= 40 ? std::string(field) : std::string(field.substr(0, 37)) + "...";
 }
 
-TranslatableText said(const char* id, std::vector<std::string> arguments = {}) {
-    return {id, std::move(arguments)};
-}
-
 // Where each of the entry's fields is in a row, -1 where the file has no such column.
 using Places = std::vector<int>;
 
 // One field of a row into the entry; why not, when it cannot be.
 TranslatableText readField(const EntryField& field, std::string_view text, HistoryEntry& entry) {
-    const std::string word = lowered(text);
+    const std::string word = asciiLowered(text);
     switch (field.form) {
     case Form::Moment:
         if (const std::optional<Moment> taken = IsoTime::parse(text)) {
             entry.taken = *taken;
             return {};
         }
-        return said(TRANSLATABLE("the date and time “%1” is no ISO 8601 time"), {shownField(text)});
+        return sentence(TRANSLATABLE("the date and time “%1” is no ISO 8601 time"),
+                        {shownField(text)});
     case Form::Units:
         if (word == "metric" || word == "imperial") {
             EntryFields::setValue(field, entry, std::int64_t{word == "metric" ? 1 : 0});
             return {};
         }
-        return said(TRANSLATABLE("the units “%1” are neither metric nor imperial"),
-                    {shownField(text)});
+        return sentence(TRANSLATABLE("the units “%1” are neither metric nor imperial"),
+                        {shownField(text)});
     case Form::YesNo:
         if (word == "yes" || word == "no" || word == "1" || word == "0") {
             EntryFields::setValue(field, entry, std::int64_t{word == "yes" || word == "1" ? 1 : 0});
             return {};
         }
-        return said(TRANSLATABLE("Female is “%1”, not yes or no"), {shownField(text)});
+        return sentence(TRANSLATABLE("Female is “%1”, not yes or no"), {shownField(text)});
     case Form::Method:
-        if (text.empty() || methodForKey(text)) {
-            EntryFields::setValue(field, entry,
-                                  text.empty() ? methodKey(FatMethod::WaistAndWeight) : text);
-            return {};
+        for (const FatMethod method : fatMethods) {
+            if (text.empty() || equalsIgnoringCase(text, methodKey(method))) {
+                EntryFields::setValue(field, entry, methodKey(method));
+                return {};
+            }
         }
-        return said(TRANSLATABLE("the method “%1” is none of YMCA, Navy and RFM"),
-                    {shownField(text)});
+        return sentence(TRANSLATABLE("the method “%1” is none of YMCA, Navy and RFM"),
+                        {shownField(text)});
     case Form::Number:
         if (text.empty() && !field.needed) {
             return {}; // the Navy method's, which other entries need not have
@@ -250,8 +241,8 @@ TranslatableText readField(const EntryField& field, std::string_view text, Histo
             EntryFields::setValue(field, entry, *read);
             return {};
         }
-        return said(TRANSLATABLE("%1 “%2” is not a number"),
-                    {std::string(field.heading), shownField(text)});
+        return sentence(TRANSLATABLE("%1 “%2” is not a number"),
+                        {std::string(field.heading), shownField(text)});
     case Form::Offset:
         break;
     }
@@ -299,7 +290,7 @@ std::string HistoryCsv::write(const std::vector<HistoryEntry>& entries) {
 HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
     Reading reading;
     if (text.size() > largestFile) {
-        reading.notEntries = said(TRANSLATABLE("it is larger than any history could be"));
+        reading.notEntries = sentence(TRANSLATABLE("it is larger than any history could be"));
         return reading;
     }
     Records records(text);
@@ -307,7 +298,7 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
     std::size_t line = 0;
     bool tooWide = false;
     if (!records.next(fields, line, tooWide)) {
-        reading.notEntries = said(TRANSLATABLE("it is empty"));
+        reading.notEntries = sentence(TRANSLATABLE("it is empty"));
         return reading;
     }
     const auto all = EntryFields::all();
@@ -315,7 +306,7 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
     for (std::size_t index = 0; index < fields.size(); ++index) {
         const std::string name = columnName(fields[index]);
         for (std::size_t field = 0; field < all.size(); ++field) {
-            if (!all[field].heading.empty() && name == lowered(all[field].heading) &&
+            if (!all[field].heading.empty() && name == asciiLowered(all[field].heading) &&
                 places[field] < 0) {
                 places[field] = static_cast<int>(index);
             }
@@ -323,8 +314,8 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
     }
     for (std::size_t field = 0; field < all.size(); ++field) {
         if (all[field].needed && places[field] < 0) {
-            reading.notEntries = said(TRANSLATABLE("its first line names no column “%1”"),
-                                      {lowered(all[field].heading)});
+            reading.notEntries = sentence(TRANSLATABLE("its first line names no column “%1”"),
+                                          {asciiLowered(all[field].heading)});
             return reading;
         }
     }
@@ -334,8 +325,9 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
         }
         TranslatableText why;
         if (tooWide) {
-            refuse(reading.refused, line,
-                   said(TRANSLATABLE("it has more than %1 fields"), {std::to_string(mostFields)}));
+            refuse(
+                reading.refused, line,
+                sentence(TRANSLATABLE("it has more than %1 fields"), {std::to_string(mostFields)}));
         } else if (std::optional<HistoryEntry> entry = entryOf(fields, places, why)) {
             reading.entries.push_back(*entry);
         } else {
@@ -352,7 +344,8 @@ HistoryCsv::Reading HistoryCsv::readFile(const std::string& path) {
     case AtomicFile::Found::Read:
         return read(file.text);
     case AtomicFile::Found::TooLarge:
-        reading.notEntries = said(TRANSLATABLE("%1 is larger than any history could be"), {path});
+        reading.notEntries =
+            sentence(TRANSLATABLE("%1 is larger than any history could be"), {path});
         return reading;
     case AtomicFile::Found::Missing:
     case AtomicFile::Found::Refused:

@@ -28,10 +28,6 @@ const SqliteLibrary& sqlite() {
 // How long a commit waits for another Fenwake that is writing the same history.
 constexpr int busyMilliseconds = 2000;
 
-TranslatableText said(const char* id, std::vector<std::string> arguments = {}) {
-    return {id, std::move(arguments)};
-}
-
 bool makeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
          slash = path.find('/', slash + 1)) {
@@ -207,7 +203,7 @@ Problem HistoryDatabase::open() {
     }
     if (std::string why; SqliteLibrary::load(why) == nullptr) {
         return Problem::lasting(
-            said(TRANSLATABLE("the history cannot be used without SQLite: %1"), {why}));
+            sentence(TRANSLATABLE("the history cannot be used without SQLite: %1"), {why}));
     }
     const HistoryFile::Examined examined =
         HistoryFile::examine(filePath, applicationId, schemaVersion);
@@ -216,8 +212,8 @@ Problem HistoryDatabase::open() {
                                 : Problem::lasting(examined.refusal);
     }
     if (!makeFolders(filePath)) {
-        return Problem::passing(said(TRANSLATABLE("cannot make the folder of %1: %2"),
-                                     {filePath, std::strerror(errno)}));
+        return Problem::passing(sentence(TRANSLATABLE("cannot make the folder of %1: %2"),
+                                         {filePath, std::strerror(errno)}));
     }
     openedPath = examined.realPath;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
@@ -269,18 +265,20 @@ Problem HistoryDatabase::identify() {
         Problem failed = failure(TRANSLATABLE("cannot read %1: %2"));
         if (failed.isLasting()) {
             failed.text =
-                said(TRANSLATABLE("%1 is damaged: %2"), {filePath, failed.text.arguments[1]});
+                sentence(TRANSLATABLE("%1 is damaged: %2"), {filePath, failed.text.arguments[1]});
         }
         return failed;
     }
     if (verdict != "ok") {
-        return Problem::lasting(said(TRANSLATABLE("%1 is damaged: %2"), {filePath, verdict}));
+        return Problem::lasting(sentence(TRANSLATABLE("%1 is damaged: %2"), {filePath, verdict}));
     }
     if (ours != applicationId && (ours != 0 || tables != 0)) {
-        return Problem::lasting(said(TRANSLATABLE("%1 is another program's database"), {filePath}));
+        return Problem::lasting(
+            sentence(TRANSLATABLE("%1 is another program's database"), {filePath}));
     }
     if (version > schemaVersion) {
-        return Problem::lasting(said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath}));
+        return Problem::lasting(
+            sentence(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath}));
     }
     return {};
 }
@@ -316,8 +314,8 @@ Problem HistoryDatabase::migrate() {
         if (!single("PRAGMA user_version", current)) {
             problem = failure(TRANSLATABLE("cannot read %1: %2"));
         } else if (current < 0 || current > schemaVersion) {
-            problem =
-                Problem::lasting(said(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath}));
+            problem = Problem::lasting(
+                sentence(TRANSLATABLE("%1 was made by a newer Fenwake"), {filePath}));
         } else if (current == schemaVersion) {
             return execute("COMMIT");
         } else {
@@ -348,7 +346,7 @@ Problem HistoryDatabase::failure(const char* doing) {
     const char* message = database != nullptr ? sqlite().errmsg(database) : sqlite().errstr(code);
     const int primary = code & 0xFF;
     lastFull = primary == SQLITE_FULL;
-    TranslatableText text = said(doing, {filePath, message});
+    TranslatableText text = sentence(doing, {filePath, message});
     switch (primary) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
@@ -441,9 +439,10 @@ Problem HistoryDatabase::insertEntries(std::vector<HistoryEntry>& entries,
         if (found == SQLITE_ROW) {
             entry.id = sqlite().column_int64(find.get(), 0);
         } else if (found == SQLITE_DONE) {
-            return Problem::lasting(said(TRANSLATABLE("the entry of %1 can be neither added to %2 "
-                                                      "nor found in it"),
-                                         {IsoTime::format(entry.taken), filePath}));
+            return Problem::lasting(
+                sentence(TRANSLATABLE("the entry of %1 can be neither added to %2 "
+                                      "nor found in it"),
+                         {IsoTime::format(entry.taken), filePath}));
         } else {
             return failure(TRANSLATABLE("cannot read %1: %2"));
         }
@@ -556,8 +555,8 @@ TranslatableText HistoryDatabase::whereItWas() {
         file == nullptr || file->pMethods == nullptr ||
         file->pMethods->xRead(file, start, sizeof start, 0) != SQLITE_OK ||
         !HistoryFile::isDatabaseStart(start, sizeof start)) {
-        return said(TRANSLATABLE("%1 was emptied or overwritten while Fenwake had it open"),
-                    {filePath});
+        return sentence(TRANSLATABLE("%1 was emptied or overwritten while Fenwake had it open"),
+                        {filePath});
     }
     return {};
 }
@@ -583,9 +582,10 @@ Problem HistoryDatabase::roomFor(std::size_t entries) {
     }
     const std::uint64_t fitting =
         free > bytesToSpare ? (free - bytesToSpare) / bytesAnEntryNeeds : 0;
-    return Problem::lasting(said(TRANSLATABLE("the disk of %1 has room for about %2 of these %3 "
-                                              "entries"),
-                                 {filePath, std::to_string(fitting), std::to_string(entries)}));
+    return Problem::lasting(
+        sentence(TRANSLATABLE("the disk of %1 has room for about %2 of these %3 "
+                              "entries"),
+                 {filePath, std::to_string(fitting), std::to_string(entries)}));
 }
 
 void HistoryDatabase::releaseLogSpace() {

@@ -20,10 +20,6 @@ constexpr std::size_t firstPageNeeded = headerSize + 8;
 constexpr std::size_t logHeaderSize = 32;
 constexpr std::size_t frameHeaderSize = 24;
 
-TranslatableText said(const char* id, std::vector<std::string> arguments) {
-    return {id, std::move(arguments)};
-}
-
 std::uint32_t bigEndian(const unsigned char* bytes) {
     return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 |
            std::uint32_t{bytes[2]} << 8 | std::uint32_t{bytes[3]};
@@ -146,13 +142,13 @@ HistoryFile::Examined HistoryFile::examine(const std::string& path, std::uint32_
     if (lstat(path.c_str(), &status) != 0) {
         if (errno != ENOENT) {
             examined.refusal =
-                said(TRANSLATABLE("%1 cannot be examined: %2"), {path, std::strerror(errno)});
+                sentence(TRANSLATABLE("%1 cannot be examined: %2"), {path, std::strerror(errno)});
             examined.mayPass = true;
         } else if (firstPageInLog(path + "-wal")) {
             examined.refusal =
-                said(TRANSLATABLE("%1 is missing, but the log of a database lies beside it "
-                                  "(%1-wal)"),
-                     {path});
+                sentence(TRANSLATABLE("%1 is missing, but the log of a database lies beside it "
+                                      "(%1-wal)"),
+                         {path});
         }
         return examined;
     }
@@ -161,7 +157,7 @@ HistoryFile::Examined HistoryFile::examine(const std::string& path, std::uint32_
         struct stat target {};
         if (status.st_uid != geteuid() || stat(path.c_str(), &target) != 0 ||
             target.st_uid != geteuid()) {
-            examined.refusal = said(
+            examined.refusal = sentence(
                 TRANSLATABLE("%1 is a link to a file of another user's, or to nothing"), {path});
             return examined;
         }
@@ -172,11 +168,11 @@ HistoryFile::Examined HistoryFile::examine(const std::string& path, std::uint32_
         }
     }
     if (!S_ISREG(status.st_mode)) {
-        examined.refusal = said(TRANSLATABLE("%1 is not a file"), {path});
+        examined.refusal = sentence(TRANSLATABLE("%1 is not a file"), {path});
         return examined;
     }
     if (status.st_uid != geteuid()) {
-        examined.refusal = said(TRANSLATABLE("%1 belongs to another user"), {path});
+        examined.refusal = sentence(TRANSLATABLE("%1 belongs to another user"), {path});
         return examined;
     }
     std::vector<unsigned char> page(firstPageNeeded);
@@ -184,7 +180,7 @@ HistoryFile::Examined HistoryFile::examine(const std::string& path, std::uint32_
     const Descriptor file(examined.realPath);
     if (file.get() < 0 || !file.readFully(page.data(), page.size(), count)) {
         examined.refusal =
-            said(TRANSLATABLE("%1 cannot be read: %2"), {path, std::strerror(errno)});
+            sentence(TRANSLATABLE("%1 cannot be read: %2"), {path, std::strerror(errno)});
         examined.mayPass = true;
         return examined;
     }
@@ -197,7 +193,7 @@ HistoryFile::Examined HistoryFile::examine(const std::string& path, std::uint32_
         page = *logged;
     } else if (count < page.size() || std::memcmp(page.data(), magic.data(), magic.size()) != 0) {
         examined.refusal =
-            said(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"), {path});
+            sentence(TRANSLATABLE("%1 is no history of Fenwake's: not an SQLite database"), {path});
         return examined;
     }
     const std::uint32_t marked = bigEndian(page.data() + 68);
@@ -205,9 +201,9 @@ HistoryFile::Examined HistoryFile::examine(const std::string& path, std::uint32_
     const bool noTables =
         page[headerSize] == 0x0D && page[headerSize + 3] == 0 && page[headerSize + 4] == 0;
     if (marked != applicationId && (marked != 0 || !noTables)) {
-        examined.refusal = said(TRANSLATABLE("%1 is another program's database"), {path});
+        examined.refusal = sentence(TRANSLATABLE("%1 is another program's database"), {path});
     } else if (version > static_cast<std::uint32_t>(newestVersion)) {
-        examined.refusal = said(TRANSLATABLE("%1 was made by a newer Fenwake"), {path});
+        examined.refusal = sentence(TRANSLATABLE("%1 was made by a newer Fenwake"), {path});
     }
     return examined;
 }
@@ -216,12 +212,13 @@ TranslatableText HistoryFile::stillThere(const std::string& path, const Identity
     const std::optional<Identity> now = identityOf(path);
     if (!now) {
         return errno == ENOENT
-                   ? said(TRANSLATABLE("%1 was removed while Fenwake had it open"), {path})
-                   : said(TRANSLATABLE("%1 cannot be examined: %2"), {path, std::strerror(errno)});
+                   ? sentence(TRANSLATABLE("%1 was removed while Fenwake had it open"), {path})
+                   : sentence(TRANSLATABLE("%1 cannot be examined: %2"),
+                              {path, std::strerror(errno)});
     }
     if (*now != opened) {
-        return said(TRANSLATABLE("%1 was replaced by another file while Fenwake had it open"),
-                    {path});
+        return sentence(TRANSLATABLE("%1 was replaced by another file while Fenwake had it open"),
+                        {path});
     }
     return {};
 }

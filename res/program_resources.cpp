@@ -67,7 +67,7 @@ DialogTemplate mainDialog() {
         label(noId, TRANSLATABLE("Height:"), {7, 38, 24, 8}),
         edit(IDC_HEIGHT, {37, 35, 65, 12}),
         label(IDC_HEIGHT_UNIT, TRANSLATABLE("Inches"), {106, 38, 22, 8}),
-        // Added: two rows under Height, after it in the tab order.
+        // Two rows under Height, after it in the tab order.
         inNavyRows(label(noId, TRANSLATABLE("Neck:"), {7, 52, 24, 8})),
         inNavyRows(edit(IDC_NECK, {37, 49, 65, 12})),
         inNavyRows(label(IDC_NECK_UNIT, TRANSLATABLE("Inches"), {106, 52, 22, 8})),

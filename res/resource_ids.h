@@ -16,7 +16,7 @@ constexpr int IDC_WEIGHT_UNIT = 1006;
 constexpr int IDC_WAIST_UNIT = 1007;
 constexpr int IDC_HEIGHT = 1008;
 constexpr int IDC_HEIGHT_UNIT = 1009;
-// Added: the neck and the hip, which the US Navy method needs.
+// The neck and the hip, which the US Navy method needs.
 constexpr int IDC_NECK = 1010;
 constexpr int IDC_NECK_UNIT = 1011;
 constexpr int IDC_HIP = 1012;
@@ -32,12 +32,12 @@ constexpr int IDR_MAINMENU = 130;
 constexpr int IDM_TOOLS = 32774;
 constexpr int IDS_TOOLS = 32776;
 constexpr int IDM_ABOUT = 32777;
-// Added after About: the help, and the method of the fat estimate.
+// After About: the help, and the method of the fat estimate.
 constexpr int IDM_HELP = 32778;
 constexpr int IDM_METHOD_YMCA = 32779;
 constexpr int IDM_METHOD_NAVY = 32780;
 constexpr int IDM_METHOD_RFM = 32781;
-// Added after the methods: the history.
+// After the methods: the history.
 constexpr int IDM_ADD_TO_HISTORY = 32782;
 constexpr int IDM_HISTORY = 32783;
 

@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include "engine/fat_method.h"
+
 #include "framework/application/application.h"
 #include "framework/text/number_text.h"
 
@@ -51,27 +53,18 @@ bool isStored(std::string_view key) {
     return application != nullptr && application->profileString(section, key, absent) != absent;
 }
 
-// The method's name in the file, in the order of FatMethod.
-constexpr std::string_view methodNames[] = {"YMCA", "Navy", "RFM"};
-
 } // namespace
 
 FatMethod SettingsStore::loadMethod() {
     Application* application = Application::current();
     const std::string name =
         application != nullptr ? application->profileString(section, "Method", "") : std::string();
-    for (std::size_t method = 0; method < std::size(methodNames); ++method) {
-        if (name == methodNames[method]) {
-            return static_cast<FatMethod>(method);
-        }
-    }
-    return FatMethod::WaistAndWeight;
+    return methodForKey(name).value_or(FatMethod::WaistAndWeight);
 }
 
 void SettingsStore::saveMethod(FatMethod method) {
     if (Application* application = Application::current()) {
-        application->writeProfileString(section, "Method",
-                                        methodNames[static_cast<std::size_t>(method)]);
+        application->writeProfileString(section, "Method", methodKey(method));
     }
 }
 

@@ -58,10 +58,6 @@ double inUnits(double value, bool entryMetric, bool metric, bool isMass) {
     return value * (metric ? centimetresPerInch : inchesPerCentimetre);
 }
 
-std::string said(const TranslatableText& text) {
-    return Translation::fill(translated(text.id), text.arguments);
-}
-
 // "1 entry", "3 entries".
 std::string entriesText(std::size_t number) {
     return number == 1 ? translated("1 entry")
@@ -143,8 +139,8 @@ void HistoryWindow::ensureStore() {
         later([entries = std::move(entries)](HistoryWindow& w) { w.onRestored(entries); });
     };
     heard.gaveUp = [later](const HistoryStore::Change& change, TranslatableText why) {
-        StandardError::say(
-            Translation::fill(translated("a change of the history is given up: %1"), {said(why)}));
+        StandardError::say(Translation::fill(translated("a change of the history is given up: %1"),
+                                             {Translation::inWords(why)}));
         later([kind = change.kind, entries = change.entries,
                why = std::move(why)](HistoryWindow& w) { w.onGaveUp(kind, entries, why); });
     };
@@ -162,7 +158,7 @@ void HistoryWindow::ensureStore() {
         if (!trouble.empty() && !troubled) {
             StandardError::say(Translation::fill(translated("history not kept yet: %1; it is "
                                                             "tried again on its own"),
-                                                 {said(trouble)}));
+                                                 {Translation::inWords(trouble)}));
         }
         troubled = !trouble.empty();
         later([trouble = std::move(trouble)](HistoryWindow& w) { w.onTrouble(trouble); });
@@ -176,7 +172,7 @@ void HistoryWindow::ensureStore() {
                     translated("%1 of the history's entries were not kept (%2): %3"),
                     {std::to_string(unmade.entries.size()), moments(unmade.entries),
                      unmade.why.empty() ? translated("the disk took too long")
-                                        : said(unmade.why)}));
+                                        : Translation::inWords(unmade.why)}));
             }
         });
     }
@@ -393,12 +389,12 @@ void HistoryWindow::onTrouble(const TranslatableText& trouble) {
                         : Translation::fill(translated("The history is not being kept: %1. "
                                                        "What is not kept yet is tried again "
                                                        "on its own."),
-                                            {said(trouble)});
+                                            {Translation::inWords(trouble)});
     if (!loaded && window.isOpen()) {
         readTrouble = trouble.empty() ? std::string()
                                       : Translation::fill(translated("The history cannot be "
                                                                      "read: %1."),
-                                                          {said(trouble)});
+                                                          {Translation::inWords(trouble)});
         showStatus();
     }
     if (text.empty()) {
@@ -509,7 +505,8 @@ void HistoryWindow::onExported(const std::string& file, std::size_t exported,
     const std::string text =
         problem.empty()
             ? Translation::fill(translated("%1 exported to %2."), {entriesText(exported), file})
-            : Translation::fill(translated("Nothing was exported: %1."), {said(problem)});
+            : Translation::fill(translated("Nothing was exported: %1."),
+                                {Translation::inWords(problem)});
     window.showNotice("file", text, text,
                       problem.empty() ? NoticeKind::Information : NoticeKind::Warning);
     window.announce(text);
@@ -521,7 +518,7 @@ void HistoryWindow::onImported(HistoryStore::Imported imported) {
     if (!imported.notImported.empty()) {
         text = Translation::fill(translated("Nothing was imported: %1. The history is as it "
                                             "was."),
-                                 {said(imported.notImported)});
+                                 {Translation::inWords(imported.notImported)});
         detail = text;
     } else {
         text = Translation::fill(translated("%1 imported; %2 in the history already; %3 not read."),
@@ -530,8 +527,9 @@ void HistoryWindow::onImported(HistoryStore::Imported imported) {
                                   std::to_string(imported.refused.count)});
         detail = text;
         for (const HistoryCsv::Refusal& refusal : imported.refused.described) {
-            detail += '\n' + Translation::fill(translated("Line %1: %2."),
-                                               {std::to_string(refusal.line), said(refusal.why)});
+            detail += '\n' + Translation::fill(
+                                 translated("Line %1: %2."),
+                                 {std::to_string(refusal.line), Translation::inWords(refusal.why)});
         }
         if (imported.refused.count > imported.refused.described.size()) {
             detail += '\n' + Translation::fill(translated("… and %1 more lines not read."),
@@ -591,9 +589,10 @@ void HistoryWindow::onGaveUp(HistoryStore::Change::Kind kind,
     using Kind = HistoryStore::Change::Kind;
     if (kind == Kind::Load || kind == Kind::Refresh) {
         // Nothing of the history can be read, and so nothing of it kept: both windows say so.
-        const std::string text =
-            Translation::fill(translated("The history cannot be kept: %1."), {said(why)});
-        readTrouble = Translation::fill(translated("The history cannot be read: %1."), {said(why)});
+        const std::string text = Translation::fill(translated("The history cannot be kept: %1."),
+                                                   {Translation::inWords(why)});
+        readTrouble = Translation::fill(translated("The history cannot be read: %1."),
+                                        {Translation::inWords(why)});
         showStatus();
         window.showNotice("history", text, text);
         if (listener.trouble) {
@@ -604,8 +603,9 @@ void HistoryWindow::onGaveUp(HistoryStore::Change::Kind kind,
     const std::string text =
         kind == Kind::Add
             ? Translation::fill(translated("Not kept in the history: %1 (%2)."),
-                                {entriesText(given.size()), said(why)})
-            : Translation::fill(translated("The history was not changed: %1."), {said(why)});
+                                {entriesText(given.size()), Translation::inWords(why)})
+            : Translation::fill(translated("The history was not changed: %1."),
+                                {Translation::inWords(why)});
     window.showNotice("history", text, text);
     window.announce(text);
     if (listener.notKept && kind == Kind::Add) {

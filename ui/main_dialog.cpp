@@ -2,8 +2,10 @@
 
 #include "engine/bmi_category.h"
 #include "engine/composition.h"
+#include "engine/fat_method.h"
 #include "engine/fat_rating.h"
-#include "engine/unit_factors.h"
+#include "engine/ratings.h"
+#include "engine/units.h"
 #include "framework/application/application.h"
 #include "framework/dialog/data_exchange.h"
 #include "framework/dialog/document_window.h"
@@ -19,7 +21,7 @@
 #include "ui/help_text.h"
 #include "ui/result_explanations.h"
 
-#include <cmath>
+#include <optional>
 #include <string>
 
 namespace fenwake {
@@ -52,11 +54,6 @@ constexpr Field fields[] = {{IDC_WAIST, TRANSLATABLE("Waist")},
 
 // The Tools menu's choice for each method, in the order of FatMethod.
 constexpr int methodCommands[] = {IDM_METHOD_YMCA, IDM_METHOD_NAVY, IDM_METHOD_RFM};
-
-// A rating says where a number stands; a figure that is no number stands nowhere.
-std::string ratingOf(double value, std::string_view label) {
-    return std::isfinite(value) ? translated(label) : std::string();
-}
 
 // A figure as the list shows it: two decimals, with the decimal point of the language in use.
 std::string shown(double figure) {
@@ -282,13 +279,10 @@ std::string MainDialog::entryProblem() const {
 std::vector<ResultExplanations::Estimate>
 MainDialog::estimatesFor(const Measurements& entry) const {
     std::vector<ResultExplanations::Estimate> found;
-    for (const FatMethod each :
-         {FatMethod::WaistAndWeight, FatMethod::Navy, FatMethod::RelativeFatMass}) {
-        const bool allowed =
-            each != FatMethod::Navy || (entry.neck > 0.0 && (!entry.female || entry.hip > 0.0));
-        if (allowed) {
-            Measurements byThis = entry;
-            byThis.method = each;
+    for (const FatMethod each : fatMethods) {
+        Measurements byThis = entry;
+        byThis.method = each;
+        if (hasWhatItsMethodNeeds(byThis)) {
             found.push_back({each, computeComposition(byThis).fatPercentage});
         }
     }
@@ -298,10 +292,10 @@ MainDialog::estimatesFor(const Measurements& entry) const {
 // The neck and the hip count for the Navy method alone, the hip for a woman alone.
 bool MainDialog::isFieldInUse(int id) const {
     if (id == IDC_NECK) {
-        return method == FatMethod::Navy;
+        return usesNeck(method);
     }
     if (id == IDC_HIP) {
-        return method == FatMethod::Navy && female != 0;
+        return usesHip(method, female != 0);
     }
     return true;
 }
@@ -343,9 +337,9 @@ std::string MainDialog::rowAsShown(int row) const {
 void MainDialog::showFatPercentage(double fatPercentage) {
     resultsList.setItemText(fatPercentageRow, resultColumn, shown(fatPercentage));
     resultsList.setItemText(fatPercentageRow, unitColumn, translated("%"));
-    const FatRating rating = rateFatPercentage(fatPercentage, female != 0);
+    const std::optional<FatRating> rating = fatRatingOf(fatPercentage, female != 0);
     resultsList.setItemText(fatPercentageRow, descriptionColumn,
-                            ratingOf(fatPercentage, fatRatingLabel(rating)));
+                            rating ? translated(fatRatingLabel(*rating)) : std::string());
     resultsList.setItemDescription(
         fatPercentageRow,
         ResultExplanations::fatPercentage(fatPercentage, female != 0, method, estimates));
@@ -375,9 +369,9 @@ void MainDialog::showRestMetabolicRate(double restMetabolicRate) {
 
 void MainDialog::showBodyMassIndex(double bodyMassIndex) {
     resultsList.setItemText(bodyMassIndexRow, resultColumn, shown(bodyMassIndex));
-    const BmiCategory category = categoriseBodyMassIndex(bodyMassIndex);
+    const std::optional<BmiCategory> category = bmiCategoryOf(bodyMassIndex);
     resultsList.setItemText(bodyMassIndexRow, descriptionColumn,
-                            ratingOf(bodyMassIndex, bmiCategoryLabel(category)));
+                            category ? translated(bmiCategoryLabel(*category)) : std::string());
     resultsList.setItemDescription(bodyMassIndexRow,
                                    ResultExplanations::bodyMassIndex(bodyMassIndex));
 }
@@ -439,11 +433,11 @@ void MainDialog::onMetricClicked() {
     updateFormData(FormDirection::Read);
     showUnitLabels();
     const bool toMetric = metric == 1;
-    waist = waist * (toMetric ? centimetresPerInch : inchesPerCentimetre);
-    weight = weight * (toMetric ? kilogramsPerPound : poundsPerKilogram);
-    height = height * (toMetric ? centimetresPerInch : inchesPerCentimetre);
-    neck = neck * (toMetric ? centimetresPerInch : inchesPerCentimetre);
-    hip = hip * (toMetric ? centimetresPerInch : inchesPerCentimetre);
+    waist = convertedLength(waist, toMetric);
+    weight = convertedMass(weight, toMetric);
+    height = convertedLength(height, toMetric);
+    neck = convertedLength(neck, toMetric);
+    hip = convertedLength(hip, toMetric);
     SettingsStore::saveMetric(metric != 0);
     SettingsStore::saveWaist(waist);
     SettingsStore::saveWeight(weight);

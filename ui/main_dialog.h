@@ -81,14 +81,14 @@ private:
     double waist = 0.0;
     double weight = 0.0;
     double height = 0.0;
-    // Added: the method of the fat estimate, and the neck and hip the Navy method needs.
+    // The method of the fat estimate, and the neck and hip the Navy method needs.
     FatMethod method = FatMethod::WaistAndWeight;
     double neck = 0.0;
     double hip = 0.0;
     std::vector<ResultExplanations::Estimate> estimates; // each method's, for the explanation
     Icon icon;
     CommandBar commandBar;
-    // Added: the history, made when it is first used.
+    // The history, made when it is first used.
     std::unique_ptr<HistoryWindow> history;
     void useHistory();
 };

@@ -1,7 +1,6 @@
 #include "ui/result_explanations.h"
 
-#include "engine/bmi_category.h"
-#include "engine/fat_rating.h"
+#include "engine/ratings.h"
 #include "framework/language/translation.h"
 #include "framework/text/number_text.h"
 
@@ -138,10 +137,8 @@ std::string ResultExplanations::byMethod(FatMethod method) {
 
 std::string ResultExplanations::fatPercentage(double fatPercentage, bool female, FatMethod method,
                                               const std::vector<Estimate>& estimates) {
-    const std::size_t marked =
-        std::isfinite(fatPercentage)
-            ? static_cast<std::size_t>(rateFatPercentage(fatPercentage, female))
-            : std::size_t(-1);
+    const std::optional<FatRating> rating = fatRatingOf(fatPercentage, female);
+    const std::size_t marked = rating ? static_cast<std::size_t>(*rating) : std::size_t(-1);
     const auto label = [](std::size_t band) {
         return fatRatingLabel(static_cast<FatRating>(band));
     };
@@ -181,10 +178,8 @@ std::string ResultExplanations::restMetabolicRate() {
 }
 
 std::string ResultExplanations::bodyMassIndex(double bodyMassIndex) {
-    const std::size_t marked =
-        std::isfinite(bodyMassIndex)
-            ? static_cast<std::size_t>(categoriseBodyMassIndex(bodyMassIndex))
-            : std::size_t(-1);
+    const std::optional<BmiCategory> category = bmiCategoryOf(bodyMassIndex);
+    const std::size_t marked = category ? static_cast<std::size_t>(*category) : std::size_t(-1);
     const auto label = [](std::size_t band) {
         return bmiCategoryLabel(static_cast<BmiCategory>(band));
     };

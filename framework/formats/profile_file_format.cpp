@@ -1,5 +1,7 @@
 #include "framework/formats/profile_file_format.h"
 
+#include "framework/text/ascii_case.h"
+
 #include "framework/text/blanks.h"
 #include "framework/text/utf16.h"
 #include "framework/text/utf8.h"
@@ -47,21 +49,6 @@ int hexValue(char c) {
 
 bool isOctal(char c) {
     return c >= '0' && c <= '7';
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Text built from raw UTF-8 and from escaped UTF-16 code units, whose surrogates pair up

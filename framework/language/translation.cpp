@@ -140,6 +140,10 @@ std::string Translation::fill(std::string_view pattern, const std::vector<std::s
     return text;
 }
 
+std::string Translation::inWords(const TranslatableText& text) {
+    return text.empty() ? std::string() : fill(translated(text.id), text.arguments);
+}
+
 std::string Translation::number(std::string text) {
     const char point = installed().decimalPoint;
     for (char& c : text) {

@@ -31,6 +31,9 @@ public:
     // The text with its %1, %2, ... replaced by the arguments, in order.
     static std::string fill(std::string_view pattern, std::initializer_list<std::string> arguments);
     static std::string fill(std::string_view pattern, const std::vector<std::string>& arguments);
+    // A sentence of the program's in the desktop's language, its arguments filled in; empty for
+    // none.
+    static std::string inWords(const TranslatableText& text);
     // A number's text (written with a point, as the settings file keeps it) with the decimal
     // point of the language in use: "15,51" in German and French.
     static std::string number(std::string text);

@@ -7,10 +7,6 @@ namespace fenwake {
 
 namespace {
 
-std::string inWords(const TranslatableText& text) {
-    return text.empty() ? std::string() : Translation::fill(translated(text.id), text.arguments);
-}
-
 ProfileFile::Contents refused(std::string problem) {
     return {ProfileFile::State::Refused, {}, std::move(problem)};
 }
@@ -19,7 +15,7 @@ ProfileFile::Contents refused(std::string problem) {
 
 ProfileFile::ProfileFile(std::string path, std::string section)
     : filePath(path), ownSection(std::move(section)), file(std::move(path)),
-      refusalText(inWords(file.refusal())) {}
+      refusalText(Translation::inWords(file.refusal())) {}
 
 ProfileFile::Contents ProfileFile::read() const {
     AtomicFile::Reading reading = file.read(sizeLimit);
@@ -27,7 +23,7 @@ ProfileFile::Contents ProfileFile::read() const {
     case AtomicFile::Found::Missing:
         return {};
     case AtomicFile::Found::Refused:
-        return refused(inWords(reading.problem));
+        return refused(Translation::inWords(reading.problem));
     case AtomicFile::Found::TooLarge:
         return refused(Translation::fill(translated("%1 is larger than 1 MiB"), {filePath}));
     case AtomicFile::Found::Read:
@@ -41,7 +37,7 @@ ProfileFile::Contents ProfileFile::read() const {
 
 bool ProfileFile::replace(std::string_view text, std::string& problem,
                           const std::function<bool()>& mayRename) const {
-    problem = inWords(file.replace(text, mayRename));
+    problem = Translation::inWords(file.replace(text, mayRename));
     return problem.empty();
 }
 

@@ -7,13 +7,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <condition_variable>
-#include <cstdint>
 #include <cstring>
-#include <map>
 #include <mutex>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 
 namespace fenwake {
 
@@ -50,181 +48,130 @@ std::string leftAsItIs(const std::string& problem) {
 
 } // namespace
 
-struct ProfileWriter::State {
-    State(std::string filePath, std::string section, Wording said)
+// What the commits work with, shared with the writer's thread, and the trouble told of them.
+struct ProfileWriter::Shared {
+    Shared(std::string filePath, std::string section, Wording said)
         : path(std::move(filePath)), ownSection(std::move(section)), wording(std::move(said)) {}
-
-    struct Queued {
-        std::string text;
-        std::uint64_t sequence;
-    };
-
-    // Under the mutex. Said on standard error when an episode starts; the line is only handed
-    // over there, so nothing here waits for whoever reads it.
-    void setTrouble(const std::string& newTrouble) {
-        if (newTrouble == trouble || abandoned) {
-            return;
-        }
-        if (trouble.empty()) {
-            StandardError::say(newTrouble + translated("; the window goes on working"));
-        }
-        trouble = newTrouble;
-        if (onTrouble) {
-            onTrouble(trouble);
-        }
-    }
-
-    void setNotSaved(const std::string& why) {
-        setTrouble(Translation::fill(translated(wording.notSaved), {why}));
-    }
 
     const std::string path;
     const std::string ownSection;
     const Wording wording;
+
     mutable std::mutex mutex;
-    std::condition_variable wake;    // the writer: new values, a hurry, the end
-    std::condition_variable settled; // those who wait: a commit has ended
-    std::map<std::string, Queued> queued;
-    std::uint64_t nextSequence = 1;
-    std::uint64_t attempts = 0;
     std::string lastSeenText; // the file as it was last read or written
-    bool lastRefused = false; // the last commit found a file that is never replaced
-    bool hurry = false;
-    bool stopping = false;
-    bool abandoned = false;
-    bool replacing = false; // past the point where a commit can still be given up
     std::string trouble;
+    bool troubleFromReading = false;
     std::function<void(const std::string&)> onTrouble;
+
+    // Said on standard error when an episode starts; the line is only handed over there, so
+    // nothing here waits for whoever reads it.
+    void setTrouble(const std::string& newTrouble, bool fromReading = false) {
+        std::function<void(const std::string&)> tell;
+        {
+            const std::lock_guard lock(mutex);
+            if (newTrouble == trouble) {
+                return;
+            }
+            if (trouble.empty()) {
+                StandardError::say(newTrouble + translated("; the window goes on working"));
+            }
+            trouble = newTrouble;
+            troubleFromReading = fromReading;
+            tell = onTrouble;
+        }
+        if (tell) {
+            tell(newTrouble);
+        }
+    }
+
+    // A problem as the trouble says it: the values are not saved, and why.
+    Problem notSaved(const std::string& why, Problem::Kind kind) const {
+        return {asSaid(Translation::fill(translated(wording.notSaved), {why})), kind};
+    }
 };
 
 ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording wording)
-    : state(std::make_shared<State>(std::move(path), std::move(ownSection), std::move(wording))) {}
+    : shared(std::make_shared<Shared>(std::move(path), std::move(ownSection), std::move(wording))) {
+    Writer::Client client;
+    client.perform = [kept = shared](ProfileFileFormat::Changes& changes,
+                                     Writer::Attempt& attempt) {
+        return commit(*kept, changes, attempt);
+    };
+    // A key handed again before it was written is written once, with its latest text, in the
+    // place of its latest hand-over.
+    client.join = [](ProfileFileFormat::Changes& waiting, ProfileFileFormat::Changes& next) {
+        for (auto& change : next) {
+            std::erase_if(waiting,
+                          [&](const auto& queued) { return queued.first == change.first; });
+            waiting.push_back(std::move(change));
+        }
+        return true;
+    };
+    client.troubleChanged = [kept = shared](const Problem& trouble) {
+        kept->setTrouble(Translation::inWords(trouble.text));
+    };
+    writer = std::make_unique<Writer>(std::move(client));
+}
 
 ProfileWriter::~ProfileWriter() {
     finish(std::chrono::seconds(3));
 }
 
 void ProfileWriter::hand(const ProfileFileFormat::Changes& changes) {
-    const std::lock_guard lock(state->mutex);
-    if (state->path.empty()) {
-        state->setNotSaved(translated("no company key was named for the profile"));
+    if (shared->path.empty()) {
+        shared->setTrouble(Translation::fill(translated(shared->wording.notSaved),
+                                             {translated("no company key was named for the "
+                                                         "profile")}));
         return;
     }
-    for (const auto& [key, text] : changes) {
-        state->queued[key] = {text, state->nextSequence++};
-    }
-    if (!thread.joinable() && !state->abandoned) {
-        state->stopping = false;
-        thread = std::thread(run, state);
-    }
-    state->wake.notify_one();
+    writer->hand(changes);
 }
 
 void ProfileWriter::rememberText(const std::string& text) {
-    const std::lock_guard lock(state->mutex);
-    state->lastSeenText = text;
+    const std::lock_guard lock(shared->mutex);
+    shared->lastSeenText = text;
 }
 
 bool ProfileWriter::waitUntilWritten(std::chrono::milliseconds timeout) {
-    std::unique_lock lock(state->mutex);
-    state->hurry = true;
-    state->wake.notify_one();
-    return state->settled.wait_for(lock, timeout, [this] { return state->queued.empty(); });
+    return writer->waitUntilDone(timeout);
 }
 
 void ProfileWriter::finish(std::chrono::milliseconds timeout) {
-    if (!thread.joinable()) {
+    const Writer::Unfinished unfinished = writer->finish(timeout);
+    if (unfinished.jobs.empty()) {
         return;
     }
-    std::unique_lock lock(state->mutex);
-    const std::uint64_t attemptsBefore = state->attempts;
-    state->hurry = true;
-    state->wake.notify_one();
-    const bool written = state->settled.wait_for(lock, timeout, [&] {
-        return state->queued.empty() || (state->attempts > attemptsBefore && state->lastRefused);
-    });
-    state->stopping = true;
-    std::string lastWords;
-    if (!state->queued.empty()) {
-        const std::string why =
-            written || !state->trouble.empty()
-                ? state->trouble
-                : Translation::fill(translated("the disk took longer than %1 ms"),
-                                    {std::to_string(timeout.count())});
-        lastWords = Translation::fill(translated(state->replacing ? state->wording.closingUnsure
-                                                                  : state->wording.closingWithout),
-                                      {why});
-        state->abandoned = true;
-    }
-    state->wake.notify_one();
-    const bool abandoned = state->abandoned;
-    lock.unlock();
-    if (!lastWords.empty()) {
-        StandardError::say(lastWords);
-        StandardError::flush(lastWordsWait);
-    }
-    // A writer stuck in a system call is left to it: it holds its own share of the state and
-    // stops before it would rename anything it has not begun to rename.
-    if (abandoned) {
-        thread.detach();
-    } else {
-        thread.join();
-    }
+    const std::string why = unfinished.why.empty()
+                                ? Translation::fill(translated("the disk took longer than %1 ms"),
+                                                    {std::to_string(timeout.count())})
+                                : trouble();
+    StandardError::say(
+        Translation::fill(translated(unfinished.mayHaveLanded ? shared->wording.closingUnsure
+                                                              : shared->wording.closingWithout),
+                          {why}));
+    StandardError::flush(lastWordsWait);
 }
 
 std::string ProfileWriter::trouble() const {
-    const std::lock_guard lock(state->mutex);
-    return state->trouble;
+    const std::lock_guard lock(shared->mutex);
+    return shared->trouble;
 }
 
 void ProfileWriter::reportTrouble(const std::string& trouble) {
-    const std::lock_guard lock(state->mutex);
-    state->setTrouble(trouble);
+    shared->setTrouble(trouble, true);
 }
 
 void ProfileWriter::setTroubleCallback(std::function<void(const std::string&)> callback) {
-    const std::lock_guard lock(state->mutex);
-    state->onTrouble = std::move(callback);
+    const std::lock_guard lock(shared->mutex);
+    shared->onTrouble = std::move(callback);
 }
 
-void ProfileWriter::run(const std::shared_ptr<State>& shared) {
-    State& state = *shared;
-    auto backOff = std::chrono::duration_cast<Clock::duration>(firstRetry);
-    Clock::time_point retryAt{};
-    std::unique_lock lock(state.mutex);
-    while (!state.abandoned && !(state.stopping && state.queued.empty())) {
-        if (state.queued.empty()) {
-            state.wake.wait(lock);
-            continue;
-        }
-        if (!state.hurry && Clock::now() < retryAt) {
-            state.wake.wait_until(lock, retryAt);
-            continue;
-        }
-        state.hurry = false;
-        lock.unlock();
-        std::string problem;
-        const Outcome outcome = commit(state, problem);
-        lock.lock();
-        ++state.attempts;
-        state.replacing = false;
-        state.lastRefused = outcome == Outcome::Refused;
-        if (outcome == Outcome::Committed) {
-            backOff = firstRetry;
-            retryAt = {};
-            if (state.queued.empty()) {
-                state.setTrouble({});
-            }
-        } else {
-            retryAt = Clock::now() + backOff;
-            backOff = std::min<Clock::duration>(backOff * 2, lastRetry);
-            state.setNotSaved(problem);
-        }
-        state.settled.notify_all();
-    }
-}
+namespace {
 
-bool ProfileWriter::takeLock(State& state, ProfileLock& lock, std::string& problem) {
+// A lock held by a running program is waited for; after a moment the wait is the trouble.
+bool takeLock(ProfileLock& lock, std::string& problem,
+              BackgroundWriter<ProfileFileFormat::Changes>::Attempt& attempt,
+              const std::function<Problem(const std::string&)>& notSaved) {
     const Clock::time_point start = Clock::now();
     for (;;) {
         switch (lock.tryAcquire(problem)) {
@@ -235,125 +182,94 @@ bool ProfileWriter::takeLock(State& state, ProfileLock& lock, std::string& probl
         case ProfileLock::Outcome::Busy:
             break;
         }
-        const bool longWait = Clock::now() - start >= lockWait;
-        {
-            const std::lock_guard guard(state.mutex);
-            if (state.abandoned) {
-                problem = "given up";
-                return false;
-            }
-            if (longWait) {
-                state.setNotSaved(Translation::fill(
-                    translated("the file is locked by a running program (%1)"), {lock.path()}));
-            }
+        if (attempt.givenUp()) {
+            problem = "given up";
+            return false;
+        }
+        const bool longWait = Clock::now() - start >= ProfileWriter::lockWait;
+        if (longWait) {
+            attempt.meanwhile(notSaved(Translation::fill(
+                translated("the file is locked by a running program (%1)"), {lock.path()})));
         }
         std::this_thread::sleep_for(longWait ? slowPoll : quickPoll);
     }
 }
 
-// The file as it is under the lock. An editor that writes the file in place empties it first
-// and fills it a moment later: a file found empty that held something when last seen is given
-// that moment, so that a commit never takes the emptied file for the person's and drops what
-// the editor is about to write back. Still empty after it, the file was emptied on purpose.
-// Nothing when the file may be committed to, else why not.
-std::optional<ProfileWriter::Outcome> ProfileWriter::readCurrent(State& state,
-                                                                 const ProfileFile& file,
-                                                                 std::string& text,
-                                                                 std::string& problem) {
-    const Clock::time_point giveUp = Clock::now() + refillWait;
-    for (;;) {
-        const ProfileFile::Contents current = file.read();
-        if (current.state == ProfileFile::State::Refused) {
-            problem = leftAsItIs(current.problem);
-            return Outcome::Refused;
-        }
-        text = current.text;
-        const std::lock_guard guard(state.mutex);
-        const bool emptied = current.state == ProfileFile::State::Read && text.empty() &&
-                             !state.lastSeenText.empty();
-        if (state.abandoned) {
-            return Outcome::Failed;
-        }
-        if (!emptied || Clock::now() >= giveUp) {
-            state.lastSeenText = text;
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(slowPoll);
-    }
-}
+} // namespace
 
-// One locked read-merge-replace of everything queued.
-ProfileWriter::Outcome ProfileWriter::commit(State& state, std::string& problem) {
-    if (!makeFolders(state.path, problem)) {
-        return Outcome::Failed;
+// One locked read-merge-replace of the changes. An editor that writes the file in place
+// empties it first and fills it a moment later: a file found empty that held something when
+// last seen is given that moment, so that a commit never takes the emptied file for the
+// person's and drops what the editor is about to write back. Still empty after it, the file
+// was emptied on purpose.
+Problem ProfileWriter::commit(Shared& shared, const ProfileFileFormat::Changes& changes,
+                              Writer::Attempt& attempt) {
+    using Kind = Problem::Kind;
+    std::string problem;
+    if (!makeFolders(shared.path, problem)) {
+        return shared.notSaved(problem, Kind::Passing);
     }
     // Looked at before the lock is made, so that no lock goes where nothing may be written;
     // and again once it is held, for what it finds then.
-    if (problem = ProfileFile(state.path, state.ownSection).refusal(); !problem.empty()) {
-        problem = leftAsItIs(problem);
-        return Outcome::Refused;
+    if (problem = ProfileFile(shared.path, shared.ownSection).refusal(); !problem.empty()) {
+        return shared.notSaved(leftAsItIs(problem), Kind::Blocking);
     }
-    ProfileLock lock(state.path);
-    if (!takeLock(state, lock, problem)) {
-        return Outcome::Failed;
+    ProfileLock lock(shared.path);
+    const auto notSaved = [&shared](const std::string& why) {
+        return shared.notSaved(why, Kind::Passing);
+    };
+    if (!takeLock(lock, problem, attempt, notSaved)) {
+        return notSaved(problem);
     }
-    const ProfileFile file(state.path, state.ownSection);
+    const ProfileFile file(shared.path, shared.ownSection);
     file.removeLeftovers();
+    const Clock::time_point giveUp = Clock::now() + refillWait;
     std::string current;
-    if (const std::optional<Outcome> failed = readCurrent(state, file, current, problem)) {
-        return *failed;
+    for (;;) {
+        const ProfileFile::Contents contents = file.read();
+        if (contents.state == ProfileFile::State::Refused) {
+            return shared.notSaved(leftAsItIs(contents.problem), Kind::Blocking);
+        }
+        current = contents.text;
+        const std::lock_guard guard(shared.mutex);
+        const bool emptied = contents.state == ProfileFile::State::Read && current.empty() &&
+                             !shared.lastSeenText.empty();
+        if (attempt.givenUp()) {
+            return notSaved("given up");
+        }
+        if (!emptied || Clock::now() >= giveUp) {
+            shared.lastSeenText = current;
+            break;
+        }
+        std::this_thread::sleep_for(slowPoll);
     }
-    const auto [changes, sequences] = queuedChanges(state);
     const std::optional<std::string> text = ProfileFileFormat::update(current, changes);
     if (!text) {
-        problem = Translation::fill(translated("the values cannot be changed in %1 without "
-                                               "changing its other values"),
-                                    {state.path});
-        problem = leftAsItIs(problem);
-        return Outcome::Refused;
+        return shared.notSaved(
+            leftAsItIs(Translation::fill(translated("the values cannot be changed in %1 without "
+                                                    "changing its other values"),
+                                         {shared.path})),
+            Kind::Blocking);
     }
     if (text->size() > ProfileFile::sizeLimit) {
-        problem = leftAsItIs(translated("the file would grow past 1 MiB"));
-        return Outcome::Refused;
+        return shared.notSaved(leftAsItIs(translated("the file would grow past 1 MiB")),
+                               Kind::Blocking);
     }
     // Once the rename is under way the commit can no longer be given up: from here a closing
     // writer says that the file may hold the new values.
-    const auto mayRename = [&state] {
-        const std::lock_guard guard(state.mutex);
-        state.replacing = !state.abandoned;
-        return state.replacing;
-    };
-    if (!file.replace(*text, problem, mayRename)) {
-        return Outcome::Failed;
+    if (!file.replace(*text, problem, [&attempt] { return attempt.mayTakeLastStep(); })) {
+        return notSaved(problem);
     }
-    // A key typed again meanwhile stays queued with its newer text.
-    const std::lock_guard guard(state.mutex);
-    state.lastSeenText = *text;
-    for (const auto& [key, sequence] : sequences) {
-        if (const auto found = state.queued.find(key);
-            found != state.queued.end() && found->second.sequence == sequence) {
-            state.queued.erase(found);
-        }
+    bool readTroubleOver = false;
+    {
+        const std::lock_guard guard(shared.mutex);
+        shared.lastSeenText = *text;
+        readTroubleOver = shared.troubleFromReading;
     }
-    return Outcome::Committed;
-}
-
-// What is queued, in the order it was handed over, and which hand-over each text came from.
-std::pair<ProfileFileFormat::Changes, std::map<std::string, std::uint64_t>>
-ProfileWriter::queuedChanges(State& state) {
-    const std::lock_guard guard(state.mutex);
-    std::vector<std::pair<std::uint64_t, std::string>> order;
-    std::map<std::string, std::uint64_t> sequences;
-    for (const auto& [key, queued] : state.queued) {
-        order.emplace_back(queued.sequence, key);
-        sequences[key] = queued.sequence;
+    if (readTroubleOver) {
+        shared.setTrouble({});
     }
-    std::sort(order.begin(), order.end());
-    ProfileFileFormat::Changes changes;
-    for (const auto& [sequence, key] : order) {
-        changes.emplace_back(key, state.queued.at(key).text);
-    }
-    return {changes, sequences};
+    return {};
 }
 
 } // namespace fenwake

@@ -1,38 +1,29 @@
 #pragma once
 
 #include "framework/formats/profile_file_format.h"
+#include "framework/storage/background_writer.h"
 
 #include <chrono>
-#include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 #include <string>
-#include <thread>
 
 namespace fenwake {
 
-class ProfileFile;
-class ProfileLock;
-
-// The one writer of a profile file, on a thread of its own, so that no disk, however slow or
-// busy, and no lock held by another program ever makes the window wait.
+// The writer of a profile file: a client of the one background writer, so that no disk,
+// however slow or busy, and no lock held by another program ever makes the window wait.
 //
 // Values handed to it are committed in the order they came, each hand-over whole, in one
 // locked read-merge-replace: under the file's lock the current file is read, only the lines
-// of the handed keys change, and the file is replaced atomically and durably. A key handed
-// again before it was written is written once, with its latest text. A commit that fails
-// keeps its values and is tried again on its own after a back-off that grows from
-// firstRetry to lastRetry; a lock held by a live program is waited for. What goes wrong is
-// the profile's trouble: said once on standard error (never waiting for it to be read) and to
-// the callback. Nothing that can wait on a disk or a terminal happens under the mutex the
-// handing thread takes.
+// of the handed keys change, and the file is replaced atomically and durably. Hand-overs that
+// wait together are committed together, a key handed again with its latest text. A commit
+// that fails keeps its values and is tried again on its own at the writer's pace; a lock held
+// by a live program is waited for; a file that is none of ours is never replaced, and the
+// values wait for the person to move it. What goes wrong is the profile's trouble: said once
+// on standard error (never waiting for it to be read) and to the callback.
 class ProfileWriter {
 public:
     static constexpr std::chrono::milliseconds lockWait{250}; // then the wait is reported
-    static constexpr std::chrono::milliseconds firstRetry{250};
-    static constexpr std::chrono::milliseconds lastRetry{5000};
     // How long a file found empty, that held something when last seen, is given to be written
     // again: an editor that writes in place empties the file first.
     static constexpr std::chrono::milliseconds refillWait{2000};
@@ -76,20 +67,13 @@ public:
     void setTroubleCallback(std::function<void(const std::string&)> callback);
 
 private:
-    struct State;
-    // Refused: the file is one that is never replaced (not a settings file, too large, not
-    // the user's), which waiting will not change.
-    enum class Outcome { Committed, Failed, Refused };
-    static void run(const std::shared_ptr<State>& shared);
-    static Outcome commit(State& state, std::string& problem);
-    static std::optional<Outcome> readCurrent(State& state, const ProfileFile& file,
-                                              std::string& text, std::string& problem);
-    static std::pair<ProfileFileFormat::Changes, std::map<std::string, std::uint64_t>>
-    queuedChanges(State& state);
-    static bool takeLock(State& state, ProfileLock& lock, std::string& problem);
+    struct Shared;
+    using Writer = BackgroundWriter<ProfileFileFormat::Changes>;
+    static Problem commit(Shared& shared, const ProfileFileFormat::Changes& changes,
+                          Writer::Attempt& attempt);
 
-    std::shared_ptr<State> state;
-    std::thread thread;
+    std::shared_ptr<Shared> shared;
+    std::unique_ptr<Writer> writer;
 };
 
 } // namespace fenwake

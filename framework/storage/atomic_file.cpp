@@ -17,10 +17,6 @@ constexpr int mostLinksFollowed = 8;
 constexpr std::string_view temporaryMark = ".saving-";
 constexpr std::size_t temporaryLetters = 6;
 
-TranslatableText said(const char* id, std::vector<std::string> arguments) {
-    return {id, std::move(arguments)};
-}
-
 std::string systemError(int error) {
     return std::strerror(error);
 }
@@ -66,23 +62,26 @@ TranslatableText folderProblem(const std::string& file, const std::string& folde
                                bool ownFolders) {
     struct stat status {};
     if (lstat(folder.c_str(), &status) != 0) {
-        return errno == ENOENT ? TranslatableText()
-                               : said(TRANSLATABLE("the folder of %1, %2, cannot be examined: %3"),
-                                      {file, folder, systemError(errno)});
+        return errno == ENOENT
+                   ? TranslatableText()
+                   : sentence(TRANSLATABLE("the folder of %1, %2, cannot be examined: %3"),
+                              {file, folder, systemError(errno)});
     }
     if (ownFolders && S_ISLNK(status.st_mode) && !ownedByUser(status)) {
-        return said(TRANSLATABLE("the folder of %1, %2, is a link that belongs to another user"),
-                    {file, folder});
+        return sentence(
+            TRANSLATABLE("the folder of %1, %2, is a link that belongs to another user"),
+            {file, folder});
     }
     if (stat(folder.c_str(), &status) != 0) {
-        return said(TRANSLATABLE("the folder of %1, %2, cannot be examined: %3"),
-                    {file, folder, systemError(errno)});
+        return sentence(TRANSLATABLE("the folder of %1, %2, cannot be examined: %3"),
+                        {file, folder, systemError(errno)});
     }
     if (!S_ISDIR(status.st_mode)) {
-        return said(TRANSLATABLE("the folder of %1, %2, is not a folder"), {file, folder});
+        return sentence(TRANSLATABLE("the folder of %1, %2, is not a folder"), {file, folder});
     }
     if (ownFolders && !ownedByUser(status)) {
-        return said(TRANSLATABLE("the folder of %1, %2, belongs to another user"), {file, folder});
+        return sentence(TRANSLATABLE("the folder of %1, %2, belongs to another user"),
+                        {file, folder});
     }
     return {};
 }
@@ -148,10 +147,10 @@ AtomicFile::Reading readOpened(int fd, const std::string& path, std::size_t limi
     if (fstat(fd, &status) != 0) {
         return {Found::Refused,
                 {},
-                said(TRANSLATABLE("%1 cannot be examined: %2"), {path, systemError(errno)})};
+                sentence(TRANSLATABLE("%1 cannot be examined: %2"), {path, systemError(errno)})};
     }
     if (!S_ISREG(status.st_mode)) {
-        return {Found::Refused, {}, said(TRANSLATABLE("%1 is not a regular file"), {path})};
+        return {Found::Refused, {}, sentence(TRANSLATABLE("%1 is not a regular file"), {path})};
     }
     if (static_cast<unsigned long long>(status.st_size) > limit) {
         return {Found::TooLarge, {}, {}};
@@ -161,7 +160,7 @@ AtomicFile::Reading readOpened(int fd, const std::string& path, std::size_t limi
     if (!readAtMost(fd, limit, reading.text, error)) {
         return {Found::Refused,
                 {},
-                said(TRANSLATABLE("%1 cannot be read: %2"), {path, systemError(error)})};
+                sentence(TRANSLATABLE("%1 cannot be read: %2"), {path, systemError(error)})};
     }
     if (reading.text.size() > limit) {
         return {Found::TooLarge, {}, {}}; // it grew while it was read
@@ -184,32 +183,33 @@ AtomicFile::Target AtomicFile::resolve() const {
         struct stat status {};
         if (lstat(current.c_str(), &status) != 0) {
             if (errno != ENOENT) {
-                found.problem =
-                    said(TRANSLATABLE("%1 cannot be examined: %2"), {current, systemError(errno)});
+                found.problem = sentence(TRANSLATABLE("%1 cannot be examined: %2"),
+                                         {current, systemError(errno)});
             }
             break; // a new file
         }
         if (!ownedByUser(status)) {
             found.problem =
                 S_ISLNK(status.st_mode)
-                    ? said(TRANSLATABLE("%1 leads through a link, %2, that belongs to another "
-                                        "user"),
-                           {filePath, current})
-                    : said(TRANSLATABLE("%1 is a file that belongs to another user"), {current});
+                    ? sentence(TRANSLATABLE("%1 leads through a link, %2, that belongs to another "
+                                            "user"),
+                               {filePath, current})
+                    : sentence(TRANSLATABLE("%1 is a file that belongs to another user"),
+                               {current});
             break;
         }
         if (!S_ISLNK(status.st_mode)) {
             break;
         }
         if (link == mostLinksFollowed) {
-            found.problem = said(TRANSLATABLE("%1 leads through too many links"), {filePath});
+            found.problem = sentence(TRANSLATABLE("%1 leads through too many links"), {filePath});
             break;
         }
         char destination[4096];
         const ssize_t length = readlink(current.c_str(), destination, sizeof destination - 1);
         if (length < 0) {
             found.problem =
-                said(TRANSLATABLE("%1 cannot be followed: %2"), {current, systemError(errno)});
+                sentence(TRANSLATABLE("%1 cannot be followed: %2"), {current, systemError(errno)});
             break;
         }
         std::string next(destination, static_cast<std::size_t>(length));
@@ -242,15 +242,17 @@ AtomicFile::Reading AtomicFile::read(std::size_t limit) const {
             return {};
         }
         if (lstat(target.path().c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-            return {Found::Refused, {}, said(TRANSLATABLE("%1 is not a regular file"), {filePath})};
+            return {
+                Found::Refused, {}, sentence(TRANSLATABLE("%1 is not a regular file"), {filePath})};
         }
         return {Found::Refused,
                 {},
-                said(TRANSLATABLE("%1 cannot be opened: %2"), {filePath, systemError(error)})};
+                sentence(TRANSLATABLE("%1 cannot be opened: %2"), {filePath, systemError(error)})};
     }
     struct stat status {};
     if (fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) && !ownedByUser(status)) {
-        return {Found::Refused, {}, said(TRANSLATABLE("%1 belongs to another user"), {filePath})};
+        return {
+            Found::Refused, {}, sentence(TRANSLATABLE("%1 belongs to another user"), {filePath})};
     }
     return readOpened(file.get(), filePath, limit);
 }
@@ -262,16 +264,17 @@ TranslatableText AtomicFile::replacementRefusal() const {
         return {};
     }
     if (!S_ISREG(existing.st_mode)) {
-        return said(TRANSLATABLE("%1 is not a regular file"), {filePath});
+        return sentence(TRANSLATABLE("%1 is not a regular file"), {filePath});
     }
     if (rules.refuseHardLinks && existing.st_nlink > 1) {
-        return said(TRANSLATABLE("%1 has other names (hard links), which would keep the old text: "
-                                 "it is not replaced"),
-                    {filePath});
+        return sentence(
+            TRANSLATABLE("%1 has other names (hard links), which would keep the old text: "
+                         "it is not replaced"),
+            {filePath});
     }
     if (rules.refuseReadOnly && (existing.st_mode & S_IWUSR) == 0) {
-        return said(TRANSLATABLE("%1 is protected against writing: it is not replaced"),
-                    {filePath});
+        return sentence(TRANSLATABLE("%1 is protected against writing: it is not replaced"),
+                        {filePath});
     }
     return {};
 }
@@ -297,15 +300,15 @@ TranslatableText AtomicFile::replace(std::string_view text,
         }
     }
     if (descriptor < 0) {
-        return said(TRANSLATABLE("cannot create a file beside %1: %2"),
-                    {filePath, systemError(errno)});
+        return sentence(TRANSLATABLE("cannot create a file beside %1: %2"),
+                        {filePath, systemError(errno)});
     }
     Descriptor file(descriptor);
     int error = 0;
     const auto failed = [&](const char* pattern) {
         file.release();
         unlink(temporary.c_str());
-        return said(pattern, {filePath, systemError(error)});
+        return sentence(pattern, {filePath, systemError(error)});
     };
     // A new file gets the modes the user's mask gives; a replaced one keeps its own.
     if (exists && fchmod(file.get(), existing.st_mode & 07777) != 0) {
@@ -330,8 +333,8 @@ TranslatableText AtomicFile::replace(std::string_view text,
     // The new name is on disk only once the folder that holds it is.
     const Descriptor folder(open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0 || fsync(folder.get()) != 0) {
-        return said(TRANSLATABLE("cannot sync the folder of %1: %2"),
-                    {filePath, systemError(errno)});
+        return sentence(TRANSLATABLE("cannot sync the folder of %1: %2"),
+                        {filePath, systemError(errno)});
     }
     return {};
 }
@@ -360,7 +363,7 @@ AtomicFile::Reading readRegularFile(const std::string& path, std::size_t limit) 
     if (file.get() < 0) {
         return {AtomicFile::Found::Refused,
                 {},
-                said(TRANSLATABLE("%1 cannot be opened: %2"), {path, systemError(errno)})};
+                sentence(TRANSLATABLE("%1 cannot be opened: %2"), {path, systemError(errno)})};
     }
     return readOpened(file.get(), path, limit);
 }

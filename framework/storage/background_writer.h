@@ -284,6 +284,8 @@ private:
             if (problem.empty() || problem.isLasting()) {
                 state.jobs.pop_front();
                 backOff.reset();
+                // The trouble is over once everything waiting is done.
+                const bool allDone = state.jobs.empty();
                 lock.unlock();
                 if (problem.isLasting()) {
                     state.tell([&](const Client& heard) {
@@ -292,7 +294,9 @@ private:
                         }
                     });
                 }
-                state.setTrouble({});
+                if (allDone) {
+                    state.setTrouble({});
+                }
                 lock.lock();
                 state.settled.notify_all();
                 continue;

@@ -7,6 +7,7 @@
 #define TRANSLATABLE(text) text
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fenwake {
@@ -21,5 +22,15 @@ struct TranslatableText {
     bool empty() const { return id.empty(); }
     bool operator==(const TranslatableText&) const = default;
 };
+
+// A sentence already in the desktop's language, said as it is.
+inline TranslatableText asSaid(std::string words) {
+    return {"%1", {std::move(words)}};
+}
+
+// A sentence of the program's, to be said later: its id and its arguments.
+inline TranslatableText sentence(const char* id, std::vector<std::string> arguments = {}) {
+    return {id, std::move(arguments)};
+}
 
 } // namespace fenwake

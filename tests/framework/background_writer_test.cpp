@@ -106,7 +106,7 @@ TEST(BackgroundWriter, TriesAgainLessAndLessOftenAndTellsTheTroubleOnce) {
     Log log;
     Writer writer(clientFor(log), shortPace(log));
     writer.hand({"a", 6});
-    ASSERT_TRUE(log.until([&] { return log.done.size() == 1; }));
+    ASSERT_TRUE(log.until([&] { return log.done.size() == 1 && log.troubles.size() == 2; }));
     using std::chrono::milliseconds;
     EXPECT_EQ(log.waits, (std::vector<milliseconds>{1ms, 2ms, 4ms, 8ms, 8ms, 8ms}));
     EXPECT_EQ(log.troubles, (std::vector<std::string>{"full disk", ""}));
@@ -137,6 +137,7 @@ TEST(BackgroundWriter, AJobThatCanNeverBeDoneIsGivenUpAndTheRestGoOn) {
     ASSERT_TRUE(log.until([&] { return log.done.size() == 2; }));
     EXPECT_EQ(log.done, (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(log.gaveUp, std::vector<std::string>{"b: never b"});
+    EXPECT_TRUE(writer.waitUntilDone(5s));
     EXPECT_EQ(writer.pending(), 0u);
 }
 
