@@ -9,7 +9,6 @@
 // Run with QT_SCALE_FACTOR=2 for a screen of twice the density.
 #include "framework/application/application.h"
 #include "framework/dialog/dialog_widgets.h"
-#include "framework/dialog/time_chart.h"
 #include "framework/storage/atomic_file.h"
 #include "history/history_csv.h"
 #include "history/history_database.h"
@@ -17,6 +16,7 @@
 #include "res/program_resources.h"
 #include "res/resource_ids.h"
 #include "ui/main_dialog.h"
+#include "windows/time_chart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,7 +109,7 @@ struct Frame {
 Frame firstFrame(const fenwake::MainDialog& dialog, int entries) {
     const Clock::time_point start = Clock::now();
     command(dialog, "History")->trigger();
-    auto* window = fenwake::DialogWidgets::window(dialog)->findChild<QDialog*>("record-window");
+    auto* window = fenwake::DialogWidgets::window(dialog)->findChild<QDialog*>("history-window");
     auto* table = window->findChild<QTableView*>("table");
     while (table->model()->rowCount() < entries) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/history_entry.h"
+#include "engine/history_entry.h"
 
 #include <array>
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include "framework/text/ascii_case.h"
 #include "framework/text/number_text.h"
 #include "history/entry_fields.h"
+#include "history/iso_time.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/history_entry.h"
 #include "framework/text/translatable.h"
-#include "history/history_entry.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/history_entry.h"
 #include "framework/storage/problem.h"
-#include "history/history_entry.h"
 #include "history/history_file.h"
 
 #include <cstdint>

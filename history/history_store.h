@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/history_entry.h"
 #include "framework/storage/background_writer.h"
 #include "history/history_csv.h"
-#include "history/history_entry.h"
 
 #include <chrono>
 #include <cstdint>

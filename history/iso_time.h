@@ -1,20 +1,13 @@
 #pragma once
 
+#include "engine/history_entry.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace fenwake {
-
-// A moment as a history entry keeps it: milliseconds since 1970 in UTC, and how far the wall
-// clock was from UTC then, so that it reads back as the time the person saw.
-struct Moment {
-    std::int64_t utcMilliseconds = 0;
-    int utcOffsetMinutes = 0;
-
-    bool operator==(const Moment&) const = default;
-};
 
 // ISO 8601 text of moments, without the C locale or time zone files:
 // "2026-12-08T14:05:33.123+01:00".

@@ -488,7 +488,7 @@ namespace fenwake {
 
 void MainDialog::useHistory() {
     if (!history) {
-        history = std::make_unique<HistoryWindow>();
+        history = std::make_unique<History>(&ResultExplanations::byMethod);
         history->setListener({[this](const HistoryEntry& entry) { onKeptInHistory(entry); },
                               [this](const std::string& trouble) { onHistoryTrouble(trouble); },
                               [this](const std::string& text) {
@@ -514,7 +514,7 @@ void MainDialog::onAddToHistoryCommand() {
 
 void MainDialog::onHistoryCommand() {
     useHistory();
-    history->open(*this, metric != 0);
+    history->openWindow(*this, metric != 0);
 }
 
 // Said once the entry is on disk.

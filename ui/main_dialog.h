@@ -4,9 +4,9 @@
 #include "framework/dialog/dialog.h"
 #include "framework/menu/command_bar.h"
 #include "framework/resources/icon.h"
-#include "ui/history_window.h"
 #include "ui/result_explanations.h"
 #include "ui/results_list.h"
+#include "windows/history.h"
 
 #include <cstdint>
 #include <memory>
@@ -89,7 +89,7 @@ private:
     Icon icon;
     CommandBar commandBar;
     // The history, made when it is first used.
-    std::unique_ptr<HistoryWindow> history;
+    std::unique_ptr<History> history;
     void useHistory();
 };
 

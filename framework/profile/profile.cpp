@@ -5,8 +5,6 @@
 #include "framework/text/blanks.h"
 
 #include <QDir>
-#include <QMetaObject>
-#include <QObject>
 #include <QStandardPaths>
 #include <QString>
 
@@ -89,17 +87,14 @@ std::string Profile::pathFor(std::string_view company, std::string_view applicat
 
 Profile::Profile(std::string_view company, std::string_view application, Kind kind)
     : path(profilePath(company, application, kind)), kind(kind),
-      troubleNews(std::make_unique<QObject>()), writer(path, ownSection(kind), wording(kind)) {
+      writer(path, ownSection(kind), wording(kind)) {
     // The writer's thread says that the trouble changed; the listener hears it here.
-    writer.setTroubleCallback([this, news = troubleNews.get()](const std::string& trouble) {
-        QMetaObject::invokeMethod(
-            news,
-            [this, trouble] {
-                if (troubleListener) {
-                    troubleListener(trouble);
-                }
-            },
-            Qt::QueuedConnection);
+    writer.setTroubleCallback([this, news = troubleNews.address()](const std::string& trouble) {
+        news.post([this, trouble] {
+            if (troubleListener) {
+                troubleListener(trouble);
+            }
+        });
     });
 }
 

@@ -7,6 +7,7 @@
 // windows, except that the dialogs batch a handler's writes and the application shows its
 // trouble.
 
+#include "framework/events/window_mailbox.h"
 #include "framework/formats/profile_file_format.h"
 #include "framework/profile/profile_writer.h"
 
@@ -15,8 +16,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-
-class QObject;
 
 namespace fenwake {
 
@@ -93,7 +92,7 @@ private:
     int batchDepth = 0;
     WriteListener writeListener;
     TroubleListener troubleListener;
-    std::unique_ptr<QObject> troubleNews; // where the writer's news is delivered
+    WindowMailbox troubleNews; // where the writer's news is delivered
     ProfileWriter writer;
 };
 

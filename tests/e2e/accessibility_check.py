@@ -165,8 +165,10 @@ entries_grid = entries[0].queryTable()
 expect("history's columns", [entries_grid.getColumnHeader(c).name for c in range(entries_grid.nColumns)],
        ["Date and time", "Waist (in)", "Weight (Lbs)", "Height (in)", "Fat (%)", "Fat rating",
         "Body mass index", "Category"])
+# Each cell is heard with its column's name and its unit.
 eventually("history's rows", lambda: [row[1:] for row in rows(entries[0])],
-           [["34.00", "180.00", "70.00", "15.51", "Average", "25.82", "Overweight"]] * 2)
+           [["Waist 34.00 inches", "Weight 180.00 pounds", "Height 70.00 inches", "Fat 15.51 %",
+             "Fat rating Average", "Body mass index 25.82", "Category Overweight"]] * 2)
 keys_in("Fenwake History", "Escape")
 
 # A person types a new weight: the table says the new figures.

@@ -127,7 +127,7 @@ for _ in $(seq 50); do
 done
 [ "$(grep -c "SPEECH OUTPUT: 'A woman's entry." "$log" || true)" -gt "$before" ] ||
     fail "Orca read no row of the history as the Down key reached it"
-heard "29.85."
-heard "Overweight."
+heard "Fat 29.85 %"
+heard "Category Overweight"
 grep "SPEECH OUTPUT: 'notification" "$log" | sed 's/^.*SPEECH OUTPUT: //'
 echo "Orca says the figures as they change, each row of the list as it is reached, and the history's"

@@ -1,8 +1,8 @@
 #pragma once
 
 // What the history's tests share: a folder of their own, entries to keep, and the file's bytes.
+#include "engine/history_entry.h"
 #include "history/history_database.h"
-#include "history/history_entry.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -3,22 +3,22 @@
 // newest first in the window's units, removes and brings back rows, draws them, and takes them
 // to a CSV file and back through the file dialog.
 #include "engine/composition.h"
-#include "framework/dialog/time_chart.h"
 #include "history/history_csv.h"
 #include "history/history_database.h"
 #include "history/history_store.h"
 #include "tests/history/history_fixture.h"
 #include "tests/support/settings_file.h"
 #include "tests/ui/main_window_fixture.h"
+#include "windows/time_chart.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 
 #include <filesystem>
 #include <memory>
@@ -52,7 +52,7 @@ protected:
     }
 
     QWidget* historyWindow() const {
-        return DialogWidgets::window(*dialog)->findChild<QDialog*>("record-window");
+        return DialogWidgets::window(*dialog)->findChild<QDialog*>("history-window");
     }
     QTableView* table() const { return historyWindow()->findChild<QTableView*>("table"); }
     TimeChart* chart() const { return historyWindow()->findChild<TimeChart*>("chart"); }
@@ -91,50 +91,25 @@ protected:
     static bool waitFor(const std::function<bool()>& condition) {
         return QTest::qWaitFor(condition, 20000);
     }
-    // Answers the file dialog that the button opens as a person does: the file's name in its
-    // name field (pasted: typed, its completion's list would take the Return), and Return.
-    // Types the file's name into the desktop's file dialog the button opens, and presses Return.
-    // The dialog fills its list of the folder on a thread of its own, and may still change the
-    // name typed as it does, then says the file is not found: that message is put away and the
-    // name typed again. Never waits on a modal dialog for ever.
+    // Answers the file dialog the button opens as a person does: the file's name in its name
+    // field (pasted: typed, its completion's list would take the Return), and Return. The dialog
+    // opens over the window without holding anything up, and closes once it took the name.
     void chooseFileFor(QPushButton* push, const std::string& file) {
-        auto* poll = new QTimer(push);
-        poll->setInterval(300);
-        auto tries = std::make_shared<int>(0);
-        auto said = std::make_shared<std::string>();
-        QObject::connect(poll, &QTimer::timeout, [poll, file, tries, said] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* message = qobject_cast<QMessageBox*>(modal)) {
-                *said = message->text().toStdString();
-                message->done(QMessageBox::Ok);
-                return;
-            }
-            auto* chooser = qobject_cast<QFileDialog*>(modal);
-            if (chooser == nullptr) {
-                if (*tries > 0) {
-                    poll->stop();
-                    poll->deleteLater();
-                }
-                return;
-            }
-            if (++*tries > 20) {
-                ADD_FAILURE() << "the file dialog did not take the file's name: " << *said;
-                chooser->reject();
-                return;
-            }
-            // Typed from a timer of its own: should Return open a message, this poll is free to
-            // put it away (a timer does not fire again while its own call is under way).
-            QTimer::singleShot(0, chooser, [chooser, file] {
-                auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
-                if (name != nullptr && chooser->isVisible()) {
-                    name->setFocus();
-                    name->setText(QString::fromStdString(file));
-                    QTest::keyClick(name, Qt::Key_Return);
-                }
-            });
-        });
-        poll->start();
         QTest::mouseClick(push, Qt::LeftButton);
+        QFileDialog* chooser = nullptr;
+        for (QFileDialog* open : historyWindow()->findChildren<QFileDialog*>("file-dialog")) {
+            chooser = open->isVisible() ? open : chooser;
+        }
+        ASSERT_NE(chooser, nullptr) << "no file dialog";
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(chooser));
+        auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setFocus();
+        name->setText(QString::fromStdString(file));
+        QTest::keyClick(name, Qt::Key_Return);
+        const QPointer<QFileDialog> watched = chooser;
+        ASSERT_TRUE(waitFor([&] { return watched.isNull() || !watched->isVisible(); }))
+            << "the file dialog did not take the name";
     }
 };
 
@@ -313,8 +288,8 @@ TEST_F(HistoryWindowTest, TheChartSaysTheChangeAndFollowsTheTable) {
     EXPECT_EQ(chart()->accessibleDescription().toStdString(),
               "Fat percentage from " + fat(0) + " % on 1 March 2026 to " + fat(10) +
                   " % on 11 March 2026; weight from 70.00 Kg to 70.10 Kg.");
-    table()->selectRow(1);
-    EXPECT_EQ(chart()->selected(), 1);
+    table()->selectRow(1); // the older
+    EXPECT_EQ(chart()->selected(), 0);
     QTest::keyClick(chart(), Qt::Key_Right);
     EXPECT_EQ(table()->currentIndex().row(), 0);
 }

@@ -1,7 +1,7 @@
 // The chart over time, drawn offscreen and read back pixel by pixel: each point where its date
 // and value put it, the bands' shades behind the line, in light and dark palettes; and chosen
 // with the mouse and the arrow keys.
-#include "framework/dialog/time_chart.h"
+#include "windows/time_chart.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +18,18 @@ namespace {
 constexpr std::int64_t day = 86'400'000;
 constexpr std::int64_t march1st = 1772323200000 + 12 * 3'600'000; // noon UTC
 
-// Three points ten days apart, the fat rising through the middle band and the weight falling
-// (the weight, on its own scale, apart from the fat at the middle point).
+// Three points ten days apart, oldest first: the fat rising through the middle band (the lower
+// panel), the weight falling (the upper).
+constexpr std::size_t weightPanel = 0;
+constexpr std::size_t fatPanel = 1;
+
 ChartData threePoints() {
     ChartData data;
-    data.times = {march1st + 20 * day, march1st, march1st + 10 * day}; // a table's order, any
-    data.first = {"Fat percentage (%)", {30.0, 20.0, 25.0}, 1};
-    data.second = {"Weight (kg)", {70.0, 90.0, 71.0}, 1};
-    data.bands = {{-1e9, 22.0, "Low"}, {22.0, 28.0, "Middle"}, {28.0, 1e9, "High"}};
+    data.moments = {march1st, march1st + 10 * day, march1st + 20 * day};
+    ChartData::Panel weight{"Weight (kg)", 1, {90.0, 71.0, 70.0}, {}, {}, {}};
+    ChartData::Panel fat{"Fat percentage (%)", 1, {20.0, 25.0, 30.0}, {}, {}, {}};
+    fat.bands = {{-1e9, 22.0, "Low"}, {22.0, 28.0, "Middle"}, {28.0, 1e9, "High"}};
+    data.panels = {weight, fat};
     data.name = "Fat percentage and weight over time";
     data.description = "Fat percentage from 20.00 % to 30.00 %.";
     return data;
@@ -63,38 +67,42 @@ protected:
 
 TEST_P(TimeChartPixels, EachPointIsWhereItsDateAndValuePutIt) {
     const QImage image = drawn();
-    const QPointF oldest = chart.firstAt(1);
-    const QPointF middle = chart.firstAt(2);
-    const QPointF newest = chart.firstAt(0);
+    const QPointF oldest = chart.pointAt(fatPanel, 0);
+    const QPointF middle = chart.pointAt(fatPanel, 1);
+    const QPointF newest = chart.pointAt(fatPanel, 2);
     // Ten days apart, five points apart: the middle point halfway, in time and in value.
     EXPECT_NEAR(middle.x() - oldest.x(), newest.x() - middle.x(), 1e-9);
     EXPECT_NEAR(oldest.y() - middle.y(), middle.y() - newest.y(), 1e-9);
     EXPECT_LT(oldest.x(), newest.x());
     EXPECT_GT(oldest.y(), newest.y()); // more fat, higher up
-    EXPECT_TRUE(chart.plotArea().contains(oldest) && chart.plotArea().contains(newest));
+    EXPECT_TRUE(chart.plotArea(fatPanel).contains(oldest) &&
+                chart.plotArea(fatPanel).contains(newest));
+    // The weight on its own panel, above the fat's.
+    EXPECT_LT(chart.plotArea(weightPanel).bottom(), chart.plotArea(fatPanel).top());
     for (int point = 0; point < 3; ++point) {
-        const QPoint at = chart.firstAt(point).toPoint();
-        EXPECT_TRUE(near(image.pixelColor(at), chart.firstColour()))
-            << "point " << point << ": " << image.pixelColor(at).name().toStdString();
-        const QPoint second = chart.secondAt(point).toPoint();
-        EXPECT_TRUE(near(image.pixelColor(second), chart.secondColour()))
-            << "weight point " << point;
+        for (const std::size_t panel : {weightPanel, fatPanel}) {
+            const QPoint at = chart.pointAt(panel, point).toPoint();
+            EXPECT_TRUE(near(image.pixelColor(at), chart.pointColour(), 12))
+                << "panel " << panel << " point " << point << ": "
+                << image.pixelColor(at).name().toStdString();
+        }
     }
-    EXPECT_FALSE(near(chart.firstColour(), chart.bandColour(0), 30));
+    EXPECT_FALSE(near(chart.pointColour(), chart.bandColour(0), 30));
 }
 
-// Left of the first point nothing is drawn over the bands but their names: down that column,
-// each band's shade covers most of its height, and no other band's shows there.
+// Between two points nothing is drawn over the bands: down that column, each band's shade
+// covers most of its height, and no other band's shows there.
 TEST_P(TimeChartPixels, TheBandsShadeTheChartBehindTheLine) {
     const QImage image = drawn();
-    const int x = static_cast<int>(chart.plotArea().left()) + 3;
+    // Between the first two points, away from the ticks' lines.
+    const int x =
+        static_cast<int>((chart.pointAt(fatPanel, 0).x() + chart.pointAt(fatPanel, 1).x()) / 2);
+    const double at30 = chart.pointAt(fatPanel, 2).y();
+    const double at20 = chart.pointAt(fatPanel, 0).y();
     const auto shareOfShade = [&](double from, double to, const QColor& shade) {
-        const int top = static_cast<int>(
-            std::ceil(chart.firstAt(0).y() +
-                      (chart.firstAt(1).y() - chart.firstAt(0).y()) * (30.0 - to) / 10.0));
-        const int bottom = static_cast<int>(
-            std::floor(chart.firstAt(0).y() +
-                       (chart.firstAt(1).y() - chart.firstAt(0).y()) * (30.0 - from) / 10.0));
+        const int top = static_cast<int>(std::ceil(at30 + (at20 - at30) * (30.0 - to) / 10.0));
+        const int bottom =
+            static_cast<int>(std::floor(at30 + (at20 - at30) * (30.0 - from) / 10.0));
         int shaded = 0;
         for (int y = top + 2; y <= bottom - 2; ++y) {
             shaded += near(image.pixelColor(x, y), shade) ? 1 : 0;
@@ -105,8 +113,8 @@ TEST_P(TimeChartPixels, TheBandsShadeTheChartBehindTheLine) {
     EXPECT_EQ(shareOfShade(22.0, 28.0, chart.bandColour(0)), 0.0);
     EXPECT_GT(shareOfShade(20.0, 22.0, chart.bandColour(0)), 0.6);
     EXPECT_GT(shareOfShade(28.0, 30.0, chart.bandColour(2)), 0.6);
-    // Just under the middle point's line, the middle band shows through.
-    const QPoint under = (chart.firstAt(2) + QPointF(0, 8)).toPoint();
+    // Just under the middle point, the middle band shows through.
+    const QPoint under = (chart.pointAt(fatPanel, 1) + QPointF(0, 8)).toPoint();
     EXPECT_TRUE(near(image.pixelColor(under), chart.bandColour(1)))
         << image.pixelColor(under).name().toStdString();
     EXPECT_FALSE(near(chart.bandColour(0), chart.bandColour(1), 8));
@@ -126,16 +134,17 @@ TEST(TimeChart, AClickOrAnArrowChoosesAPointInTheOrderOfTime) {
     chart.setSelectionCallback([&](int point) { chosen.push_back(point); });
     chart.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
-    QTest::mouseClick(&chart, Qt::LeftButton, {}, (chart.firstAt(2) + QPointF(3, 40)).toPoint());
+    QTest::mouseClick(&chart, Qt::LeftButton, {},
+                      (chart.pointAt(fatPanel, 1) + QPointF(3, 40)).toPoint());
     QTest::keyClick(&chart, Qt::Key_Right);
     QTest::keyClick(&chart, Qt::Key_Right); // the newest stays chosen
     QTest::keyClick(&chart, Qt::Key_Home);
     QTest::keyClick(&chart, Qt::Key_Left);
-    EXPECT_EQ(chosen, (std::vector<int>{2, 0, 1}));
-    EXPECT_EQ(chart.selected(), 1);
+    EXPECT_EQ(chosen, (std::vector<int>{1, 2, 0}));
+    EXPECT_EQ(chart.selected(), 0);
     EXPECT_EQ(chart.accessibleName().toStdString(), "Fat percentage and weight over time");
     // With nothing chosen, Right starts from the oldest and Left from the newest.
-    for (const auto& [key, first] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_Left, 0}}) {
+    for (const auto& [key, first] : {std::pair{Qt::Key_Right, 0}, {Qt::Key_Left, 2}}) {
         chart.setSelected(-1);
         chosen.clear();
         QTest::keyClick(&chart, key);
@@ -151,11 +160,11 @@ TEST(TimeChart, OneMomentIsDrawnInTheMiddleOfItsDay) {
     TimeChart chart(nullptr);
     chart.resize(640, 360);
     ChartData data = threePoints();
-    data.times = {march1st, march1st, march1st};
+    data.moments = {march1st, march1st, march1st};
     chart.setData(data);
-    const QRectF plot = chart.plotArea();
+    const QRectF plot = chart.plotArea(fatPanel);
     for (int point = 0; point < 3; ++point) {
-        const QPointF at = chart.firstAt(point);
+        const QPointF at = chart.pointAt(fatPanel, point);
         EXPECT_NEAR(at.x(), plot.center().x(), 1e-6) << "point " << point;
         EXPECT_TRUE(plot.contains(at)) << "point " << point;
     }
@@ -175,14 +184,15 @@ TEST_P(TimeAxis, TicksMonthsFromTheStartOfTheYear) {
     TimeChart chart(nullptr);
     chart.resize(GetParam().width, 360);
     ChartData data = threePoints();
-    data.times = {march1st + 40 * day, march1st + 350 * day, march1st + 700 * day};
+    data.moments = {march1st + 40 * day, march1st + 350 * day, march1st + 700 * day};
     chart.setData(data);
     const std::vector<TimeChart::Tick> ticks = chart.ticks();
     ASSERT_GE(ticks.size(), 3u);
     for (const TimeChart::Tick& tick : ticks) {
         const QString month = tick.label.section(' ', 0, 0);
         EXPECT_TRUE(GetParam().months.contains(month)) << tick.label.toStdString();
-        EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(tick.time).date().day(), 1);
+        EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(tick.time, Qt::UTC).date().day(), 1);
+        EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(tick.time, Qt::UTC).time(), QTime(0, 0));
     }
     EXPECT_NE(ticks.front().label, ticks.back().label);
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/history_entry.h"
+#include "history/history_store.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace fenwake {
+
+class Dialog;
+
+// The person's history as the program holds it: the entries kept, the writer that keeps them,
+// and the History window that shows them, made when it is first opened. The main window adds
+// entries to it, and hears what became of them. Nothing is opened before the history is first
+// used; from then on everything its writer does reaches the windows' thread through a mailbox,
+// and no window ever waits for it.
+class History {
+public:
+    // What the main window hears: an entry kept on disk, why entries are not being kept (empty
+    // once they are again), and an entry that can never be kept.
+    struct Listener {
+        std::function<void(const HistoryEntry& entry)> kept;
+        std::function<void(const std::string& trouble)> trouble;
+        std::function<void(const std::string& text)> notKept;
+    };
+
+    // How a method is named in a sentence ("by the US Navy method"), in the desktop's language.
+    using MethodWords = std::function<std::string(FatMethod method)>;
+
+    explicit History(MethodWords byMethod, std::string path = HistoryStore::defaultPath());
+    ~History();
+    History(const History&) = delete;
+    History& operator=(const History&) = delete;
+
+    void setListener(Listener heard);
+
+    // Keeps the entries as they stand now, with the moment now.
+    void add(const Measurements& measured);
+    // Opens the History window beside the owner, or brings it to the front; shown in the
+    // owner's units.
+    void openWindow(const Dialog& owner, bool metric);
+    // The main window's units changed: the window follows.
+    void setUnits(bool metric);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts;
+};
+
+} // namespace fenwake

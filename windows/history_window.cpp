@@ -1,0 +1,358 @@
+#include "windows/history_window.h"
+
+#include "framework/dialog/access_keys.h"
+#include "framework/dialog/announcer.h"
+#include "framework/dialog/qt_text.h"
+#include "framework/language/translation.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace fenwake {
+
+namespace {
+
+constexpr const char* csvFilter = TRANSLATABLE("CSV files (*.csv)");
+
+// The table of entries: whole rows selected, a row's height fixed so that a long table costs
+// nothing to lay out, and a current row as soon as it has the focus, so that a screen reader
+// reads a row at once.
+class EntryTable : public QTableView {
+public:
+    explicit EntryTable(QWidget* parent) : QTableView(parent) {
+        setSelectionBehavior(QAbstractItemView::SelectRows);
+        setSelectionMode(QAbstractItemView::ExtendedSelection);
+        setShowGrid(false);
+        setWordWrap(false);
+        setAlternatingRowColors(true);
+        setTabKeyNavigation(false);
+        verticalHeader()->hide();
+        verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * 3 / 2);
+        horizontalHeader()->setHighlightSections(false);
+        horizontalHeader()->setStretchLastSection(true);
+    }
+
+    std::function<void()> onDelete;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (!currentIndex().isValid() && model() != nullptr && model()->rowCount() > 0) {
+            selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        }
+        QTableView::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Delete) && onDelete) {
+            onDelete();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+};
+
+// Removing entries, undone by bringing them back. The rows are found anew each time from the
+// entries themselves, so that what was added meanwhile changes nothing.
+class RemoveEntries : public QUndoCommand {
+public:
+    RemoveEntries(EntryTableModel& model, HistoryWindow::Keeper& keeper,
+                  std::vector<HistoryEntry> entries)
+        : model(model), keeper(keeper), entries(std::move(entries)) {}
+
+    void redo() override {
+        std::vector<int> rows;
+        const std::vector<HistoryEntry>& all = model.entries();
+        for (const HistoryEntry& entry : entries) {
+            auto at = std::lower_bound(all.begin(), all.end(), entry, comesBefore);
+            for (; at != all.end() && at->taken.utcMilliseconds == entry.taken.utcMilliseconds;
+                 ++at) {
+                if (at->id == entry.id) {
+                    rows.push_back(model.rowOfIndex(static_cast<std::size_t>(at - all.begin())));
+                    break;
+                }
+            }
+        }
+        entries = model.take(std::move(rows));
+        keeper.remove(entries);
+    }
+    void undo() override {
+        model.addAll(entries);
+        keeper.restore(entries);
+    }
+
+private:
+    EntryTableModel& model;
+    HistoryWindow::Keeper& keeper;
+    std::vector<HistoryEntry> entries;
+};
+
+// A reader's width for the table, and most of a small screen's height.
+QSize firstSize(const QWidget& window, int tableWidth) {
+    const QFontMetrics metrics(window.font());
+    const QSize screen = window.screen()->availableGeometry().size();
+    return {std::min(std::max(metrics.averageCharWidth() * 100, tableWidth), screen.width() * 9 / 10),
+            std::min(metrics.lineSpacing() * 44, screen.height() * 85 / 100)};
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(QWidget& owner, EntryTableModel& entries, Keeper& changes)
+    : QDialog(&owner, Qt::Window), model(entries), keeper(changes) {
+    setObjectName("history-window");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(qtText(translated("Fenwake History")));
+    undoStack = new QUndoStack(this);
+    build();
+    connectSelection();
+    addShortcuts(owner);
+}
+
+void HistoryWindow::build() {
+    auto* layout = new QVBoxLayout(this);
+    chart = new TimeChart(this);
+    chart->setObjectName("chart");
+    layout->addWidget(chart, 3);
+    readout = new QLabel(this);
+    readout->setObjectName("readout");
+    readout->setTextFormat(Qt::PlainText);
+    layout->addWidget(readout);
+    status = new QLabel(this);
+    status->setObjectName("status");
+    status->setTextFormat(Qt::PlainText);
+    status->setWordWrap(true);
+    layout->addWidget(status);
+    auto* view = new EntryTable(this);
+    view->setObjectName("table");
+    view->setModel(&model);
+    view->setAccessibleName(qtText(translated("Entries, newest first")));
+    view->onDelete = [this] { removeSelected(); };
+    table = view;
+    layout->addWidget(table, 3);
+    QWidget* row = buttonRow();
+    layout->addWidget(row);
+    AccessKeys::assign(*this, *row);
+    notices.showOn(*this);
+    fitColumns();
+}
+
+QWidget* HistoryWindow::buttonRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto button = [&](const char* label, const char* description) {
+        auto* push = new QPushButton(qtText(translated(label)), row);
+        push->setAutoDefault(false);
+        push->setAccessibleDescription(qtText(translated(description)));
+        push->setToolTip(toolTipText(push->accessibleDescription()));
+        layout->addWidget(push);
+        return push;
+    };
+    exportButton = button(TRANSLATABLE("Export…"),
+                          TRANSLATABLE("Writes the selected entries, or every entry when none is "
+                                       "selected, to a CSV file that spreadsheets and other "
+                                       "trackers read."));
+    QPushButton* importButton =
+        button(TRANSLATABLE("Import…"), TRANSLATABLE("Adds the entries of a CSV file that the "
+                                                     "history does not hold yet, and says which "
+                                                     "rows it could not read."));
+    deleteButton = button(TRANSLATABLE("Delete"),
+                          TRANSLATABLE("Removes the selected entries (the Delete key does too); "
+                                       "Ctrl+Z brings them back while this window is open."));
+    connect(exportButton, &QPushButton::clicked, this, [this] { chooseFile(true); });
+    connect(importButton, &QPushButton::clicked, this, [this] { chooseFile(false); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { removeSelected(); });
+    layout->addStretch(1);
+    auto* close = new QPushButton(qtText(translated("Close")), row);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(close);
+    return row;
+}
+
+// Each column as wide as its heading and a typical row's text, not as the widest of however many
+// rows there are.
+void HistoryWindow::fitColumns() {
+    int total = 0;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const int heading = table->horizontalHeader()->sectionSizeHint(column);
+        const int cell =
+            model.rowCount() > 0
+                ? table->fontMetrics().horizontalAdvance(model.index(0, column).data().toString())
+                : 0;
+        const int width = std::max(heading, cell) + 2 * fontMetrics().averageCharWidth();
+        table->setColumnWidth(column, width);
+        total += width;
+    }
+    const int needed = total + 2 * table->frameWidth() +
+                       table->verticalScrollBar()->sizeHint().width() +
+                       layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    resize(firstSize(*this, needed));
+}
+
+void HistoryWindow::connectSelection() {
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                const int moment =
+                    current.isValid() ? static_cast<int>(model.indexOfRow(current.row())) : -1;
+                showReadout(moment);
+                if (!selecting) {
+                    selecting = true;
+                    chart->setSelected(moment);
+                    selecting = false;
+                }
+            });
+    chart->setSelectionCallback([this](int moment) {
+        showReadout(moment);
+        if (!selecting && moment >= 0) {
+            selecting = true;
+            const int row = model.rowOfIndex(static_cast<std::size_t>(moment));
+            table->selectRow(row);
+            table->scrollTo(model.index(row, 0));
+            selecting = false;
+        }
+    });
+    chart->setHoverCallback([this](int moment) {
+        showReadout(moment >= 0 ? moment : chart->selected());
+    });
+}
+
+void HistoryWindow::addShortcuts(QWidget& owner) {
+    QAction* undo = undoStack->createUndoAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WindowShortcut);
+    addAction(undo);
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QDialog::reject);
+    addAction(close);
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, [this, &owner] {
+        reject();
+        QCoreApplication::postEvent(&owner,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
+    });
+    addAction(quit);
+}
+
+bool HistoryWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        keeper.refresh();
+    }
+    return QDialog::event(event);
+}
+
+void HistoryWindow::setChart(ChartData data) {
+    chart->setData(std::move(data));
+    const QModelIndex current = table->currentIndex();
+    const int moment = current.isValid() ? static_cast<int>(model.indexOfRow(current.row())) : -1;
+    chart->setSelected(moment);
+    showReadout(moment);
+}
+
+void HistoryWindow::setStatus(std::string_view text) {
+    status->setText(qtText(text));
+}
+
+void HistoryWindow::setReadout(std::function<std::string(int)> readoutFor) {
+    readoutOf = std::move(readoutFor);
+}
+
+void HistoryWindow::showReadout(int moment) {
+    readout->setText(moment >= 0 && readoutOf ? qtText(readoutOf(moment)) : QString());
+}
+
+void HistoryWindow::showNotice(std::string_view matter, std::string_view text,
+                               std::string_view detail, NoticeKind kind) {
+    notices.show(matter, text, detail, kind);
+}
+
+void HistoryWindow::clearNotice(std::string_view matter) {
+    notices.clear(matter);
+}
+
+void HistoryWindow::announce(std::string_view text) {
+    if (!announcer) {
+        announcer = new Announcer(this, QString());
+    }
+    announcer->announce(qtText(text));
+}
+
+void HistoryWindow::enableChanges(bool anything) {
+    exportButton->setEnabled(anything);
+    deleteButton->setEnabled(anything);
+}
+
+std::vector<HistoryEntry> HistoryWindow::selectedEntries() const {
+    std::vector<HistoryEntry> chosen;
+    for (const QItemSelectionRange& range : table->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            chosen.push_back(model.entryAt(row));
+        }
+    }
+    std::sort(chosen.begin(), chosen.end(), comesBefore);
+    chosen.erase(std::unique(chosen.begin(), chosen.end(),
+                             [](const auto& a, const auto& b) { return a.id == b.id; }),
+                 chosen.end());
+    return chosen;
+}
+
+// Removed from the table at once and from the history by its writer; Ctrl+Z brings them back.
+void HistoryWindow::removeSelected() {
+    std::vector<HistoryEntry> chosen = selectedEntries();
+    if (chosen.empty()) {
+        return;
+    }
+    const std::size_t count = chosen.size();
+    undoStack->push(new RemoveEntries(model, keeper, std::move(chosen)));
+    const std::string text = Translation::fill(
+        translated("%1 removed from the history. Ctrl+Z brings it back."),
+        {count == 1 ? translated("1 entry")
+                    : Translation::fill(translated("%1 entries"), {std::to_string(count)})});
+    showNotice("removed", text, text, NoticeKind::Information);
+    announce(text);
+}
+
+// The desktop's file dialog, over this window, opened on the person's documents; what it
+// chooses goes to the history's writer.
+void HistoryWindow::chooseFile(bool saving) {
+    auto* dialog = new QFileDialog(
+        this, qtText(translated(saving ? "Export the History" : "Import into the History")));
+    dialog->setObjectName("file-dialog");
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog->setNameFilter(qtText(translated(csvFilter)));
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    if (saving) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->selectFile(QStringLiteral("fenwake-history.csv"));
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    connect(dialog, &QFileDialog::fileSelected, this, [this, saving](const QString& file) {
+        if (saving) {
+            std::vector<HistoryEntry> chosen = selectedEntries();
+            keeper.exportTo(file.toStdString(), chosen.empty() ? model.entries() : chosen);
+        } else {
+            keeper.importFrom(file.toStdString());
+        }
+    });
+    dialog->open();
+}
+
+} // namespace fenwake
