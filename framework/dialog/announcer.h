@@ -20,6 +20,8 @@ public:
     Announcer(QWidget* parent, QString alreadySaid);
 
     void announce(const QString& text);
+    // How long the text last given still waits to be said, in milliseconds; -1 when none waits.
+    int pauseLeft() const { return pause.isActive() ? pause.remainingTime() : -1; }
 
 private:
     void present();

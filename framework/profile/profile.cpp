@@ -85,9 +85,9 @@ std::string Profile::pathFor(std::string_view company, std::string_view applicat
     return profilePath(company, application, kind);
 }
 
-Profile::Profile(std::string_view company, std::string_view application, Kind kind)
+Profile::Profile(std::string_view company, std::string_view application, Kind kind, Pacing pacing)
     : path(profilePath(company, application, kind)), kind(kind),
-      writer(path, ownSection(kind), wording(kind)) {
+      writer(path, ownSection(kind), wording(kind), std::move(pacing)) {
     // The writer's thread says that the trouble changed; the listener hears it here.
     writer.setTroubleCallback([this, news = troubleNews.address()](const std::string& trouble) {
         news.post([this, trouble] {

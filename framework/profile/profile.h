@@ -36,7 +36,9 @@ public:
 
     enum class Kind { Settings, State };
 
-    Profile(std::string_view company, std::string_view application, Kind kind = Kind::Settings);
+    // pacing: how its writer tries again what did not work (the writer's own pace unless told).
+    Profile(std::string_view company, std::string_view application, Kind kind = Kind::Settings,
+            Pacing pacing = {});
     ~Profile(); // writes what is pending, as finish() does
     Profile(const Profile&) = delete;
     Profile& operator=(const Profile&) = delete;

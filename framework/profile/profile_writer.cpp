@@ -90,7 +90,8 @@ struct ProfileWriter::Shared {
     }
 };
 
-ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording wording)
+ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording wording,
+                             Pacing pacing)
     : shared(std::make_shared<Shared>(std::move(path), std::move(ownSection), std::move(wording))) {
     Writer::Client client;
     client.perform = [kept = shared](ProfileFileFormat::Changes& changes,
@@ -110,7 +111,7 @@ ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording w
     client.troubleChanged = [kept = shared](const Problem& trouble) {
         kept->setTrouble(Translation::inWords(trouble.text));
     };
-    writer = std::make_unique<Writer>(std::move(client));
+    writer = std::make_unique<Writer>(std::move(client), std::move(pacing));
 }
 
 ProfileWriter::~ProfileWriter() {

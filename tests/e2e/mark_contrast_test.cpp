@@ -148,9 +148,9 @@ TEST_F(MarkContrast, TheNoticeLineStandsOut) {
 // The first tab stop has the focus at open, and shows it before any key has moved it.
 TEST_F(MarkContrast, TheFocusShowsFromTheFirstFrame) {
     openWindow();
-    QTest::qWait(50); // the window's activation settles
     const QCheckBox* female = checkBox(IDC_FEMALE);
-    ASSERT_EQ(QApplication::focusWidget(), female);
+    // The window's activation settles: the focus goes to the first tab stop.
+    ASSERT_TRUE(QTest::qWaitFor([female] { return QApplication::focusWidget() == female; }, 5000));
     const QRect box(inWindow(female, {0, 0}),
                     female->size() * DialogWidgets::window(*dialog)->devicePixelRatioF());
     const QImage first = shot("first-start").copy(box);
@@ -169,7 +169,11 @@ TEST_F(MarkContrast, ScreenshotsOfTheToolTips) {
     EXPECT_NE(QToolTip::text().toStdString().find("Average up to 17 (this figure)"),
               std::string::npos)
         << QToolTip::text().toStdString();
-    QTest::qWait(100);
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("QTipLabel")) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+        }
+    }
     QScreen* screen = DialogWidgets::window(*dialog)->screen();
     const QRect area = DialogWidgets::window(*dialog)->frameGeometry().adjusted(0, 0, 400, 200);
     save(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage(),

@@ -70,9 +70,8 @@ Writer::Client clientFor(Log& log, bool joins = false) {
             if (!attempt.mayTakeLastStep()) {
                 return Problem::passing({"given up", {}});
             }
-            while (!log.letGo) {
-                std::this_thread::sleep_for(1ms);
-            }
+            std::unique_lock lock(log.mutex);
+            log.changed.wait(lock, [&] { return log.letGo.load(); });
         }
         attempt.tell([&] { log.note([&] { log.done.push_back(job.name); }); });
         return {};
@@ -178,7 +177,7 @@ TEST(BackgroundWriter, AJobPastItsLastStepAtTheEndMayHaveLanded) {
     job.hangs = true;
     writer.hand(job);
     const Writer::Unfinished unfinished = writer.finish(50ms);
-    log.letGo = true;
+    log.note([&] { log.letGo = true; });
     ASSERT_EQ(unfinished.jobs.size(), 1u);
     EXPECT_TRUE(unfinished.mayHaveLanded);
     EXPECT_TRUE(unfinished.timedOut);

@@ -139,7 +139,7 @@ signal() {
     hold_lock
     start
     type_into_waist 5 80
-    sleep 0.5
+    wait_for_stderr "the file is locked by a running program"
     [ "$(cat "$settings"; echo .)" = "$stored." ] || fail "a value was stored under another program's lock"
     # The holder ends a second after the signal; the kernel lets go of its lock.
     (sleep 1 && kill "$holder") &
@@ -155,7 +155,7 @@ signal() {
     : >"$work/stderr"
     start
     type_into_waist 6 80
-    sleep 0.5
+    wait_for_stderr "the file is locked by a running program"
     end_with "$name"
     let_go_of_lock
     grep -q 'Waist=5.00' "$settings" || fail "the file changed although the lock was held"
@@ -169,9 +169,13 @@ signal_while_closing() {
     hold_lock
     start
     type_into_waist 6 80
-    sleep 0.3
+    wait_for_stderr "the file is locked by a running program"
     keys Escape
-    sleep 1
+    # The window is gone; the process waits for the writer.
+    for _ in $(seq 100); do
+        [ -z "$(xdotool search --onlyvisible --name '^Fenwake$' 2>/dev/null)" ] && break
+        sleep 0.1
+    done
     end_with "$name"
     let_go_of_lock
     [ "$(grep -c '^fenwake: closing without' "$work/stderr")" -eq 1 ] ||
@@ -184,7 +188,7 @@ closing_key() {
     hold_lock
     start
     type_into_waist 7 80
-    sleep 0.3
+    wait_for_stderr "the file is locked by a running program"
     # The holder ends a second after the key; the kernel lets go of its lock.
     (sleep 1 && kill "$holder") &
     local releaser=$!
@@ -257,7 +261,6 @@ history_slow_disk() {
     [ -e "$XDG_DATA_HOME" ] && fail "start-up touched the history's folder"
     keys ctrl+d ctrl+d ctrl+d
     keys ctrl+h
-    sleep 0.5
     expect_history_count 3
     end_with TERM
     local main
@@ -275,7 +278,11 @@ history_on_signal() {
     slow_history 200000
     start
     keys ctrl+d
-    sleep 0.2
+    # The entry's commit is under way, its sync made slow.
+    for _ in $(seq 100); do
+        grep -q "DELAYED" "$work/trace" 2>/dev/null && break
+        sleep 0.1
+    done
     end_with "$1"
     [ "$(history_count)" = 1 ] || fail "SIG$1 ended fenwake before the entry was kept: $(cat "$work/stderr")"
     echo "SIG$1 kept the entry first"
@@ -289,7 +296,7 @@ history_not_kept_on_signal() {
     mkdir -p "$history"
     start
     keys ctrl+d ctrl+d
-    sleep 0.5
+    wait_for_stderr "a change of the history is given up"
     end_with "$name"
     grep -q "^fenwake: 2 of the history's entries were not kept (" "$work/stderr" ||
         fail "SIG$name: the entries given up were not said: $(cat "$work/stderr")"
@@ -300,13 +307,16 @@ history_not_kept_on_signal() {
     keys ctrl+d
     expect_history_count 1
     mkfifo "$work/sql"
-    sqlite3 "$history" <"$work/sql" &
+    sqlite3 "$history" <"$work/sql" >"$work/held" &
     local holder=$!
     exec {sql}>"$work/sql"
     echo "BEGIN EXCLUSIVE; SELECT 'held';" >&"$sql"
-    sleep 0.5
+    for _ in $(seq 100); do
+        grep -q held "$work/held" && break
+        sleep 0.1
+    done
     keys ctrl+d
-    sleep 0.3
+    wait_for_stderr "history not kept yet"
     end_with "$name"
     exec {sql}>&-
     wait "$holder" || true

@@ -79,8 +79,10 @@ TEST_F(NeighboursTest, AFlockUserWhoWaitedHasTheLockAlone) {
     writeSettingsFile(stored);
     openWindow();
     test::slowSyncs(300ms); // each commit holds the lock for a while
+    const int slowed = test::slowedCallsStarted();
     typeInto(IDC_WAIST, "5");
-    QTest::qWait(100);
+    // The commit is under way, in its slow sync, holding the lock.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test::slowedCallsStarted() > slowed; }, 10000));
     const std::string before = settingsFolder() + "/../before";
     const std::string after = settingsFolder() + "/../after";
     QProcess script;
@@ -112,7 +114,8 @@ TEST_F(NeighboursTest, QSettingsInAnotherProgramAndTheWindowKeepEachOthersValues
         } else {
             press(Qt::Key_Backspace);
         }
-        QTest::qWait(20);
+        // Each value on disk before the next: the two programs' commits take turns.
+        ASSERT_TRUE(application.profile().waitUntilWritten(10s));
     }
     ASSERT_TRUE(qtProgram.process.state() == QProcess::NotRunning ||
                 qtProgram.process.waitForFinished(60000));
@@ -133,8 +136,10 @@ TEST_F(NeighboursTest, AnEditorWritingInPlaceLosesNothing) {
     writeSettingsFile(edited);
     openWindow();
     ASSERT_EQ(truncate(settingsPath().c_str(), 0), 0);
+    test::countReadsElsewhere(settingsPath());
     typeInto(IDC_WAIST, "5");
-    QTest::qWait(500);
+    // The commit finds the file empty and looks again, waiting for the editor.
+    ASSERT_TRUE(QTest::qWaitFor([] { return test::countedReads() >= 2; }, 10000));
     EXPECT_EQ(readSettingsFileNow(), "") << "the emptied file was taken for the person's";
     const std::string saved = "; my numbers, kept\n[Settings]\nWaist=34.00\nWeight=181.00\n"
                               "Height=70.00\n\n[Other]\nk=v\n";
@@ -269,15 +274,19 @@ TEST_P(ClosingWhileTheDiskWaits, SaysWhatWillHappenToTheFile) {
     } else {
         test::slowSyncs(1500ms);
     }
+    const int slowed = test::slowedCallsStarted();
     typeInto(IDC_WAIST, "5");
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test::slowedCallsStarted() > slowed; }, 10000));
     testing::internal::CaptureStderr();
     application.profile().finish(300ms);
     StandardError::flush(5s);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(ownLines(said), 1) << said;
     EXPECT_NE(said.find(GetParam().said), std::string::npos) << said;
-    QTest::qWait(2500); // long after the disk is done
+    // Once the disk is done with the call it held, and the writer with its temporary file.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test::slowedCallsEnded() > slowed; }, 10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return filesInFolder().filter(".saving-").isEmpty(); }, 10000));
     EXPECT_EQ(readSettingsFileNow(), GetParam().lands ? storedAfterFive : stored);
     test::stopFailing();
 }

@@ -37,6 +37,9 @@ struct Fault {
     std::thread::id watchedThread;
     std::set<int> watchedDescriptors; // anything opened in the watched folder, by any thread
     int watchedCalls = 0;
+    // Calls made slow: begun, and over.
+    int slowedStarted = 0;
+    int slowedEnded = 0;
     // Opens of one file for reading, by threads other than the one that asked.
     std::string readFile;
     std::thread::id readCounter;
@@ -90,8 +93,11 @@ void slowDown(std::chrono::milliseconds Fault::*which) {
     {
         const std::lock_guard lock(state.mutex);
         delay = state.*which;
+        state.slowedStarted += delay.count() > 0 ? 1 : 0;
     }
     std::this_thread::sleep_for(delay);
+    const std::lock_guard lock(state.mutex);
+    state.slowedEnded += delay.count() > 0 ? 1 : 0;
 }
 
 bool isLockOfFolder(const Fault& state, const std::string& path) {
@@ -271,6 +277,18 @@ int countedReads() {
     Fault& state = fault();
     const std::lock_guard lock(state.mutex);
     return state.reads;
+}
+
+int slowedCallsStarted() {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    return state.slowedStarted;
+}
+
+int slowedCallsEnded() {
+    Fault& state = fault();
+    const std::lock_guard lock(state.mutex);
+    return state.slowedEnded;
 }
 
 int failedCalls() {

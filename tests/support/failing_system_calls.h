@@ -26,6 +26,9 @@ void slowSyncs(std::chrono::milliseconds delay);
 // that hangs: it lands all the same, late.
 void slowRenames(std::chrono::milliseconds delay);
 void stopFailing();
+// How many calls made slow (syncs, renames) have begun, and how many are over, since the start.
+int slowedCallsStarted();
+int slowedCallsEnded();
 // How many calls failed since the step was armed.
 int failedCalls();
 

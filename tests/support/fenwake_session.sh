@@ -49,7 +49,25 @@ start() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fenwake$' | head -1 || true)
     [ -n "$window" ] || fail "no main window"
     xdotool windowfocus --sync "$window"
-    sleep 0.3
+    wait_for_focus
+}
+
+# Until the window has the keyboard's focus, ten seconds at most.
+wait_for_focus() {
+    for _ in $(seq 100); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return 0
+        sleep 0.1
+    done
+    fail "the window never had the focus"
+}
+
+# Until standard error has a line that matches, ten seconds at most.
+wait_for_stderr() {
+    for _ in $(seq 100); do
+        grep -q -e "$1" "$work/stderr" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "standard error never said $1: $(cat "$work/stderr" 2>/dev/null)"
 }
 
 stop_with_escape() {

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolTip>
 
 #include <set>
@@ -149,9 +150,13 @@ TEST_F(KeyboardTest, ShiftF1ExplainsTheCurrentRowAndCtrlF1TheField) {
     press(Qt::Key_F1, Qt::ShiftModifier);
     const QString row = results()->item(1, 0)->data(Qt::AccessibleDescriptionRole).toString();
     EXPECT_EQ(explained(), wrapLines(row.toStdString(), 56));
-    // It stays for reading, beside the row, and goes with the next key.
-    QTest::qWait(500);
+    // It stays for reading, beside the row, and goes with the next key: no timer of its own
+    // puts it away.
+    QApplication::processEvents();
     EXPECT_EQ(explained(), wrapLines(row.toStdString(), 56));
+    for (const QTimer* timer : ExplanationPopup::current()->findChildren<QTimer*>()) {
+        EXPECT_FALSE(timer->isActive()) << "a timer would put the explanation away";
+    }
     press(Qt::Key_Down);
     EXPECT_TRUE(QTest::qWaitFor([&] { return explained().empty(); }, 2000));
     press(Qt::Key_F1, Qt::ControlModifier);

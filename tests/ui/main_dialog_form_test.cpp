@@ -269,8 +269,9 @@ TEST_F(MainWindowTest, AMaximisedWindowKeepsItsNormalSize) {
     ASSERT_TRUE(QTest::qWaitFor([window] { return window->isMaximized(); }, 5000));
     // Offscreen no window manager gives the maximised window the screen: it is given here, to
     // the platform's window, as a window manager would.
-    window->windowHandle()->resize(window->screen()->availableGeometry().size());
-    QTest::qWait(50);
+    const QSize screen = window->screen()->availableGeometry().size();
+    window->windowHandle()->resize(screen);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() != normal; }, 5000));
     ASSERT_TRUE(window->isMaximized());
     ASSERT_NE(window->size(), normal) << "maximising changed nothing: the test tests nothing";
     dialog.reset();

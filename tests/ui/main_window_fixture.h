@@ -21,6 +21,19 @@
 
 namespace fenwake::test {
 
+// Counts how often the widget it watches is shown: a notification is shown anew with each text
+// it announces, and a screen reader speaks it as it shows.
+class ShowCounter : public QObject {
+public:
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        shown += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
 // The documented entry: a man, imperial, waist 34, weight 180, height 70.
 inline constexpr const char* manImperial =
     "[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\nMetric=0\nFemale=0\n";

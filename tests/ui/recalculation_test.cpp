@@ -1,3 +1,4 @@
+#include "framework/dialog/announcer.h"
 #include "framework/dialog/dialog_widgets.h"
 #include "framework/text/line_wrap.h"
 #include "res/resource_ids.h"
@@ -25,6 +26,9 @@ protected:
         type(keys);
     }
     void clickMetric() { QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton); }
+    const Announcer& spokenAnnouncer() const {
+        return *dynamic_cast<const Announcer*>(announcer());
+    }
     QWidget* announcer() const {
         return DialogWidgets::window(*dialog)->findChild<QWidget*>("fenwake-announcer");
     }
@@ -202,23 +206,16 @@ TEST_F(RecalculationTest, TextThatIsNotANumberNeverReachesTheStoreAndIsToldToEve
 TEST_F(RecalculationTest, TheNewFiguresAreAnnouncedOnceTypingPauses) {
     writeSettingsFile(manImperial);
     openWindow();
-    // Each announcement shows the notification anew; a screen reader speaks it as it shows.
-    struct ShowCounter : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            shown += event->type() == QEvent::Show ? 1 : 0;
-            return false;
-        }
-        int shown = 0;
-    } counter;
+    test::ShowCounter counter;
     replaceField(IDC_WAIST, "3");
     ASSERT_NE(announcer(), nullptr);
     announcer()->installEventFilter(&counter);
-    int& shown = counter.shown;
     type("5");
     QTest::mouseClick(checkBox(IDC_FEMALE), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown > 0; }, 5000));
-    QTest::qWait(2 * 350);
-    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.shown > 0; }, 5000));
+    // The pause over and nothing more waiting to be said: said once.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spokenAnnouncer().pauseLeft() < 0; }, 5000));
+    EXPECT_EQ(counter.shown, 1);
     EXPECT_EQ(announced(), "Fat Percentage 29.85 %, High; Body Mass Index 25.82, Overweight");
     QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer());
     ASSERT_NE(notification, nullptr);
@@ -231,30 +228,27 @@ TEST_F(RecalculationTest, TheNewFiguresAreAnnouncedOnceTypingPauses) {
     press(Qt::Key_Backspace);
     type("5");
     EXPECT_EQ(text(IDC_WAIST), "35");
-    QTest::qWait(2 * 350);
-    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spokenAnnouncer().pauseLeft() < 0; }, 5000));
+    EXPECT_EQ(counter.shown, 1);
 }
 
-// Every key starts the pause anew: typing at a steady pace, each key sooner than the pause,
-// is never interrupted by the figures of half a number.
+// Every key starts the pause anew: a key that comes when the pause is half over gives it its
+// whole length again, and typing that goes on is never interrupted by the figures of half a
+// number.
 TEST_F(RecalculationTest, NothingIsAnnouncedWhileTypingGoesOn) {
     writeSettingsFile(manImperial);
     openWindow();
     replaceField(IDC_WAIST, "3");
-    QTest::qWait(2 * 350);
-    struct ShowCounter : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            shown += event->type() == QEvent::Show ? 1 : 0;
-            return false;
-        }
-        int shown = 0;
-    } counter;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spokenAnnouncer().pauseLeft() < 0; }, 5000));
+    test::ShowCounter counter;
     announcer()->installEventFilter(&counter);
+    const int half = Announcer::pauseMilliseconds / 2;
     for (const char* key : {"1", "2", "3", "4", "5", "6", "7", "8"}) {
         type(key);
-        QTest::qWait(100);
+        EXPECT_GT(spokenAnnouncer().pauseLeft(), half) << "the key did not start the pause anew";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return spokenAnnouncer().pauseLeft() <= half; }, 5000));
+        EXPECT_EQ(counter.shown, 0) << "announced in the middle of typing";
     }
-    EXPECT_EQ(counter.shown, 0) << "announced in the middle of typing";
     EXPECT_TRUE(QTest::qWaitFor([&counter] { return counter.shown > 0; }, 5000));
     EXPECT_EQ(counter.shown, 1);
 }
