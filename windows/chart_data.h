@@ -32,8 +32,8 @@ struct ChartData {
         std::string name;
     };
     struct Panel {
-        std::string name; // with its unit, as the panel's title says it
-        int decimals = 1; // of the scale's labels
+        std::string name;           // with its unit, as the panel's title says it
+        int decimals = 1;           // of the scale's labels
         std::vector<double> points; // one for each moment; NaN where the entry gives none
         std::vector<Line> lines;
         std::vector<Band> bands; // lowest first

@@ -94,19 +94,22 @@ std::vector<EntryTableModel::Column> tableColumns() {
                [](const HistoryEntry& entry, bool) { return when(entry); }, left, nullptr},
         Column{lengthHeading(TRANSLATABLE("Waist (%1)")), length(&Measurements::waist), right,
                spokenLength},
-        Column{[](bool metric) {
-                   return Translation::fill(translated("Weight (%1)"), {massUnit(metric)});
-               },
-               [](const HistoryEntry& entry, bool metric) {
-                   return shown(weightIn(entry, metric));
-               },
-               right,
-               [](bool metric) { return metric ? translated("kilograms") : translated("pounds"); }},
+        Column{
+            [](bool metric) {
+                return Translation::fill(translated("Weight (%1)"), {massUnit(metric)});
+            },
+            [](const HistoryEntry& entry, bool metric) { return shown(weightIn(entry, metric)); },
+            right,
+            [](bool metric) {
+                return metric ? translated("kilograms") : translated("pounds");
+            }},
         Column{lengthHeading(TRANSLATABLE("Height (%1)")), length(&Measurements::height), right,
                spokenLength},
         Column{[](bool) { return translated("Fat (%)"); },
                [](const HistoryEntry& entry, bool) { return shown(fatOf(entry)); }, right,
-               [](bool) { return translated("%"); }},
+               [](bool) {
+                   return translated("%");
+               }},
         Column{[](bool) { return translated("Fat rating"); },
                [](const HistoryEntry& entry, bool) {
                    const std::optional<FatRating> rating =
@@ -136,9 +139,8 @@ std::vector<EntryTableModel::Column> tableColumns() {
 struct History::Parts : HistoryWindow::Keeper {
     explicit Parts(MethodWords words, std::string databasePath)
         : byMethod(std::move(words)), path(std::move(databasePath)),
-          model(nullptr, tableColumns(), [this](const HistoryEntry& entry) {
-              return describe(entry);
-          }) {}
+          model(nullptr, tableColumns(),
+                [this](const HistoryEntry& entry) { return describe(entry); }) {}
 
     void remove(std::vector<HistoryEntry> entries) override;
     void restore(std::vector<HistoryEntry> entries) override;
@@ -383,12 +385,8 @@ ChartData History::Parts::chartData() const {
     ChartData chart;
     chart.name = translated("Fat percentage and weight over time");
     ChartData::Panel fat{translated("Fat percentage (%)"), 1, {}, {}, {}, {}};
-    ChartData::Panel weight{Translation::fill(translated("Weight (%1)"), {massUnit(metric)}),
-                            1,
-                            {},
-                            {},
-                            {},
-                            {}};
+    ChartData::Panel weight{
+        Translation::fill(translated("Weight (%1)"), {massUnit(metric)}), 1, {}, {}, {}, {}};
     for (const HistoryEntry& entry : entries) {
         chart.moments.push_back(entry.taken.wallClockMilliseconds());
         fat.points.push_back(fatOf(entry));
@@ -400,7 +398,8 @@ ChartData History::Parts::chartData() const {
         for (int band = 0; band <= static_cast<int>(FatRating::VeryHigh); ++band) {
             const double to = band < 4 ? thresholds[static_cast<std::size_t>(band)]
                                        : std::numeric_limits<double>::max();
-            fat.bands.push_back({from, to, translated(fatRatingLabel(static_cast<FatRating>(band)))});
+            fat.bands.push_back(
+                {from, to, translated(fatRatingLabel(static_cast<FatRating>(band)))});
             from = to;
         }
     }
@@ -414,13 +413,13 @@ ChartData History::Parts::chartData() const {
     const std::string mass = massUnit(metric);
     chart.description =
         entries.size() == 1
-            ? Translation::fill(translated("Fat percentage %1 % and weight %2 %3 on %4."),
-                                {shown(fatOf(first)), shown(weightIn(first, metric)), mass,
-                                 onDay(first)})
+            ? Translation::fill(
+                  translated("Fat percentage %1 % and weight %2 %3 on %4."),
+                  {shown(fatOf(first)), shown(weightIn(first, metric)), mass, onDay(first)})
             : Translation::fill(translated("Fat percentage from %1 % on %2 to %3 % on %4; "
                                            "weight from %5 %6 to %7 %6."),
-                                {shown(fatOf(first)), onDay(first), shown(fatOf(last)),
-                                 onDay(last), shown(weightIn(first, metric)), mass,
+                                {shown(fatOf(first)), onDay(first), shown(fatOf(last)), onDay(last),
+                                 shown(weightIn(first, metric)), mass,
                                  shown(weightIn(last, metric))});
     return chart;
 }
@@ -495,9 +494,9 @@ void History::Parts::onImported(HistoryStore::Imported imported) {
                                   std::to_string(imported.refused.count)});
         detail = text;
         for (const HistoryCsv::Refusal& refusal : imported.refused.described) {
-            detail += '\n' + Translation::fill(translated("Line %1: %2."),
-                                               {std::to_string(refusal.line),
-                                                Translation::inWords(refusal.why)});
+            detail += '\n' + Translation::fill(
+                                 translated("Line %1: %2."),
+                                 {std::to_string(refusal.line), Translation::inWords(refusal.why)});
         }
         if (imported.refused.count > imported.refused.described.size()) {
             detail += '\n' + Translation::fill(translated("… and %1 more lines not read."),
@@ -557,8 +556,7 @@ void History::Parts::onTrouble(const TranslatableText& trouble) {
 // A change that can never be made: said, in both windows, and the table shows the history as
 // it is.
 void History::Parts::onGaveUp(HistoryStore::Change::Kind kind,
-                              const std::vector<HistoryEntry>& given,
-                              const TranslatableText& why) {
+                              const std::vector<HistoryEntry>& given, const TranslatableText& why) {
     using Kind = HistoryStore::Change::Kind;
     if (kind == Kind::Load || kind == Kind::Refresh) {
         // Nothing of the history can be read, and so nothing of it kept: both windows say so.

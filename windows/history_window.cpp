@@ -104,8 +104,9 @@ private:
 QSize firstSize(const QWidget& window, int tableWidth) {
     const QFontMetrics metrics(window.font());
     const QSize screen = window.screen()->availableGeometry().size();
-    return {std::min(std::max(metrics.averageCharWidth() * 100, tableWidth), screen.width() * 9 / 10),
-            std::min(metrics.lineSpacing() * 44, screen.height() * 85 / 100)};
+    return {
+        std::min(std::max(metrics.averageCharWidth() * 100, tableWidth), screen.width() * 9 / 10),
+        std::min(metrics.lineSpacing() * 44, screen.height() * 85 / 100)};
 }
 
 } // namespace
@@ -139,7 +140,9 @@ void HistoryWindow::build() {
     view->setObjectName("table");
     view->setModel(&model);
     view->setAccessibleName(qtText(translated("Entries, newest first")));
-    view->onDelete = [this] { removeSelected(); };
+    view->onDelete = [this] {
+        removeSelected();
+    };
     table = view;
     layout->addWidget(table, 3);
     QWidget* row = buttonRow();
@@ -225,9 +228,8 @@ void HistoryWindow::connectSelection() {
             selecting = false;
         }
     });
-    chart->setHoverCallback([this](int moment) {
-        showReadout(moment >= 0 ? moment : chart->selected());
-    });
+    chart->setHoverCallback(
+        [this](int moment) { showReadout(moment >= 0 ? moment : chart->selected()); });
 }
 
 void HistoryWindow::addShortcuts(QWidget& owner) {
@@ -243,8 +245,8 @@ void HistoryWindow::addShortcuts(QWidget& owner) {
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, [this, &owner] {
         reject();
-        QCoreApplication::postEvent(&owner,
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
+        QCoreApplication::postEvent(
+            &owner, new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
     });
     addAction(quit);
 }

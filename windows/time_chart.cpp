@@ -151,9 +151,10 @@ QAccessibleInterface* chartFor(const QString&, QObject* object) {
 }
 
 QColor blend(const QColor& over, const QColor& under, double share) {
-    return QColor::fromRgbF(static_cast<float>(over.redF() * share + under.redF() * (1 - share)),
-                            static_cast<float>(over.greenF() * share + under.greenF() * (1 - share)),
-                            static_cast<float>(over.blueF() * share + under.blueF() * (1 - share)));
+    return QColor::fromRgbF(
+        static_cast<float>(over.redF() * share + under.redF() * (1 - share)),
+        static_cast<float>(over.greenF() * share + under.greenF() * (1 - share)),
+        static_cast<float>(over.blueF() * share + under.blueF() * (1 - share)));
 }
 
 } // namespace
@@ -270,7 +271,8 @@ QSize TimeChart::minimumSizeHint() const {
 std::pair<double, double> TimeChart::windowFor() const {
     if (chart.moments.empty()) {
         const QDateTime now = QDateTime::currentDateTime();
-        const double wall = static_cast<double>(now.toMSecsSinceEpoch()) + now.offsetFromUtc() * 1000.0;
+        const double wall =
+            static_cast<double>(now.toMSecsSinceEpoch()) + now.offsetFromUtc() * 1000.0;
         return {wall - 15 * day, wall + 15 * day};
     }
     const double first = static_cast<double>(chart.moments.front());
@@ -353,10 +355,10 @@ TimeChart::Frame TimeChart::frameFor(QSizeF size) const {
     for (std::size_t panel = 0; panel < count; ++panel) {
         const double top = each * static_cast<double>(panel) + line * 1.5;
         frame.plots.emplace_back(left, top, size.width() - left - right, each - line * 2);
-        frame.scales.push_back(panel < chart.panels.size()
-                                   ? scaleFor(panel, frame.timeLow, frame.timeHigh,
-                                              frame.plots.back().height())
-                                   : Scale{});
+        frame.scales.push_back(
+            panel < chart.panels.size()
+                ? scaleFor(panel, frame.timeLow, frame.timeHigh, frame.plots.back().height())
+                : Scale{});
     }
     return frame;
 }
@@ -484,8 +486,8 @@ void TimeChart::drawBands(QPainter& painter, const QRectF& plot, const Scale& sc
             const QString name = qtText(range.name);
             const double pad = metrics.averageCharWidth() / 2.0;
             const double width = metrics.horizontalAdvance(name);
-            painter.drawText(QRectF(plot.right() - width - pad, (top + bottom - metrics.height()) / 2,
-                                    width, metrics.height()),
+            painter.drawText(QRectF(plot.right() - width - pad,
+                                    (top + bottom - metrics.height()) / 2, width, metrics.height()),
                              Qt::AlignRight | Qt::AlignVCenter, name);
         }
     }
@@ -544,8 +546,8 @@ std::vector<TimeChart::Tick> TimeChart::ticksFor(const Frame& frame) const {
          tick.isValid() && tick <= lastDay; tick = nextTick(tick, step)) {
         const double x = xOf(frame, wallMidnight(tick));
         if (x >= frame.plots.front().left() && x <= frame.plots.front().right()) {
-            ticks.push_back({static_cast<std::int64_t>(wallMidnight(tick)),
-                             tickLabel(tick, step.unit)});
+            ticks.push_back(
+                {static_cast<std::int64_t>(wallMidnight(tick)), tickLabel(tick, step.unit)});
         }
     }
     return ticks;
@@ -563,11 +565,12 @@ void TimeChart::drawTimeAxis(QPainter& painter, const Frame& frame) const {
             painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         }
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawLine(QPointF(x, last.bottom()), QPointF(x, last.bottom() + metrics.height() / 3.0));
+        painter.drawLine(QPointF(x, last.bottom()),
+                         QPointF(x, last.bottom() + metrics.height() / 3.0));
         const double half = metrics.horizontalAdvance(tick.label) / 2.0 + 1;
-        painter.drawText(QRectF(x - half, last.bottom() + metrics.height() / 2.5, 2 * half,
-                                metrics.height()),
-                         Qt::AlignCenter, tick.label);
+        painter.drawText(
+            QRectF(x - half, last.bottom() + metrics.height() / 2.5, 2 * half, metrics.height()),
+            Qt::AlignCenter, tick.label);
     }
 }
 
@@ -766,8 +769,8 @@ void TimeChart::wheelEvent(QWheelEvent* event) {
         return;
     }
     const int shown = static_cast<int>(shownSpan);
-    const int next = std::clamp(shown + (event->angleDelta().y() > 0 ? -1 : 1), 0,
-                                static_cast<int>(Span::All));
+    const int next =
+        std::clamp(shown + (event->angleDelta().y() > 0 ? -1 : 1), 0, static_cast<int>(Span::All));
     showSpan(static_cast<Span>(next));
     event->accept();
 }
