@@ -228,7 +228,7 @@ Problem HistoryDatabase::open() {
     sqlite().busy_timeout(database, busyMilliseconds);
     sqlite().extended_result_codes(database, 1);
     openedFile = HistoryFile::identityOf(openedPath);
-    if (const Problem checked = identify(); !checked.empty()) {
+    if (Problem checked = identify(); !checked.empty()) {
         sqlite().close_v2(database);
         database = nullptr;
         return checked;
@@ -306,7 +306,7 @@ bool HistoryDatabase::single(const char* query, std::int64_t& value) {
 // version read inside it: another Fenwake may have taken the same step a moment before.
 Problem HistoryDatabase::migrate() {
     for (;;) {
-        if (const Problem begun = execute("BEGIN IMMEDIATE"); !begun.empty()) {
+        if (Problem begun = execute("BEGIN IMMEDIATE"); !begun.empty()) {
             return begun;
         }
         std::int64_t current = -1;
@@ -370,7 +370,7 @@ Problem HistoryDatabase::lost(TranslatableText why) {
 }
 
 Problem HistoryDatabase::read(std::vector<HistoryEntry>& entries) {
-    if (const Problem opened = open(); !opened.empty()) {
+    if (Problem opened = open(); !opened.empty()) {
         return opened;
     }
     changedElsewhere(); // what is read now is the history as it is
@@ -402,7 +402,7 @@ bool HistoryDatabase::changedElsewhere() {
 Problem HistoryDatabase::add(std::vector<HistoryEntry>& entries, std::vector<bool>& fresh) {
     std::vector<HistoryEntry> kept = entries;
     std::vector<bool> added;
-    const Problem problem = inTransaction([&] { return insertEntries(kept, added); });
+    Problem problem = inTransaction([&] { return insertEntries(kept, added); });
     if (problem.empty()) {
         entries = std::move(kept);
         fresh = std::move(added);
@@ -452,7 +452,7 @@ Problem HistoryDatabase::insertEntries(std::vector<HistoryEntry>& entries,
 
 Problem HistoryDatabase::remove(const std::vector<std::int64_t>& ids, std::size_t& removed) {
     std::size_t count = 0;
-    const Problem problem = inTransaction([&] {
+    Problem problem = inTransaction([&] {
         Statement erase(database, "DELETE FROM entries WHERE id = ?");
         if (!erase.ready()) {
             return failure(TRANSLATABLE("cannot write %1: %2"));
@@ -475,7 +475,7 @@ Problem HistoryDatabase::remove(const std::vector<std::int64_t>& ids, std::size_
 
 Problem HistoryDatabase::restore(std::vector<HistoryEntry>& entries) {
     std::vector<HistoryEntry> back = entries;
-    const Problem problem = inTransaction([&] {
+    Problem problem = inTransaction([&] {
         Statement insert(database, "INSERT OR IGNORE INTO entries (id, " + columnList(false, ", ") +
                                        ") VALUES (?, " + parameters(EntryFields::all().size()) +
                                        ")");
@@ -518,13 +518,13 @@ Problem HistoryDatabase::restore(std::vector<HistoryEntry>& entries) {
 // transaction: all of them are committed, or none. A commit that went to a file no longer at
 // the path is not said to be done.
 Problem HistoryDatabase::inTransaction(const std::function<Problem()>& writes) {
-    if (const Problem opened = open(); !opened.empty()) {
+    if (Problem opened = open(); !opened.empty()) {
         return opened;
     }
     if (TranslatableText gone = whereItWas(); !gone.empty()) {
         return lost(std::move(gone));
     }
-    if (const Problem begun = execute("BEGIN IMMEDIATE"); !begun.empty()) {
+    if (Problem begun = execute("BEGIN IMMEDIATE"); !begun.empty()) {
         return begun;
     }
     Problem problem = writes();
@@ -567,7 +567,7 @@ constexpr std::uint64_t bytesAnEntryNeeds = 240;
 constexpr std::uint64_t bytesToSpare = std::uint64_t{1} << 20;
 
 Problem HistoryDatabase::roomFor(std::size_t entries) {
-    if (const Problem opened = open(); !opened.empty()) {
+    if (Problem opened = open(); !opened.empty()) {
         return opened;
     }
     struct statvfs disk {};

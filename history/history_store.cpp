@@ -42,7 +42,7 @@ std::string HistoryStore::defaultPath() {
     return folder + "/Kestrova/fenwake/history.sqlite";
 }
 
-HistoryStore::HistoryStore(std::string path, Listener listener, Pacing pacing)
+HistoryStore::HistoryStore(std::string path, Listener listener, const Pacing& pacing)
     : shared(std::make_shared<Shared>(std::move(path), std::move(listener))) {
     Writer::Client client;
     client.perform = [kept = shared](Change& change, Writer::Attempt& attempt) {
@@ -73,7 +73,7 @@ HistoryStore::HistoryStore(std::string path, Listener listener, Pacing pacing)
         }
         kept->listener.gaveUp(change, why.text);
     };
-    writer = std::make_unique<Writer>(std::move(client), std::move(pacing));
+    writer = std::make_unique<Writer>(std::move(client), pacing);
 }
 
 HistoryStore::~HistoryStore() {

@@ -66,7 +66,7 @@ public:
     // $XDG_DATA_HOME/Kestrova/fenwake/history.sqlite, or under ~/.local/share.
     static std::string defaultPath();
 
-    HistoryStore(std::string path, Listener listener, Pacing pacing = {});
+    HistoryStore(std::string path, Listener listener, const Pacing& pacing = {});
     ~HistoryStore(); // finishes, as finish() does, if that has not happened yet
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;

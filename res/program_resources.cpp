@@ -125,6 +125,7 @@ std::vector<std::uint8_t> mainMenu() {
                                }},
                       command(TRANSLATABLE("Add to History") "\tCtrl+D", IDM_ADD_TO_HISTORY),
                       command(TRANSLATABLE("History…") "\tCtrl+H", IDM_HISTORY),
+                      command(TRANSLATABLE("Goal…"), IDM_GOAL),
                   }}});
 }
 

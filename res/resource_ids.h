@@ -40,5 +40,7 @@ constexpr int IDM_METHOD_RFM = 32781;
 // After the methods: the history.
 constexpr int IDM_ADD_TO_HISTORY = 32782;
 constexpr int IDM_HISTORY = 32783;
+// After the history: its goal.
+constexpr int IDM_GOAL = 32784;
 
 } // namespace fenwake

@@ -53,7 +53,44 @@ bool isStored(std::string_view key) {
     return application != nullptr && application->profileString(section, key, absent) != absent;
 }
 
+// A goal: a number, or nothing where the key is missing, empty or no number.
+std::optional<double> loadGoal(std::string_view key) {
+    Application* application = Application::current();
+    if (application == nullptr) {
+        return std::nullopt;
+    }
+    const std::string text = application->profileString(section, key, "");
+    const std::optional<double> value = NumberText::readEditNumber(text);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
+// Written once set; cleared, an empty text where a goal was.
+void saveGoal(std::string_view key, std::optional<double> goal) {
+    Application* application = Application::current();
+    if (application == nullptr || (goal && !std::isfinite(*goal))) {
+        return;
+    }
+    if (goal) {
+        application->writeProfileString(section, key, NumberText::twoDecimals(*goal));
+    } else if (isStored(key)) {
+        application->writeProfileString(section, key, "");
+    }
+}
+
 } // namespace
+
+std::optional<double> SettingsStore::loadGoalWeight() {
+    return loadGoal("GoalWeight");
+}
+std::optional<double> SettingsStore::loadGoalFat() {
+    return loadGoal("GoalFat");
+}
+void SettingsStore::saveGoalWeight(std::optional<double> weight) {
+    saveGoal("GoalWeight", weight);
+}
+void SettingsStore::saveGoalFat(std::optional<double> fat) {
+    saveGoal("GoalFat", fat);
+}
 
 FatMethod SettingsStore::loadMethod() {
     Application* application = Application::current();

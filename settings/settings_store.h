@@ -2,6 +2,8 @@
 
 #include "engine/measurements.h"
 
+#include <optional>
+
 namespace fenwake {
 
 // The five inputs kept between runs, in the profile section "Settings", and what the program
@@ -33,6 +35,14 @@ public:
     // Whether a neck or a hip was ever stored: a unit switch converts only what is there.
     static bool hasNeck();
     static bool hasHip();
+
+    // The goals of the history: a weight in the units the stored Metric selects, two decimals,
+    // and a fat percentage. Nothing while none is set; a goal cleared is kept as an empty text,
+    // so that a file that never had one stays as it was.
+    static std::optional<double> loadGoalWeight();
+    static std::optional<double> loadGoalFat();
+    static void saveGoalWeight(std::optional<double> weight);
+    static void saveGoalFat(std::optional<double> fat);
 };
 
 } // namespace fenwake

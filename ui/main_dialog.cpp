@@ -20,6 +20,7 @@
 #include "ui/about_dialog.h"
 #include "ui/help_text.h"
 #include "ui/result_explanations.h"
+#include "windows/goal_window.h"
 
 #include <optional>
 #include <string>
@@ -98,6 +99,7 @@ const MessageEntry MainDialog::messageEntries[] = {
     commandEntry<&MainDialog::onWaistAndWeightChosen>(Notification::Clicked, IDM_METHOD_YMCA),
     commandEntry<&MainDialog::onNavyChosen>(Notification::Clicked, IDM_METHOD_NAVY),
     commandEntry<&MainDialog::onRelativeFatMassChosen>(Notification::Clicked, IDM_METHOD_RFM),
+    commandEntry<&MainDialog::onGoalCommand>(Notification::Clicked, IDM_GOAL),
 };
 
 const MessageMap MainDialog::messages{&Dialog::messages, messageEntries};
@@ -449,11 +451,15 @@ void MainDialog::onMetricClicked() {
     if (SettingsStore::hasHip()) {
         SettingsStore::saveHip(hip);
     }
+    if (const std::optional<double> goal = SettingsStore::loadGoalWeight()) {
+        SettingsStore::saveGoalWeight(convertedMass(*goal, toMetric));
+    }
     updateFormData(FormDirection::Write);
     recalculate();
     showHipState();
     if (history) {
         history->setUnits(metric != 0);
+        history->setGoal({SettingsStore::loadGoalWeight(), SettingsStore::loadGoalFat()});
     }
 }
 
@@ -488,7 +494,9 @@ namespace fenwake {
 
 void MainDialog::useHistory() {
     if (!history) {
-        history = std::make_unique<History>(&ResultExplanations::byMethod);
+        history = std::make_unique<History>(
+            History::MethodWords{&ResultExplanations::methodName, &ResultExplanations::byMethod});
+        history->setGoal({SettingsStore::loadGoalWeight(), SettingsStore::loadGoalFat()});
         history->setListener({[this](const HistoryEntry& entry) { onKeptInHistory(entry); },
                               [this](const std::string& trouble) { onHistoryTrouble(trouble); },
                               [this](const std::string& text) {
@@ -515,6 +523,18 @@ void MainDialog::onAddToHistoryCommand() {
 void MainDialog::onHistoryCommand() {
     useHistory();
     history->openWindow(*this, metric != 0);
+}
+
+// The goal's window asks; what it is given is stored, and the history shows it.
+void MainDialog::onGoalCommand() {
+    const Goal current{SettingsStore::loadGoalWeight(), SettingsStore::loadGoalFat()};
+    GoalWindow::open(*this, current, metric != 0, [this](const Goal& chosen) {
+        SettingsStore::saveGoalWeight(chosen.weight);
+        SettingsStore::saveGoalFat(chosen.fat);
+        if (history) {
+            history->setGoal(chosen);
+        }
+    });
 }
 
 // Said once the entry is on disk.

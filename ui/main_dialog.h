@@ -69,6 +69,7 @@ private:
     void onRelativeFatMassChosen();
     void onAddToHistoryCommand();
     void onHistoryCommand();
+    void onGoalCommand();
     void onKeptInHistory(const HistoryEntry& entry);
     void onHistoryTrouble(const std::string& trouble);
 

@@ -89,6 +89,11 @@ void EntryTableModel::renumber(const std::unordered_map<std::int64_t, std::int64
     }
 }
 
+std::string EntryTableModel::sample(int column) const {
+    const Column& shown = columns[static_cast<std::size_t>(column)];
+    return shown.sample ? shown.sample(inMetric) : std::string();
+}
+
 int EntryTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(all.size());
 }
@@ -101,7 +106,7 @@ std::string EntryTableModel::spokenCell(int row, int column) const {
     const Column& shown = columns[static_cast<std::size_t>(column)];
     std::string name = shown.heading(inMetric);
     name = name.substr(0, name.find(" ("));
-    std::string text = name + ' ' + shown.text(entryAt(row), inMetric);
+    std::string text = name + ' ' + shown.text(entryAt(row), indexOfRow(row), inMetric);
     if (shown.spokenUnit) {
         if (const std::string unit = shown.spokenUnit(inMetric); !unit.empty()) {
             text += ' ' + unit;
@@ -111,11 +116,25 @@ std::string EntryTableModel::spokenCell(int row, int column) const {
 }
 
 std::string EntryTableModel::spokenRow(int row) const {
-    std::string text;
+    std::vector<int> all(static_cast<std::size_t>(columnCount()));
     for (int column = 0; column < columnCount(); ++column) {
-        text += (column > 0 ? ", " : "") + spokenCell(row, column);
+        all[static_cast<std::size_t>(column)] = column;
+    }
+    return spokenCells(row, all);
+}
+
+std::string EntryTableModel::spokenCells(int row, const std::vector<int>& chosen) const {
+    std::string text;
+    for (const int column : chosen) {
+        text += (text.empty() ? "" : ", ") + spokenCell(row, column);
     }
     return text;
+}
+
+void EntryTableModel::refigure() {
+    if (!all.empty()) {
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
 }
 
 std::string EntryTableModel::description(int row) const {
@@ -129,7 +148,7 @@ QVariant EntryTableModel::data(const QModelIndex& index, int role) const {
     const Column& column = columns[static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        return qtText(column.text(entryAt(index.row()), inMetric));
+        return qtText(column.text(entryAt(index.row()), indexOfRow(index.row()), inMetric));
     case Qt::AccessibleTextRole:
         return qtText(spokenCell(index.row(), index.column()));
     case Qt::ToolTipRole:

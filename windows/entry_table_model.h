@@ -27,10 +27,15 @@ public:
     // A column: its heading, how its cells read and line up, and what a screen reader calls it.
     struct Column {
         std::function<std::string(bool metric)> heading;
-        std::function<std::string(const HistoryEntry& entry, bool metric)> text;
+        // The cell of the entry, the index'th of the history, oldest first.
+        std::function<std::string(const HistoryEntry& entry, std::size_t index, bool metric)> text;
         Qt::Alignment alignment;
         std::function<std::string(bool metric)> spokenUnit; // after the figure, if any
+        // The widest text a cell of it usually holds, which it is made wide enough for.
+        std::function<std::string(bool metric)> sample = nullptr;
     };
+    // The widest usual text of a column, or nothing when it has none.
+    std::string sample(int column) const;
 
     using Describer = std::function<std::string(const HistoryEntry& entry)>;
 
@@ -55,8 +60,12 @@ public:
     int rowOfIndex(std::size_t index) const { return static_cast<int>(all.size() - 1 - index); }
     const HistoryEntry& entryAt(int row) const { return all[indexOfRow(row)]; }
 
-    // What a screen reader hears of a row, cell by cell, its columns named.
+    // What a screen reader hears of a row, cell by cell, its columns named; or of some of its
+    // cells.
     std::string spokenRow(int row) const;
+    std::string spokenCells(int row, const std::vector<int>& columns) const;
+    // The rows' figures changed (the trends, after a change of the history).
+    void refigure();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,7 +1,9 @@
 #include "windows/history.h"
 
 #include "engine/composition.h"
+#include "engine/fat_method.h"
 #include "engine/ratings.h"
+#include "engine/trend.h"
 #include "engine/units.h"
 #include "framework/application/application.h"
 #include "framework/dialog/dialog_widgets.h"
@@ -17,6 +19,7 @@
 #include <cmath>
 #include <deque>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 
 namespace fenwake {
@@ -55,10 +58,6 @@ std::string moments(const std::vector<HistoryEntry>& entries) {
     return text;
 }
 
-std::string when(const HistoryEntry& entry) {
-    return Translation::dateTime(entry.taken.utcMilliseconds, entry.taken.utcOffsetMinutes);
-}
-
 std::string onDay(const HistoryEntry& entry) {
     return Translation::longDate(entry.taken.utcMilliseconds, entry.taken.utcOffsetMinutes);
 }
@@ -71,65 +70,101 @@ double weightIn(const HistoryEntry& entry, bool metric) {
     return massIn(entry.measurements.weight, entry.measurements.metric, metric);
 }
 
-// The table's columns: the moment, the entries in the units shown, the figures and ratings.
-std::vector<EntryTableModel::Column> tableColumns() {
-    using Column = EntryTableModel::Column;
-    const auto length = [](double Measurements::*member) {
-        return [member](const HistoryEntry& entry, bool metric) {
-            return shown(lengthIn(entry.measurements.*member, entry.measurements.metric, metric));
-        };
+// The trends of the figures, and each entry's day's trend, for the history as it is now.
+struct Trends {
+    std::vector<Trend::Point> weight;
+    std::vector<Trend::Point> fat;
+    std::vector<double> weightOfEntry; // NaN where the entry's day has none
+    std::vector<double> fatOfEntry;
+    std::optional<Trend::Rate> weightRate;
+    std::optional<Trend::Rate> fatRate;
+    std::optional<Trend::Rate> fatMassRate;
+    std::optional<Trend::Rate> leanMassRate;
+};
+
+// Each entry's day's trend: a day covers the entries after the one before's last, to its own.
+std::vector<double> trendOfEachEntry(const std::vector<Trend::Day>& days,
+                                     const std::vector<Trend::Point>& points, std::size_t entries) {
+    std::vector<double> trends(entries, std::numeric_limits<double>::quiet_NaN());
+    std::size_t from = 0;
+    for (std::size_t day = 0; day < days.size(); ++day) {
+        for (std::size_t index = from; index <= days[day].lastEntry && index < entries; ++index) {
+            trends[index] = points[day].trend;
+        }
+        from = days[day].lastEntry + 1;
+    }
+    return trends;
+}
+
+Trends trendsOf(const std::vector<HistoryEntry>& entries, bool metric) {
+    Trends trends;
+    const auto of = [&](Figure figure, std::vector<Trend::Point>* keep,
+                        std::vector<double>* perEntry) {
+        const std::vector<Trend::Day> days = Trend::dailyMeans(entries, figure, metric);
+        std::vector<Trend::Point> points = Trend::smoothed(days, figure);
+        const std::optional<Trend::Rate> rate = Trend::rateOf(points);
+        if (perEntry != nullptr) {
+            *perEntry = trendOfEachEntry(days, points, entries.size());
+        }
+        if (keep != nullptr) {
+            *keep = std::move(points);
+        }
+        return rate;
     };
-    const auto lengthHeading = [](const char* pattern) {
-        return [pattern](bool metric) {
-            return Translation::fill(translated(pattern), {lengthUnit(metric)});
-        };
-    };
-    const auto spokenLength = [](bool metric) {
-        return metric ? translated("cm") : translated("inches");
-    };
-    const Qt::Alignment left = Qt::AlignLeft;
-    const Qt::Alignment right = Qt::AlignRight;
-    return {
-        Column{[](bool) { return translated("Date and time"); },
-               [](const HistoryEntry& entry, bool) { return when(entry); }, left, nullptr},
-        Column{lengthHeading(TRANSLATABLE("Waist (%1)")), length(&Measurements::waist), right,
-               spokenLength},
-        Column{
-            [](bool metric) {
-                return Translation::fill(translated("Weight (%1)"), {massUnit(metric)});
-            },
-            [](const HistoryEntry& entry, bool metric) { return shown(weightIn(entry, metric)); },
-            right,
-            [](bool metric) {
-                return metric ? translated("kilograms") : translated("pounds");
-            }},
-        Column{lengthHeading(TRANSLATABLE("Height (%1)")), length(&Measurements::height), right,
-               spokenLength},
-        Column{[](bool) { return translated("Fat (%)"); },
-               [](const HistoryEntry& entry, bool) { return shown(fatOf(entry)); }, right,
-               [](bool) {
-                   return translated("%");
-               }},
-        Column{[](bool) { return translated("Fat rating"); },
-               [](const HistoryEntry& entry, bool) {
-                   const std::optional<FatRating> rating =
-                       fatRatingOf(fatOf(entry), entry.measurements.female);
-                   return rating ? translated(fatRatingLabel(*rating)) : std::string();
-               },
-               left, nullptr},
-        Column{[](bool) { return translated("Body mass index"); },
-               [](const HistoryEntry& entry, bool) {
-                   return shown(computeComposition(entry.measurements).bodyMassIndex);
-               },
-               right, nullptr},
-        Column{[](bool) { return translated("Category"); },
-               [](const HistoryEntry& entry, bool) {
-                   const std::optional<BmiCategory> category =
-                       bmiCategoryOf(computeComposition(entry.measurements).bodyMassIndex);
-                   return category ? translated(bmiCategoryLabel(*category)) : std::string();
-               },
-               left, nullptr},
-    };
+    trends.weightRate = of(Figure::Weight, &trends.weight, &trends.weightOfEntry);
+    trends.fatRate = of(Figure::FatPercentage, &trends.fat, &trends.fatOfEntry);
+    trends.fatMassRate = of(Figure::FatMass, nullptr, nullptr);
+    trends.leanMassRate = of(Figure::LeanMass, nullptr, nullptr);
+    return trends;
+}
+
+std::string shownOrNone(double figure) {
+    return std::isfinite(figure) ? shown(figure) : std::string();
+}
+
+// A rate in words: rising or falling, as a magnitude with the interval's magnitudes; steady
+// when the interval holds zero, with its ends as they are.
+std::string rateWords(const std::string& figure, const Trend::Rate& rate, const std::string& unit) {
+    const double low = rate.lowPerWeek();
+    const double high = rate.highPerWeek();
+    if (low <= 0.0 && high >= 0.0) {
+        return Translation::fill(
+            translated("%1 steady %2 %3 a week (%4 to %5)"),
+            {figure, shown(std::abs(rate.perWeek())), unit, shown(low), shown(high)});
+    }
+    const bool rising = rate.perWeek() > 0;
+    return Translation::fill(translated(rising ? "%1 rising %2 %3 a week (%4 to %5)"
+                                               : "%1 falling %2 %3 a week (%4 to %5)"),
+                             {figure, shown(std::abs(rate.perWeek())), unit,
+                              shown(std::min(std::abs(low), std::abs(high))),
+                              shown(std::max(std::abs(low), std::abs(high)))});
+}
+
+std::string dayText(std::int64_t day) {
+    return Translation::longDate(day * 86'400'000, 0);
+}
+
+// When a goal may be reached, in words.
+std::string goalWords(const std::string& goal, const std::vector<Trend::Point>& points,
+                      const std::optional<Trend::Rate>& rate, double value) {
+    if (points.empty()) {
+        return {};
+    }
+    if (!rate) {
+        return Translation::fill(translated("Goal %1: its date is said once the rate is known."),
+                                 {goal});
+    }
+    const Trend::GoalDates dates = Trend::goalDates(value, points, *rate);
+    switch (dates.kind) {
+    case Trend::GoalDates::Kind::Reached:
+        return Translation::fill(translated("Goal %1: reached."), {goal});
+    case Trend::GoalDates::Kind::NotOnCourse:
+        return Translation::fill(translated("Goal %1: not on course at the present rate."), {goal});
+    case Trend::GoalDates::Kind::Between:
+        break;
+    }
+    return Translation::fill(translated("Goal %1: at this rate between %2 and %3."),
+                             {goal, dayText(dates.earliest), dayText(dates.latest)});
 }
 
 } // namespace
@@ -138,9 +173,14 @@ std::vector<EntryTableModel::Column> tableColumns() {
 // as a table, and the window while it is open.
 struct History::Parts : HistoryWindow::Keeper {
     explicit Parts(MethodWords words, std::string databasePath)
-        : byMethod(std::move(words)), path(std::move(databasePath)),
+        : methods(std::move(words)), path(std::move(databasePath)),
           model(nullptr, tableColumns(),
                 [this](const HistoryEntry& entry) { return describe(entry); }) {}
+
+    std::vector<EntryTableModel::Column> tableColumns();
+    bool sharesItsMinute(std::size_t index) const;
+    void refigure();
+    std::string summary() const;
 
     void remove(std::vector<HistoryEntry> entries) override;
     void restore(std::vector<HistoryEntry> entries) override;
@@ -168,21 +208,155 @@ struct History::Parts : HistoryWindow::Keeper {
     void noticeInWindow(std::string_view matter, const std::string& text,
                         NoticeKind kind = NoticeKind::Warning);
 
-    const MethodWords byMethod;
+    const MethodWords methods;
     const std::string path;
     WindowMailbox mailbox; // before the store: gone after it, whose news it takes
     std::shared_ptr<HistoryStore> store;
     EntryTableModel model;
     QPointer<HistoryWindow> window;
     Listener listener;
+    Trends trends; // of the entries as the model holds them, in its units
+    Goal goal;
     bool loaded = false;
     std::string readTrouble; // why the history could not be read, while it cannot
     std::deque<std::vector<std::int64_t>> restoring; // the ids asked back, oldest first
     std::uint64_t nextToken = 1;
 };
 
-History::History(MethodWords byMethod, std::string path)
-    : parts(std::make_unique<Parts>(std::move(byMethod), std::move(path))) {}
+// The table's columns: the moment (with its seconds where two entries share a minute), the
+// method, the entries in the units shown with the trends of their days beside the weight and
+// the fat, the figures and ratings.
+std::vector<EntryTableModel::Column> History::Parts::tableColumns() {
+    using Column = EntryTableModel::Column;
+    const auto length = [](double Measurements::*member) {
+        return [member](const HistoryEntry& entry, std::size_t, bool metric) {
+            return shown(lengthIn(entry.measurements.*member, entry.measurements.metric, metric));
+        };
+    };
+    const auto lengthHeading = [](const char* pattern) {
+        return [pattern](bool metric) {
+            return Translation::fill(translated(pattern), {lengthUnit(metric)});
+        };
+    };
+    const auto massHeading = [](const char* pattern) {
+        return [pattern](bool metric) {
+            return Translation::fill(translated(pattern), {massUnit(metric)});
+        };
+    };
+    const auto spokenLength = [](bool metric) {
+        return metric ? translated("cm") : translated("inches");
+    };
+    const auto spokenMass = [](bool metric) {
+        return metric ? translated("kilograms") : translated("pounds");
+    };
+    const auto percent = [](bool) {
+        return translated("%");
+    };
+    const Qt::Alignment left = Qt::AlignLeft;
+    const Qt::Alignment right = Qt::AlignRight;
+    // The widest usual texts: a date late in a month, the longest method's name, a figure of four
+    // digits and two decimals, the longest rating's.
+    const auto dateSample = [](bool) {
+        return Translation::dateTime(1798675199000, 0, true); // 31 December 2026, 23:59:59
+    };
+    const auto methodSample = [this](bool) {
+        std::string widest;
+        for (const FatMethod method : fatMethods) {
+            const std::string name = methods.name ? methods.name(method) : std::string();
+            widest = name.size() > widest.size() ? name : widest;
+        }
+        return widest;
+    };
+    const auto longest = [](auto labelOf, int count) {
+        return [labelOf, count](bool) {
+            std::string widest;
+            for (int value = 0; value < count; ++value) {
+                const std::string label = translated(labelOf(value));
+                widest = label.size() > widest.size() ? label : widest;
+            }
+            return widest;
+        };
+    };
+    const auto figureSample = [](bool) {
+        return std::string("-0000.00");
+    };
+    return {
+        Column{[](bool) { return translated("Date and time"); },
+               [this](const HistoryEntry& entry, std::size_t index, bool) {
+                   return Translation::dateTime(entry.taken.utcMilliseconds,
+                                                entry.taken.utcOffsetMinutes,
+                                                sharesItsMinute(index));
+               },
+               left, nullptr, dateSample},
+        Column{[](bool) { return translated("Method"); },
+               [this](const HistoryEntry& entry, std::size_t, bool) {
+                   return methods.name ? methods.name(entry.measurements.method) : std::string();
+               },
+               left, nullptr, methodSample},
+        Column{lengthHeading(TRANSLATABLE("Waist (%1)")), length(&Measurements::waist), right,
+               spokenLength, figureSample},
+        Column{massHeading(TRANSLATABLE("Weight (%1)")),
+               [](const HistoryEntry& entry, std::size_t, bool metric) {
+                   return shown(weightIn(entry, metric));
+               },
+               right, spokenMass, figureSample},
+        Column{massHeading(TRANSLATABLE("Weight trend (%1)")),
+               [this](const HistoryEntry&, std::size_t index, bool) {
+                   return index < trends.weightOfEntry.size()
+                              ? shownOrNone(trends.weightOfEntry[index])
+                              : std::string();
+               },
+               right, spokenMass, figureSample},
+        Column{lengthHeading(TRANSLATABLE("Height (%1)")), length(&Measurements::height), right,
+               spokenLength, figureSample},
+        Column{[](bool) { return translated("Fat (%)"); },
+               [](const HistoryEntry& entry, std::size_t, bool) { return shown(fatOf(entry)); },
+               right, percent, figureSample},
+        Column{[](bool) { return translated("Fat trend (%)"); },
+               [this](const HistoryEntry&, std::size_t index, bool) {
+                   return index < trends.fatOfEntry.size() ? shownOrNone(trends.fatOfEntry[index])
+                                                           : std::string();
+               },
+               right, percent, figureSample},
+        Column{[](bool) { return translated("Fat rating"); },
+               [](const HistoryEntry& entry, std::size_t, bool) {
+                   const std::optional<FatRating> rating =
+                       fatRatingOf(fatOf(entry), entry.measurements.female);
+                   return rating ? translated(fatRatingLabel(*rating)) : std::string();
+               },
+               left, nullptr,
+               longest([](int band) { return fatRatingLabel(static_cast<FatRating>(band)); }, 5)},
+        Column{[](bool) { return translated("Body mass index"); },
+               [](const HistoryEntry& entry, std::size_t, bool) {
+                   return shown(computeComposition(entry.measurements).bodyMassIndex);
+               },
+               right, nullptr, figureSample},
+        Column{
+            [](bool) { return translated("Category"); },
+            [](const HistoryEntry& entry, std::size_t, bool) {
+                const std::optional<BmiCategory> category =
+                    bmiCategoryOf(computeComposition(entry.measurements).bodyMassIndex);
+                return category ? translated(bmiCategoryLabel(*category)) : std::string();
+            },
+            left, nullptr,
+            longest(
+                [](int category) { return bmiCategoryLabel(static_cast<BmiCategory>(category)); },
+                4)},
+    };
+}
+
+// Two entries within one minute of the wall clock read apart by their seconds.
+bool History::Parts::sharesItsMinute(std::size_t index) const {
+    const std::vector<HistoryEntry>& all = model.entries();
+    const auto minute = [&](std::size_t at) {
+        return all[at].taken.wallClockMilliseconds() / 60'000;
+    };
+    return (index > 0 && minute(index - 1) == minute(index)) ||
+           (index + 1 < all.size() && minute(index + 1) == minute(index));
+}
+
+History::History(MethodWords methodWords, std::string path)
+    : parts(std::make_unique<Parts>(std::move(methodWords), std::move(path))) {}
 
 History::~History() {
     if (parts->window) {
@@ -215,7 +389,7 @@ void History::openWindow(const Dialog& owner, bool metric) {
         if (!parts->loaded) {
             parts->store->load();
         }
-        parts->showAll();
+        parts->refigure();
     }
     parts->window->show();
     parts->window->raise();
@@ -225,6 +399,13 @@ void History::openWindow(const Dialog& owner, bool metric) {
 void History::setUnits(bool metric) {
     if (metric != parts->model.metric()) {
         parts->model.setMetric(metric);
+        parts->refigure();
+    }
+}
+
+void History::setGoal(const Goal& goal) {
+    if (goal != parts->goal) {
+        parts->goal = goal;
         parts->showAll();
     }
 }
@@ -308,7 +489,7 @@ void History::Parts::remove(std::vector<HistoryEntry> entries) {
         ids.push_back(entry.id);
     }
     store->remove(std::move(ids));
-    showAll();
+    refigure();
 }
 
 void History::Parts::restore(std::vector<HistoryEntry> entries) {
@@ -320,7 +501,7 @@ void History::Parts::restore(std::vector<HistoryEntry> entries) {
     const std::string text =
         Translation::fill(translated("%1 back in the history."), {entriesText(entries.size())});
     store->restore(std::move(entries));
-    showAll();
+    refigure();
     if (window) {
         window->clearNotice("removed");
         window->announce(text);
@@ -345,12 +526,19 @@ void History::Parts::refresh() {
 std::string History::Parts::describe(const HistoryEntry& entry) const {
     const Measurements& m = entry.measurements;
     std::string text = m.female ? translated("A woman's entry") : translated("A man's entry");
-    if (m.method != FatMethod::WaistAndWeight && byMethod) {
+    if (m.method != FatMethod::WaistAndWeight && methods.byMethod) {
         // Appended piece by piece: GCC 12 at -O3 warns falsely on a literal + a string.
         text.append(", ").append(translated("the fat percentage")).append(" ");
-        text.append(byMethod(m.method));
+        text.append(methods.byMethod(m.method));
     }
     return text + '.';
+}
+
+// The trends follow every change of the entries or their units.
+void History::Parts::refigure() {
+    trends = trendsOf(model.entries(), model.metric());
+    model.refigure();
+    showAll();
 }
 
 void History::Parts::showAll() {
@@ -358,8 +546,39 @@ void History::Parts::showAll() {
         return;
     }
     window->setChart(chartData());
+    window->setSummary(summary());
     showStatus();
     window->enableChanges(!model.entries().empty());
+}
+
+// The rate in words, of the weight and of its fat and lean parts, and when each goal may be
+// reached; before there are days enough, that the trend is still being found.
+std::string History::Parts::summary() const {
+    if (model.entries().empty()) {
+        return {};
+    }
+    const std::string mass = massUnit(model.metric());
+    std::string text;
+    if (!trends.weightRate) {
+        text = translated("Still collecting the early trend: a rate needs entries on 7 days over "
+                          "at least 14 of the last 28.");
+    } else if (trends.fatMassRate && trends.leanMassRate) {
+        text = Translation::fill(translated("%1 over the last 28 days; of it %2, %3."),
+                                 {rateWords(translated("Weight"), *trends.weightRate, mass),
+                                  rateWords(translated("fat"), *trends.fatMassRate, mass),
+                                  rateWords(translated("lean"), *trends.leanMassRate, mass)});
+    } else {
+        text = Translation::fill(translated("%1 over the last 28 days."),
+                                 {rateWords(translated("Weight"), *trends.weightRate, mass)});
+    }
+    if (goal.weight) {
+        text += ' ' + goalWords(shown(*goal.weight) + ' ' + mass, trends.weight, trends.weightRate,
+                                *goal.weight);
+    }
+    if (goal.fat) {
+        text += ' ' + goalWords(shown(*goal.fat) + " %", trends.fat, trends.fatRate, *goal.fat);
+    }
+    return text;
 }
 
 void History::Parts::showStatus() {
@@ -378,19 +597,45 @@ void History::Parts::showStatus() {
     }
 }
 
-// The fat percentage over its bands for the sex of the latest entry, and the weight.
+// A trend as the chart's strong line: a point at each day's noon, starting afresh where it does.
+ChartData::Line lineOf(const std::string& name, const std::vector<Trend::Point>& points) {
+    ChartData::Line line{name, {}, {}, {}};
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        line.times.push_back(points[i].day * 86'400'000 + 43'200'000);
+        line.values.push_back(points[i].trend);
+        if (points[i].afresh && i > 0) {
+            line.breaks.push_back(i);
+        }
+    }
+    return line;
+}
+
+// The weight above and the fat percentage below, over its bands for the sex of the latest
+// entry: the entries as points, the trends as lines, the goals as levels across.
 ChartData History::Parts::chartData() const {
     const std::vector<HistoryEntry>& entries = model.entries();
     const bool metric = model.metric();
+    const std::string mass = massUnit(metric);
     ChartData chart;
     chart.name = translated("Fat percentage and weight over time");
-    ChartData::Panel fat{translated("Fat percentage (%)"), 1, {}, {}, {}, {}};
     ChartData::Panel weight{
-        Translation::fill(translated("Weight (%1)"), {massUnit(metric)}), 1, {}, {}, {}, {}};
+        Translation::fill(translated("Weight (%1)"), {mass}), 1, {}, {}, {}, {}};
+    ChartData::Panel fat{translated("Fat percentage (%)"), 1, {}, {}, {}, {}};
     for (const HistoryEntry& entry : entries) {
         chart.moments.push_back(entry.taken.wallClockMilliseconds());
         fat.points.push_back(fatOf(entry));
         weight.points.push_back(weightIn(entry, metric));
+    }
+    weight.lines.push_back(lineOf(translated("Weight trend"), trends.weight));
+    fat.lines.push_back(lineOf(translated("Fat trend"), trends.fat));
+    if (goal.weight) {
+        weight.levels.push_back(
+            {*goal.weight,
+             Translation::fill(translated("Goal %1"), {shown(*goal.weight) + ' ' + mass})});
+    }
+    if (goal.fat) {
+        fat.levels.push_back(
+            {*goal.fat, Translation::fill(translated("Goal %1"), {shown(*goal.fat) + " %"})});
     }
     if (!entries.empty()) {
         const auto thresholds = fatPercentageThresholds(entries.back().measurements.female);
@@ -410,7 +655,6 @@ ChartData History::Parts::chartData() const {
     }
     const HistoryEntry& first = entries.front();
     const HistoryEntry& last = entries.back();
-    const std::string mass = massUnit(metric);
     chart.description =
         entries.size() == 1
             ? Translation::fill(
@@ -421,16 +665,23 @@ ChartData History::Parts::chartData() const {
                                 {shown(fatOf(first)), onDay(first), shown(fatOf(last)), onDay(last),
                                  shown(weightIn(first, metric)), mass,
                                  shown(weightIn(last, metric))});
+    if (const std::string said = summary(); !said.empty()) {
+        chart.description += ' ' + said;
+    }
     return chart;
 }
 
-// The line under the chart for a moment: its date and time, and the row as read aloud.
+// The line under the chart for a moment: its date and time, its weight and fat with their
+// trends, and its method, as a screen reader hears the table's cells.
 std::string History::Parts::readout(int moment) const {
     const auto index = static_cast<std::size_t>(moment);
     if (index >= model.entries().size()) {
         return {};
     }
-    return model.spokenRow(model.rowOfIndex(index));
+    enum { date, method, waist, weight, weightTrend, height, fat, fatTrend, rating };
+    const int row = model.rowOfIndex(index);
+    return model.data(model.index(row, date), Qt::DisplayRole).toString().toStdString() + ": " +
+           model.spokenCells(row, {weight, weightTrend, fat, fatTrend, rating, method});
 }
 
 void History::Parts::onLoaded(std::vector<HistoryEntry> all) {
@@ -438,13 +689,13 @@ void History::Parts::onLoaded(std::vector<HistoryEntry> all) {
     model.reset(std::move(all));
     loaded = true;
     readTrouble.clear();
-    showAll();
+    refigure();
 }
 
 void History::Parts::onAdded(const HistoryEntry& entry) {
     if (loaded) {
         model.add(entry);
-        showAll();
+        refigure();
     }
     if (listener.kept) {
         listener.kept(entry);
@@ -505,7 +756,7 @@ void History::Parts::onImported(HistoryStore::Imported imported) {
         }
         if (loaded) {
             model.addAll(imported.added);
-            showAll();
+            refigure();
         }
     }
     if (window) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/goal.h"
 #include "engine/history_entry.h"
 #include "history/history_store.h"
 
@@ -26,10 +27,14 @@ public:
         std::function<void(const std::string& text)> notKept;
     };
 
-    // How a method is named in a sentence ("by the US Navy method"), in the desktop's language.
-    using MethodWords = std::function<std::string(FatMethod method)>;
+    // How a method is named, in the desktop's language: alone ("US Navy") and in a sentence
+    // ("by the US Navy method").
+    struct MethodWords {
+        std::function<std::string(FatMethod method)> name;
+        std::function<std::string(FatMethod method)> byMethod;
+    };
 
-    explicit History(MethodWords byMethod, std::string path = HistoryStore::defaultPath());
+    explicit History(MethodWords methodWords, std::string path = HistoryStore::defaultPath());
     ~History();
     History(const History&) = delete;
     History& operator=(const History&) = delete;
@@ -43,6 +48,8 @@ public:
     void openWindow(const Dialog& owner, bool metric);
     // The main window's units changed: the window follows.
     void setUnits(bool metric);
+    // The goal, in the units the main window shows: drawn on the chart, its dates said.
+    void setGoal(const Goal& goal);
 
 private:
     struct Parts;

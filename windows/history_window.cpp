@@ -124,12 +124,20 @@ HistoryWindow::HistoryWindow(QWidget& owner, EntryTableModel& entries, Keeper& c
 
 void HistoryWindow::build() {
     auto* layout = new QVBoxLayout(this);
+    summary = new QLabel(this);
+    summary->setObjectName("summary");
+    summary->setTextFormat(Qt::PlainText);
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
     chart = new TimeChart(this);
     chart->setObjectName("chart");
-    layout->addWidget(chart, 3);
+    layout->addWidget(chart, 4);
+    QWidget* spans = spanRow();
+    layout->addWidget(spans);
     readout = new QLabel(this);
     readout->setObjectName("readout");
     readout->setTextFormat(Qt::PlainText);
+    readout->setWordWrap(true);
     layout->addWidget(readout);
     status = new QLabel(this);
     status->setObjectName("status");
@@ -147,6 +155,7 @@ void HistoryWindow::build() {
     layout->addWidget(table, 3);
     QWidget* row = buttonRow();
     layout->addWidget(row);
+    AccessKeys::assign(*this, *spans);
     AccessKeys::assign(*this, *row);
     notices.showOn(*this);
     fitColumns();
@@ -186,19 +195,52 @@ QWidget* HistoryWindow::buttonRow() {
     return row;
 }
 
-// Each column as wide as its heading and a typical row's text, not as the widest of however many
-// rows there are.
+// The spans the chart shows, one button each; the chart's keys and wheel choose them too.
+QWidget* HistoryWindow::spanRow() {
+    auto* row = new QWidget(this);
+    row->setObjectName("spans");
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const std::pair<TimeChart::Span, const char*> spans[] = {
+        {TimeChart::Span::FourWeeks, TRANSLATABLE("4 weeks")},
+        {TimeChart::Span::ThreeMonths, TRANSLATABLE("3 months")},
+        {TimeChart::Span::Year, TRANSLATABLE("1 year")},
+        {TimeChart::Span::All, TRANSLATABLE("All")}};
+    for (const auto& [span, label] : spans) {
+        auto* push = new QPushButton(qtText(translated(label)), row);
+        push->setCheckable(true);
+        push->setAutoDefault(false);
+        push->setChecked(span == chart->span());
+        connect(push, &QPushButton::clicked, this, [this, span = span] {
+            chart->setSpan(span);
+            showSpan(span);
+        });
+        layout->addWidget(push);
+        spanButtons.push_back(push);
+    }
+    layout->addStretch(1);
+    chart->setSpanCallback([this](TimeChart::Span span) { showSpan(span); });
+    return row;
+}
+
+void HistoryWindow::showSpan(TimeChart::Span span) {
+    for (std::size_t i = 0; i < spanButtons.size(); ++i) {
+        spanButtons[i]->setChecked(static_cast<int>(i) == static_cast<int>(span));
+    }
+}
+
+// Each column as wide as its heading and a typical row's text (the widest figure it makes room
+// for, the newest row's words), not as the widest of however many rows there are. The window is
+// sized to them once, as it opens; later the person's size holds.
 void HistoryWindow::fitColumns() {
+    const QFontMetrics metrics = table->fontMetrics();
+    const int padding = 3 * metrics.averageCharWidth();
     int total = 0;
     for (int column = 0; column < model.columnCount(); ++column) {
         const int heading = table->horizontalHeader()->sectionSizeHint(column);
-        const int cell =
-            model.rowCount() > 0
-                ? table->fontMetrics().horizontalAdvance(model.index(0, column).data().toString())
-                : 0;
-        const int width = std::max(heading, cell) + 2 * fontMetrics().averageCharWidth();
-        table->setColumnWidth(column, width);
-        total += width;
+        const int sample = metrics.horizontalAdvance(qtText(model.sample(column))) + padding;
+        table->setColumnWidth(column, std::max(heading, sample));
+        total += table->columnWidth(column);
     }
     const int needed = total + 2 * table->frameWidth() +
                        table->verticalScrollBar()->sizeHint().width() +
@@ -220,6 +262,9 @@ void HistoryWindow::connectSelection() {
             });
     chart->setSelectionCallback([this](int moment) {
         showReadout(moment);
+        if (chart->hasFocus()) {
+            announce(readout->text().toStdString());
+        }
         if (!selecting && moment >= 0) {
             selecting = true;
             const int row = model.rowOfIndex(static_cast<std::size_t>(moment));
@@ -268,6 +313,11 @@ void HistoryWindow::setChart(ChartData data) {
 
 void HistoryWindow::setStatus(std::string_view text) {
     status->setText(qtText(text));
+}
+
+void HistoryWindow::setSummary(std::string_view text) {
+    summary->setText(qtText(text));
+    summary->setVisible(!text.empty());
 }
 
 void HistoryWindow::setReadout(std::function<std::string(int)> readoutFor) {

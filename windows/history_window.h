@@ -47,6 +47,8 @@ public:
 
     void setChart(ChartData data);
     void setStatus(std::string_view text);
+    // The change in words: the rate, and when a goal may be reached.
+    void setSummary(std::string_view text);
     // What the line under the chart says of a moment of it (an entry's index, oldest first).
     void setReadout(std::function<std::string(int moment)> readout);
     void showNotice(std::string_view matter, std::string_view text, std::string_view detail,
@@ -65,6 +67,8 @@ protected:
 private:
     void build();
     QWidget* buttonRow();
+    QWidget* spanRow();
+    void showSpan(TimeChart::Span span);
     void connectSelection();
     void addShortcuts(QWidget& owner);
     void fitColumns();
@@ -76,6 +80,8 @@ private:
     Keeper& keeper;
     TimeChart* chart = nullptr;
     QLabel* readout = nullptr;
+    QLabel* summary = nullptr;
+    std::vector<QPushButton*> spanButtons;
     QLabel* status = nullptr;
     QTableView* table = nullptr;
     QPushButton* exportButton = nullptr;

@@ -152,11 +152,16 @@ std::string Translation::number(std::string text) {
     return text;
 }
 
-std::string Translation::dateTime(std::int64_t utcMilliseconds, int utcOffsetMinutes) {
+std::string Translation::dateTime(std::int64_t utcMilliseconds, int utcOffsetMinutes,
+                                  bool seconds) {
     const QDateTime moment = wallClock(utcMilliseconds, utcOffsetMinutes);
     const QLocale locale = dateLocale();
+    QString time = locale.timeFormat(QLocale::ShortFormat);
+    if (seconds) {
+        time.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    }
     return (locale.toString(moment.date(), QLocale::ShortFormat) + ' ' +
-            locale.toString(moment.time(), QLocale::ShortFormat))
+            locale.toString(moment.time(), time))
         .toStdString();
 }
 

@@ -41,7 +41,9 @@ public:
     // A moment as the wall clock showed it then (the offset from UTC it had), in the format of
     // the language in use: the date and the time to the minute ("08/12/2026 14:05"), or the
     // date in words ("8 December 2026").
-    static std::string dateTime(std::int64_t utcMilliseconds, int utcOffsetMinutes);
+    // With its seconds when asked: two entries of one minute read apart.
+    static std::string dateTime(std::int64_t utcMilliseconds, int utcOffsetMinutes,
+                                bool seconds = false);
     static std::string longDate(std::int64_t utcMilliseconds, int utcOffsetMinutes);
 };
 

@@ -85,9 +85,10 @@ std::string Profile::pathFor(std::string_view company, std::string_view applicat
     return profilePath(company, application, kind);
 }
 
-Profile::Profile(std::string_view company, std::string_view application, Kind kind, Pacing pacing)
+Profile::Profile(std::string_view company, std::string_view application, Kind kind,
+                 const Pacing& pacing)
     : path(profilePath(company, application, kind)), kind(kind),
-      writer(path, ownSection(kind), wording(kind), std::move(pacing)) {
+      writer(path, ownSection(kind), wording(kind), pacing) {
     // The writer's thread says that the trouble changed; the listener hears it here.
     writer.setTroubleCallback([this, news = troubleNews.address()](const std::string& trouble) {
         news.post([this, trouble] {

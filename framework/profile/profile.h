@@ -38,7 +38,7 @@ public:
 
     // pacing: how its writer tries again what did not work (the writer's own pace unless told).
     Profile(std::string_view company, std::string_view application, Kind kind = Kind::Settings,
-            Pacing pacing = {});
+            const Pacing& pacing = {});
     ~Profile(); // writes what is pending, as finish() does
     Profile(const Profile&) = delete;
     Profile& operator=(const Profile&) = delete;

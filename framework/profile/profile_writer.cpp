@@ -91,7 +91,7 @@ struct ProfileWriter::Shared {
 };
 
 ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording wording,
-                             Pacing pacing)
+                             const Pacing& pacing)
     : shared(std::make_shared<Shared>(std::move(path), std::move(ownSection), std::move(wording))) {
     Writer::Client client;
     client.perform = [kept = shared](ProfileFileFormat::Changes& changes,
@@ -111,7 +111,7 @@ ProfileWriter::ProfileWriter(std::string path, std::string ownSection, Wording w
     client.troubleChanged = [kept = shared](const Problem& trouble) {
         kept->setTrouble(Translation::inWords(trouble.text));
     };
-    writer = std::make_unique<Writer>(std::move(client), std::move(pacing));
+    writer = std::make_unique<Writer>(std::move(client), pacing);
 }
 
 ProfileWriter::~ProfileWriter() {

@@ -37,7 +37,8 @@ public:
     };
 
     // ownSection: the section that marks a file with anything in it as the profile's.
-    ProfileWriter(std::string path, std::string ownSection, Wording wording, Pacing pacing = {});
+    ProfileWriter(std::string path, std::string ownSection, Wording wording,
+                  const Pacing& pacing = {});
     ~ProfileWriter(); // finishes, as finish() does, if that has not happened yet
     ProfileWriter(const ProfileWriter&) = delete;
     ProfileWriter& operator=(const ProfileWriter&) = delete;

@@ -65,6 +65,8 @@ private:
 // after finish() returns. The client's jobs must own what they work on.
 template <typename Job>
 class BackgroundWriter {
+    struct State;
+
 public:
     // What a job may ask while it is done.
     class Attempt {
@@ -93,8 +95,8 @@ public:
 
     private:
         friend class BackgroundWriter;
-        explicit Attempt(typename BackgroundWriter::State& shared) : state(shared) {}
-        typename BackgroundWriter::State& state;
+        explicit Attempt(State& shared) : state(shared) {}
+        State& state;
     };
 
     struct Client {

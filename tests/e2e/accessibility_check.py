@@ -163,11 +163,12 @@ if not entries:
     fail("no table of entries in the History window")
 entries_grid = entries[0].queryTable()
 expect("history's columns", [entries_grid.getColumnHeader(c).name for c in range(entries_grid.nColumns)],
-       ["Date and time", "Waist (in)", "Weight (Lbs)", "Height (in)", "Fat (%)", "Fat rating",
-        "Body mass index", "Category"])
+       ["Date and time", "Method", "Waist (in)", "Weight (Lbs)", "Weight trend (Lbs)",
+        "Height (in)", "Fat (%)", "Fat trend (%)", "Fat rating", "Body mass index", "Category"])
 # Each cell is heard with its column's name and its unit.
 eventually("history's rows", lambda: [row[1:] for row in rows(entries[0])],
-           [["Waist 34.00 inches", "Weight 180.00 pounds", "Height 70.00 inches", "Fat 15.51 %",
+           [["Method Waist and weight", "Waist 34.00 inches", "Weight 180.00 pounds",
+             "Weight trend 180.00 pounds", "Height 70.00 inches", "Fat 15.51 %", "Fat trend 15.51 %",
              "Fat rating Average", "Body mass index 25.82", "Category Overweight"]] * 2)
 keys_in("Fenwake History", "Escape")
 

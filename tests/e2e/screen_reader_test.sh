@@ -115,8 +115,11 @@ sleep 1.2
 keys ctrl+d
 sleep 0.5
 keys ctrl+h
-heard "Fat percentage and weight over time"
-keys Tab
+# The window's summary line is read as it opens, then the chart.
+heard "Fenwake History dialog Still collecting the early trend"
+heard "Fat percentage and weight over time chart"
+# Past the span buttons to the table.
+keys Tab Tab Tab Tab Tab
 heard "Entries, newest first"
 # Down to the older entry: its row is read, its figures and what kind of entry it is.
 before=$(grep -c "SPEECH OUTPUT: 'A woman's entry." "$log" || true)

@@ -75,8 +75,8 @@ TEST_F(MenuTest, MenuBarHoldsToolsWithAboutFirst) {
         keys << item->shortcut().toString();
     }
     EXPECT_EQ(items, (QStringList{"&About", "&Help", "&Method", "A&dd to History",
-                                  QString::fromUtf8("H&istory…")}));
-    EXPECT_EQ(keys, (QStringList{"", "F1", "", "Ctrl+D", "Ctrl+H"}));
+                                  QString::fromUtf8("H&istory…"), QString::fromUtf8("&Goal…")}));
+    EXPECT_EQ(keys, (QStringList{"", "F1", "", "Ctrl+D", "Ctrl+H", ""}));
     popup->close();
     EXPECT_EQ(*Resources::string(IDS_TOOLS), "Tools");
 }
