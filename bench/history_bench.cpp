@@ -7,6 +7,7 @@
 // kept) and a redraw (its image made again, as on a resize); export and import of every entry;
 // and the window's thread for Add to History, beside a key typed into a field in the same run.
 // Run with QT_SCALE_FACTOR=2 for a screen of twice the density.
+#include "engine/trend.h"
 #include "framework/application/application.h"
 #include "framework/dialog/dialog_widgets.h"
 #include "framework/storage/atomic_file.h"
@@ -41,6 +42,12 @@ using Clock = std::chrono::steady_clock;
 using fenwake::HistoryEntry;
 
 class BenchApplication : public fenwake::Application {};
+
+// Keeps the compiler from dropping what is computed only to be timed.
+template <typename Value>
+void benchmark_keep(const Value& value) {
+    asm volatile("" : : "g"(&value) : "memory");
+}
 
 double milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
@@ -124,6 +131,8 @@ void timeTheWindow(BenchApplication& application, int entries, int rounds) {
     std::vector<double> redraw;
     std::vector<double> add;
     std::vector<double> key;
+    std::vector<double> spans;
+    std::vector<double> reopened;
     for (int round = 0; round < rounds; ++round) {
         fenwake::MainDialog dialog;
         dialog.create();
@@ -140,7 +149,21 @@ void timeTheWindow(BenchApplication& application, int entries, int rounds) {
             chart->repaint();
             redraw.push_back(milliseconds(Clock::now() - start));
         }
+        // Each span shown, as its button shows it: the chart drawn again for it.
+        for (const auto span :
+             {fenwake::TimeChart::Span::FourWeeks, fenwake::TimeChart::Span::ThreeMonths,
+              fenwake::TimeChart::Span::Year, fenwake::TimeChart::Span::All}) {
+            const Clock::time_point start = Clock::now();
+            chart->setSpan(span);
+            chart->repaint();
+            spans.push_back(milliseconds(Clock::now() - start));
+        }
         frame.window->close();
+        QApplication::processEvents();
+        // Opened again, the history read already.
+        const Frame again = firstFrame(dialog, entries);
+        reopened.push_back(again.milliseconds);
+        again.window->close();
         for (const auto& [id, text] :
              {std::pair{fenwake::IDC_WAIST, "80"}, std::pair{fenwake::IDC_WEIGHT, "70"},
               std::pair{fenwake::IDC_HEIGHT, "170"}}) {
@@ -164,10 +187,39 @@ void timeTheWindow(BenchApplication& application, int entries, int rounds) {
         application.setMainWindow(nullptr);
     }
     report("History window, first frame", first);
+    report("History window, opened again", reopened);
+    report("chart, a span chosen and drawn", spans);
     report("chart repaint, its image kept", repaint);
     report("chart redraw, its image made again", redraw);
     report("window's thread, Add to History", add);
     report("window's thread, a key in the weight (beside)", key);
+}
+
+// The trends of the four figures, their rates: what the window computes at each change.
+void timeTheReading(const std::string& path, int rounds) {
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        const Clock::time_point start = Clock::now();
+        benchmark_keep(kept(path));
+        times.push_back(milliseconds(Clock::now() - start));
+    }
+    report("the history read from its file", times);
+}
+
+void timeTheTrends(int entries, int rounds) {
+    const std::vector<HistoryEntry> all = daysOf(entries);
+    std::vector<double> times;
+    for (int round = 0; round < rounds * 4; ++round) {
+        const Clock::time_point start = Clock::now();
+        for (const auto figure : {fenwake::Figure::Weight, fenwake::Figure::FatPercentage,
+                                  fenwake::Figure::FatMass, fenwake::Figure::LeanMass}) {
+            const auto points =
+                fenwake::Trend::smoothed(fenwake::Trend::dailyMeans(all, figure, true), figure);
+            benchmark_keep(fenwake::Trend::rateOf(points));
+        }
+        times.push_back(milliseconds(Clock::now() - start));
+    }
+    report("trends and rates of four figures", times);
 }
 
 void timeTheFiles(const std::string& folder, int entries, int rounds) {
@@ -219,6 +271,8 @@ int main(int argc, char** argv) {
                 qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")
                     ? "1"
                     : qgetenv("QT_SCALE_FACTOR").constData());
+    timeTheReading(path, rounds);
+    timeTheTrends(entries, rounds);
     timeTheWindow(application, entries, rounds);
     application.finishWriting(); // as the program ends: what is pending is written, or said
     std::printf("the history holds %zu entries after the rounds' Add to History\n",

@@ -591,17 +591,34 @@ void TimeChart::drawPoints(QPainter& painter, const Frame& frame, std::size_t in
     const double unit = std::max(1.0, fontMetrics().height() / 8.0);
     const QColor colour = pointColour();
     if (pointsWouldTouch(frame)) {
+        // Each pixel column's lowest and highest, of the days that fall in it: one stroke a
+        // column, however many days it holds.
         painter.setPen(QPen(colour, unit * 1.5, Qt::SolidLine, Qt::FlatCap));
+        double column = std::numeric_limits<double>::quiet_NaN();
+        double low = 0;
+        double high = 0;
+        const auto flush = [&] {
+            if (!std::isnan(column)) {
+                painter.drawLine(QPointF(column + 0.5, yOf(plot, scale, high) - unit),
+                                 QPointF(column + 0.5, yOf(plot, scale, low) + unit));
+            }
+        };
         for (const DayRange& range : dayRanges[index]) {
             const double time = static_cast<double>(range.time);
             if (time < frame.timeLow || time > frame.timeHigh) {
                 continue;
             }
-            const double x = xOf(frame, time);
-            const double top = yOf(plot, scale, range.high) - unit;
-            const double bottom = yOf(plot, scale, range.low) + unit;
-            painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+            const double pixel = std::floor(xOf(frame, time));
+            if (pixel != column) {
+                flush();
+                column = pixel;
+                low = range.low;
+                high = range.high;
+            }
+            low = std::min(low, range.low);
+            high = std::max(high, range.high);
         }
+        flush();
         return;
     }
     const std::vector<double>& points = chart.panels[index].points;
@@ -656,7 +673,17 @@ void TimeChart::drawLine(QPainter& painter, const Frame& frame, std::size_t inde
         if (before || after || !std::isfinite(line.values[i])) {
             continue;
         }
-        piece << QPointF(xOf(frame, time), yOf(plot, scale, line.values[i]));
+        const QPointF at(xOf(frame, time), yOf(plot, scale, line.values[i]));
+        // Within one pixel column only its turning points count: a decade of days draws as
+        // few strokes as the plot has columns.
+        const bool sameColumn = !startsAfresh && piece.size() >= 2 &&
+                                std::floor(piece.back().x()) == std::floor(at.x()) &&
+                                std::floor(piece[piece.size() - 2].x()) == std::floor(at.x());
+        if (sameColumn) {
+            piece.back() = at;
+            continue;
+        }
+        piece << at;
     }
     flush();
 }

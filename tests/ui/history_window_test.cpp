@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -99,6 +100,14 @@ protected:
         }
     }
     void openHistory() {
+        // From the main window, where the keyboard is.
+        QWidget* main = DialogWidgets::window(*dialog);
+        if (QApplication::focusWidget() == nullptr ||
+            QApplication::focusWidget()->window() != main) {
+            main->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+            checkBox(1001)->setFocus();
+        }
         press(Qt::Key_H, Qt::ControlModifier);
         ASSERT_NE(historyWindow(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(historyWindow()));
@@ -475,6 +484,115 @@ TEST_F(HistoryWindowTest, AFileOfMillionsOfBadLinesIsDescribedInBrief) {
     EXPECT_EQ(detail.count('\n'), static_cast<int>(HistoryCsv::Refusals::mostDescribed) + 1);
     EXPECT_TRUE(detail.endsWith("… and 1999800 more lines not read."))
         << detail.right(80).toStdString();
+}
+
+// Three weeks of entries each a tenth of a kilogram lighter: the summary says the rate, of the
+// weight and its fat and lean parts, and when the goal may be reached; fewer days say that the
+// trend is still being found.
+TEST_F(HistoryWindowTest, TheSummarySaysTheRateAndWhenTheGoalMayBeReached) {
+    writeSettingsFile(womanMetric + "GoalWeight=68.00\n");
+    std::vector<HistoryEntry> days;
+    for (int day = 0; day < 21; ++day) {
+        HistoryEntry entry = entryOnDay(day);
+        entry.measurements.weight = 70.0 - 0.1 * day;
+        entry.measurements.waist = 80.0;
+        days.push_back(entry);
+    }
+    keep({days.begin(), days.begin() + 5});
+    openWindow();
+    openHistory();
+    const auto summary = [&] {
+        return historyWindow()->findChild<QLabel*>("summary")->text().toStdString();
+    };
+    ASSERT_TRUE(waitFor([&] { return rows() == 5; }));
+    EXPECT_EQ(summary().rfind("Still collecting the early trend", 0), 0u) << summary();
+    historyWindow()->close();
+    keep({days.begin() + 5, days.end()});
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 21; }));
+    // The waist stays while the weight goes: by the waist-and-weight formula the fat mass grows
+    // by 0.082 of the weight lost (0.0574 Kg a week) and the lean mass takes the rest.
+    EXPECT_EQ(summary().rfind("Weight falling 0.70 Kg a week (0.70 to 0.70) over the last 28 days; "
+                              "of it fat rising 0.06 Kg a week (0.06 to 0.06), lean falling 0.76 "
+                              "Kg a week (0.76 to 0.76).",
+                              0),
+              0u)
+        << summary();
+    // The trend lags the daily weights: a tenth of the way to each day's, from 70 Kg.
+    double trend = 70.0;
+    for (int day = 1; day < 21; ++day) {
+        trend += 0.1 * (70.0 - 0.1 * day - trend);
+    }
+    const int daysToGo = static_cast<int>(std::ceil((trend - 68.0) / 0.1));
+    const std::string date = std::to_string(21 + daysToGo) + " March 2026";
+    EXPECT_NE(summary().find("Goal 68.00 Kg: at this rate between " + date + " and " + date + "."),
+              std::string::npos)
+        << summary() << " (" << date << ")";
+}
+
+// Tools, Goal… keeps the goal in the settings, in the units of the window; the unit switch
+// converts it as it converts the weight; the chart draws it.
+TEST_F(HistoryWindowTest, TheGoalIsKeptConvertedAndDrawn) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2)});
+    openWindow();
+    for (QAction* item : DialogWidgets::window(*dialog)->findChildren<QAction*>()) {
+        if (item->text().remove('&') == QString::fromUtf8("Goal…")) {
+            item->trigger();
+        }
+    }
+    auto* goal = DialogWidgets::window(*dialog)->findChild<QDialog*>("goal-window");
+    ASSERT_NE(goal, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(goal));
+    auto* weight = goal->findChild<QLineEdit*>("goal-weight");
+    weight->setFocus();
+    QTest::keyClicks(weight, "65,5");
+    QTest::keyClick(weight, Qt::Key_Return);
+    ASSERT_TRUE(application.profile().waitUntilWritten(std::chrono::seconds(10)));
+    EXPECT_EQ(test::readSettingsFileNow(), womanMetric + "GoalWeight=65.50\n");
+    QTest::mouseClick(checkBox(1004), Qt::LeftButton); // to imperial
+    ASSERT_TRUE(application.profile().waitUntilWritten(std::chrono::seconds(10)));
+    EXPECT_NE(test::readSettingsFileNow().find("GoalWeight=144.10\n"), std::string::npos)
+        << test::readSettingsFileNow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    const ChartData& drawn = chart()->data();
+    ASSERT_EQ(drawn.panels.size(), 2u);
+    ASSERT_EQ(drawn.panels[0].levels.size(), 1u);
+    EXPECT_EQ(drawn.panels[0].levels[0].value, 144.1);
+}
+
+// Without a goal the settings file is as it was: a window opened and closed writes nothing.
+TEST_F(HistoryWindowTest, WithoutAGoalNothingOfItIsWritten) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    openHistory();
+    historyWindow()->close();
+    QTest::mouseClick(checkBox(1004), Qt::LeftButton);
+    ASSERT_TRUE(application.profile().waitUntilWritten(std::chrono::seconds(10)));
+    EXPECT_EQ(test::readSettingsFileNow().find("Goal"), std::string::npos);
+}
+
+// The span buttons and the chart's keys choose the same span.
+TEST_F(HistoryWindowTest, TheSpanButtonsAndTheChartsKeysAgree) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(0), entryOnDay(200), entryOnDay(400)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 3; }));
+    QPushButton* weeks = button("4 weeks");
+    QPushButton* all = button("All");
+    ASSERT_NE(weeks, nullptr);
+    EXPECT_TRUE(all->isChecked());
+    QTest::mouseClick(weeks, Qt::LeftButton);
+    EXPECT_EQ(chart()->span(), TimeChart::Span::FourWeeks);
+    EXPECT_TRUE(weeks->isChecked());
+    EXPECT_FALSE(all->isChecked());
+    chart()->setFocus();
+    QTest::keyClick(chart(), Qt::Key_Minus);
+    EXPECT_EQ(chart()->span(), TimeChart::Span::ThreeMonths);
+    EXPECT_TRUE(button("3 months")->isChecked());
+    EXPECT_FALSE(weeks->isChecked());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -202,6 +203,96 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MonthTicks{"quarters", 1400, {"Jan", "Apr", "Jul", "Oct"}},
                       MonthTicks{"halves", 700, {"Jan", "Jul"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A trend drawn strong where its values put it, a goal across, and no line over a gap of more
+// than two weeks, in light and dark palettes.
+class TrendPixels : public ::testing::TestWithParam<bool> {};
+
+TEST_P(TrendPixels, TheTrendAndTheGoalAreWhereTheirValuesPutThemAndAGapBreaksTheLine) {
+    TimeChart chart(nullptr);
+    if (GetParam()) {
+        chart.setPalette(darkPalette());
+    }
+    chart.resize(800, 400);
+    ChartData data;
+    data.moments = {march1st, march1st + 5 * day, march1st + 30 * day, march1st + 35 * day};
+    ChartData::Panel weight{"Weight (kg)", 1, {90.0, 89.0, 86.0, 85.0}, {}, {}, {}};
+    weight.lines.push_back(
+        {"Weight trend",
+         {march1st, march1st + 5 * day, march1st + 30 * day, march1st + 35 * day},
+         {90.0, 89.5, 86.5, 85.5},
+         {}});
+    weight.levels.push_back({84.0, "Goal 84.00 kg"});
+    data.panels = {weight};
+    chart.setData(data);
+    const QImage image = chart.grab().toImage();
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QPoint at = chart.lineAt(0, 0, i).toPoint();
+        EXPECT_TRUE(near(image.pixelColor(at), chart.lineColour(), 12))
+            << "trend point " << i << ": " << image.pixelColor(at).name().toStdString();
+    }
+    // Along the first piece, the line; across the gap of 25 days, none.
+    const QPointF first = chart.lineAt(0, 0, 0);
+    const QPointF second = chart.lineAt(0, 0, 1);
+    EXPECT_TRUE(near(image.pixelColor(((first + second) / 2).toPoint()), chart.lineColour(), 12));
+    const QPointF gap = (chart.lineAt(0, 0, 1) + chart.lineAt(0, 0, 2)) / 2;
+    EXPECT_FALSE(near(image.pixelColor(gap.toPoint()), chart.lineColour(), 40))
+        << "a line across the gap";
+    // The goal: a dashed line across the panel at its value, below the trend.
+    const double y = chart.levelY(0, 0);
+    EXPECT_GT(y, chart.lineAt(0, 0, 3).y());
+    EXPECT_TRUE(chart.plotArea(0).contains(QPointF(chart.plotArea(0).center().x(), y)));
+    int dark = 0;
+    const QColor background = chart.palette().color(QPalette::Base);
+    for (int x = static_cast<int>(chart.plotArea(0).left()) + 2;
+         x < static_cast<int>(chart.plotArea(0).right()) - 2; ++x) {
+        dark += near(image.pixelColor(x, static_cast<int>(std::round(y))), background, 20) ? 0 : 1;
+    }
+    EXPECT_GT(dark, static_cast<int>(chart.plotArea(0).width() / 3)) << "no goal line";
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, TrendPixels, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "dark" : "light"; });
+
+// The span: all of it at first; + and Ctrl with the wheel forward show less, - and back more;
+// the last four weeks end at the newest entry.
+TEST(TimeChart, PlusAndMinusAndTheWheelChooseTheSpan) {
+    TimeChart chart(nullptr);
+    chart.resize(640, 360);
+    ChartData data = threePoints();
+    data.moments = {march1st, march1st + 100 * day, march1st + 400 * day};
+    chart.setData(data);
+    std::vector<TimeChart::Span> heard;
+    chart.setSpanCallback([&](TimeChart::Span span) { heard.push_back(span); });
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    EXPECT_EQ(chart.span(), TimeChart::Span::All);
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    EXPECT_EQ(chart.span(), TimeChart::Span::Year);
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    QTest::keyClick(&chart, Qt::Key_Plus); // no shorter span
+    EXPECT_EQ(chart.span(), TimeChart::Span::FourWeeks);
+    const auto [from, to] = chart.timeWindow();
+    EXPECT_NEAR(to - from, 28.0 * day, 1.0);
+    EXPECT_GT(to, static_cast<double>(march1st + 400 * day));
+    EXPECT_LT(from, static_cast<double>(march1st + 400 * day) - 27 * day);
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    EXPECT_EQ(chart.span(), TimeChart::Span::ThreeMonths);
+    QWheelEvent back(QPointF(100, 100), chart.mapToGlobal(QPointF(100, 100)), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &back);
+    EXPECT_EQ(chart.span(), TimeChart::Span::Year);
+    EXPECT_EQ(heard,
+              (std::vector<TimeChart::Span>{TimeChart::Span::Year, TimeChart::Span::ThreeMonths,
+                                            TimeChart::Span::FourWeeks,
+                                            TimeChart::Span::ThreeMonths, TimeChart::Span::Year}));
+    // Choosing the oldest entry brings the span back to it.
+    chart.setSelected(0);
+    const auto [oldFrom, oldTo] = chart.timeWindow();
+    EXPECT_LE(oldFrom, static_cast<double>(march1st));
+    EXPECT_GE(oldTo, static_cast<double>(march1st));
+}
 
 } // namespace
 } // namespace fenwake
