@@ -603,9 +603,9 @@
         <source></source>
         <translation>Esc, Strg+W, Strg+Q</translation>
     </message>
-    <message id="Close Fenwake. Everything you typed is kept. In this help, Escape and Ctrl+W close the help.">
+    <message id="Closes Fenwake. Everything you typed is kept. In this help and in the history, Escape and Ctrl+W close that window alone.">
         <source></source>
-        <translation>Schließen Fenwake. Alles, was Sie eingegeben haben, bleibt erhalten. In dieser Hilfe schließen Esc und Strg+W die Hilfe.</translation>
+        <translation>Schließt Fenwake. Alles, was Sie eingegeben haben, bleibt erhalten. In dieser Hilfe und im Verlauf schließen Esc und Strg+W nur dieses Fenster.</translation>
     </message>
     <message id="Keys">
         <source></source>

@@ -603,9 +603,9 @@
         <source></source>
         <translation>Échap, Ctrl+W, Ctrl+Q</translation>
     </message>
-    <message id="Close Fenwake. Everything you typed is kept. In this help, Escape and Ctrl+W close the help.">
+    <message id="Closes Fenwake. Everything you typed is kept. In this help and in the history, Escape and Ctrl+W close that window alone.">
         <source></source>
-        <translation>Ferment Fenwake. Tout ce que vous avez saisi est conservé. Dans cette aide, Échap et Ctrl+W ferment l’aide.</translation>
+        <translation>Ferme Fenwake. Tout ce que vous avez saisi est conservé. Dans cette aide et dans l’historique, Échap et Ctrl+W ne ferment que cette fenêtre.</translation>
     </message>
     <message id="Keys">
         <source></source>

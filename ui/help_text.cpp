@@ -45,6 +45,16 @@ std::string phrase(std::string_view id, std::initializer_list<std::string> argum
     return escaped(Translation::fill(translated(id), arguments));
 }
 
+// A sentence whose arguments are markup of the help's own (a path as code): the sentence is
+// plain text, its arguments are not.
+std::string phraseAround(std::string_view id, std::initializer_list<std::string> markup) {
+    return Translation::fill(escaped(translated(id)), markup);
+}
+
+std::string code(const std::string& text) {
+    return "<code>" + escaped(text) + "</code>";
+}
+
 std::string heading(std::string_view id) {
     return "<h2>" + phrase(id) + "</h2>";
 }
@@ -215,12 +225,11 @@ std::string noNumber() {
 
 std::string whereKept(const HelpText::Files& paths) {
     return heading(TRANSLATABLE("Where your values are kept")) +
-           paragraph(phrase(
+           paragraph(phraseAround(
                TRANSLATABLE("What you type is stored at once in %1, and Fenwake opens with it next "
                             "time. The window's size is kept in %2. You may edit the settings file "
                             "by hand; to start afresh, close Fenwake and delete it."),
-               {"<code>" + escaped(paths.settings) + "</code>",
-                "<code>" + escaped(paths.state) + "</code>"}));
+               {code(paths.settings), code(paths.state)}));
 }
 
 std::string history(const HelpText::Files& paths) {
@@ -234,9 +243,9 @@ std::string history(const HelpText::Files& paths) {
                             "brings them back while the window is open. Export… writes every "
                             "entry, or the selected ones, to a CSV file that spreadsheets read; "
                             "Import… adds the entries of such a file."))) +
-           paragraph(phrase(TRANSLATABLE("The history is kept in %1, an SQLite database. To "
-                                         "start afresh, close Fenwake and delete it."),
-                            {"<code>" + escaped(paths.history) + "</code>"}));
+           paragraph(phraseAround(TRANSLATABLE("The history is kept in %1, an SQLite database. To "
+                                               "start afresh, close Fenwake and delete it."),
+                                  {code(paths.history)}));
 }
 
 std::string keys() {
@@ -268,10 +277,12 @@ std::string keys() {
         {phrase(TRANSLATABLE("Left, Right, Home, End")),
          phrase(TRANSLATABLE("In the history's chart: the entry before or after, the first, the "
                              "last."))},
+        {phrase(TRANSLATABLE("+, -")),
+         phrase(TRANSLATABLE("In the history's chart: less time, more time."))},
         {phrase(TRANSLATABLE("Escape, Ctrl+W, Ctrl+Q")),
          phrase(TRANSLATABLE(
-             "Close Fenwake. Everything you typed is kept. In this help, Escape and Ctrl+W "
-             "close the help."))},
+             "Closes Fenwake. Everything you typed is kept. In this help and in the history, "
+             "Escape and Ctrl+W close that window alone."))},
     };
     return heading(TRANSLATABLE("Keys")) +
            table({phrase(TRANSLATABLE("Key")), phrase(TRANSLATABLE("What it does"))}, rows);

@@ -152,6 +152,15 @@ void MainDialog::showMethod() {
     commandBar.checkCommand(methodCommands[static_cast<int>(method)], true);
     showControls({IDC_NECK, IDC_NECK_UNIT, IDC_HIP, IDC_HIP_UNIT}, method == FatMethod::Navy);
     showHipState();
+    setControlToolTip(IDC_FEMALE, ResultExplanations::femaleBox(method));
+    // The default method goes without saying; another is named.
+    if (method != FatMethod::WaistAndWeight) {
+        const std::string text =
+            Translation::fill(translated("Method: %1."), {ResultExplanations::methodName(method)});
+        showNotice("method", text, text, NoticeKind::Information);
+    } else {
+        clearNotice("method");
+    }
 }
 
 void MainDialog::showHipState() {
@@ -209,7 +218,7 @@ ListControl::CopyPreamble MainDialog::copyPreamble() const {
         return ticked != 0 ? translated("Yes") : translated("No");
     };
     ListControl::CopyPreamble preamble{
-        entryProblem(),
+        entryShortfall(),
         {{translated("Waist"), controlText(IDC_WAIST), controlText(IDC_WAIST_UNIT)},
          {translated("Weight"), controlText(IDC_WEIGHT), controlText(IDC_WEIGHT_UNIT)},
          {translated("Height"), controlText(IDC_HEIGHT), controlText(IDC_HEIGHT_UNIT)}}};
@@ -241,6 +250,7 @@ void MainDialog::showUnitLabels() {
     setControlToolTip(IDC_WAIST, ResultExplanations::waistField(metricUnits));
     setControlToolTip(IDC_WEIGHT, ResultExplanations::weightField(metricUnits));
     setControlToolTip(IDC_HEIGHT, ResultExplanations::heightField(metricUnits));
+    setControlToolTip(IDC_METRIC, ResultExplanations::metricBox());
     // The neck's and the hip's, though hidden, follow too.
     setControlText(IDC_NECK_UNIT, length);
     setControlText(IDC_HIP_UNIT, length);
@@ -254,11 +264,16 @@ void MainDialog::recalculate() {
     const Measurements entry{waist, weight, height, female != 0, metric != 0, neck, hip, method};
     const CompositionResult result = computeComposition(entry);
     estimates = estimatesFor(entry);
-    showFatPercentage(result.fatPercentage);
-    showFatMass(result.fatMass);
-    showLeanMass(result.leanMass);
-    showRestMetabolicRate(result.restMetabolicRate);
+    if (hasWhatItsMethodNeeds(entry)) {
+        showFatPercentage(result.fatPercentage);
+        showFatMass(result.fatMass);
+        showLeanMass(result.leanMass);
+        showRestMetabolicRate(result.restMetabolicRate);
+    } else {
+        showNoFatFigures();
+    }
     showBodyMassIndex(result.bodyMassIndex);
+    showMethodLack();
     showEntryState();
     clearNotice("history-entry"); // it told of entries that no longer stand
 }
@@ -275,6 +290,60 @@ std::string MainDialog::entryProblem() const {
                           : Translation::fill(translated("%1: enter a number. The figures are "
                                                          "those of the last valid entry."),
                                               {marked});
+}
+
+// What the method lacks: the Navy method reads the neck, and a woman's hip, and a figure from a
+// measurement left at 0 would be a figure of nothing. Nothing when it lacks nothing.
+std::string MainDialog::methodLack() const {
+    const bool noNeck = neckLacking();
+    const bool noHip = hipLacking();
+    if (noNeck && noHip) {
+        return translated("Enter your neck and hip to use the US Navy method.");
+    }
+    if (noNeck) {
+        return translated("Enter your neck to use the US Navy method.");
+    }
+    return noHip ? translated("Enter your hip to use the US Navy method.") : std::string();
+}
+
+bool MainDialog::neckLacking() const {
+    return usesNeck(method) && !(neck > 0.0);
+}
+
+bool MainDialog::hipLacking() const {
+    return usesHip(method, female != 0) && !(hip > 0.0);
+}
+
+// What keeps the figures from standing for the entries as typed: a field holding no number,
+// else a measurement the method lacks. Nothing when every figure stands.
+std::string MainDialog::entryShortfall() const {
+    const std::string problem = entryProblem();
+    return problem.empty() ? methodLack() : problem;
+}
+
+// The measurement the method lacks is marked as a field holding no number is, and the notice
+// line says what to enter.
+void MainDialog::showMethodLack() {
+    markFieldNeeded(IDC_NECK,
+                    neckLacking() ? translated("Enter your neck to use the US Navy method.") : "");
+    markFieldNeeded(IDC_HIP,
+                    hipLacking() ? translated("Enter your hip to use the US Navy method.") : "");
+    if (const std::string lack = methodLack(); !lack.empty()) {
+        showNotice("method-lack", lack, lack);
+    } else {
+        clearNotice("method-lack");
+    }
+}
+
+// The rows that come from the fat percentage, empty while the method lacks a measurement.
+void MainDialog::showNoFatFigures() {
+    const std::string lack = methodLack();
+    for (const int row : {fatPercentageRow, fatMassRow, leanMassRow, restMetabolicRateRow}) {
+        for (const int column : {resultColumn, unitColumn, descriptionColumn}) {
+            resultsList.setItemText(row, column, "");
+        }
+        resultsList.setItemDescription(row, lack);
+    }
 }
 
 // What each method the entries allow gives: the Navy method needs a neck, and a woman's a hip.
@@ -313,6 +382,10 @@ void MainDialog::showEntryState() {
         return;
     }
     clearNotice("entry");
+    if (const std::string lack = methodLack(); !lack.empty()) {
+        announce(lack + " " + rowAsShown(bodyMassIndexRow));
+        return;
+    }
     std::string fatRow = rowAsShown(fatPercentageRow);
     if (method != FatMethod::WaistAndWeight) {
         fatRow += ", " + ResultExplanations::byMethod(method);
@@ -469,11 +542,14 @@ void MainDialog::onAboutCommand() {
 }
 
 void MainDialog::onHelpCommand() {
-    DocumentWindow::open(*this, translated("Fenwake Help"), [] {
-        Application& application = *Application::current();
-        return HelpText::html({application.profile().filePath(), application.state().filePath(),
-                               HistoryStore::defaultPath()});
-    });
+    Application& application = *Application::current();
+    DocumentWindow::open(
+        *this, translated("Fenwake Help"),
+        [&application] {
+            return HelpText::html({application.profile().filePath(), application.state().filePath(),
+                                   HistoryStore::defaultPath()});
+        },
+        &application.state(), "Help");
 }
 
 void MainDialog::onEditFocusGained() {
@@ -509,7 +585,7 @@ void MainDialog::useHistory() {
 // The entries as they stand, kept once every field in use holds a number.
 void MainDialog::onAddToHistoryCommand() {
     updateFormData(FormDirection::Read);
-    if (const std::string problem = entryProblem(); !problem.empty()) {
+    if (const std::string problem = entryShortfall(); !problem.empty()) {
         const std::string text =
             Translation::fill(translated("Nothing was added to the history. %1"), {problem});
         showNotice("history-entry", text, text);

@@ -36,6 +36,12 @@ private:
     void recalculate();
     void showEntryState();
     std::string entryProblem() const;
+    std::string methodLack() const;
+    bool neckLacking() const;
+    bool hipLacking() const;
+    std::string entryShortfall() const;
+    void showMethodLack();
+    void showNoFatFigures();
     bool isFieldInUse(int id) const;
     void showMethod();
     void showHipState();

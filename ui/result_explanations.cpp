@@ -219,4 +219,30 @@ std::string ResultExplanations::heightField(bool metric) {
                              {lengthUnit(metric)});
 }
 
+std::string ResultExplanations::femaleBox(FatMethod method) {
+    std::string how;
+    switch (method) {
+    case FatMethod::Navy:
+        how = translated("Tick it for a woman: the US Navy method then reads the hip too, by a "
+                         "woman's formula, and the fat percentage is rated by a woman's bands.");
+        break;
+    case FatMethod::RelativeFatMass:
+        how = translated("Tick it for a woman: relative fat mass then adds 12, and the fat "
+                         "percentage is rated by a woman's bands.");
+        break;
+    case FatMethod::WaistAndWeight:
+        how = translated("Tick it for a woman: the lean mass then takes a woman's constant, "
+                         "76.76 instead of a man's 98.42, and the fat percentage is rated by a "
+                         "woman's bands.");
+        break;
+    }
+    return how;
+}
+
+std::string ResultExplanations::metricBox() {
+    return translated("Tick it for centimetres and kilograms, clear it for inches and pounds. "
+                      "What you typed is converted at once, with 2.56 cm to the inch and 2.2 "
+                      "pounds to the kilogram, and the figures follow.");
+}
+
 } // namespace fenwake

@@ -34,6 +34,10 @@ public:
     static std::string heightField(bool metric);
     static std::string neckField(bool metric);
     static std::string hipField(bool metric);
+    // What the two boxes change: Female the formula's constant and the bands by the method in
+    // use, Metric the units and what is typed.
+    static std::string femaleBox(FatMethod method);
+    static std::string metricBox();
 
     // A method as a person names it, standing alone: "US Navy", "Relative fat mass".
     static std::string methodName(FatMethod method);

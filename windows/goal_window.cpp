@@ -58,6 +58,10 @@ void GoalWindow::open(const Dialog& owner, const Goal& current, bool metric,
     weight->setObjectName("goal-weight");
     auto* fat = new QLineEdit(goalText(current.fat), form);
     fat->setObjectName("goal-fat");
+    weight->setToolTip(toolTipText(
+        qtText(translated("The weight you aim for, in the window's units; empty for no goal."))));
+    fat->setToolTip(
+        toolTipText(qtText(translated("The fat percentage you aim for; empty for no goal."))));
     fields->addRow(qtText(Translation::fill(translated("Goal weight (%1):"),
                                             {metric ? translated("Kg") : translated("Lbs")})),
                    weight);
@@ -71,6 +75,12 @@ void GoalWindow::open(const Dialog& owner, const Goal& current, bool metric,
     QPushButton* clear =
         buttons->addButton(qtText(translated("Clear Goals")), QDialogButtonBox::ResetRole);
     layout->addWidget(buttons);
+    buttons->button(QDialogButtonBox::Ok)
+        ->setToolTip(toolTipText(qtText(translated("Keeps the goals and closes this window."))));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setToolTip(toolTipText(qtText(translated("Closes this window; the goals stay as they "
+                                                   "were."))));
+    clear->setToolTip(toolTipText(qtText(translated("Empties both fields: no goal."))));
     AccessKeys::assign(*dialog, *form);
     const auto check = [=] {
         std::optional<double> ignored;

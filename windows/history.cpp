@@ -7,6 +7,7 @@
 #include "engine/units.h"
 #include "framework/application/application.h"
 #include "framework/dialog/dialog_widgets.h"
+#include "framework/dialog/side_window.h"
 #include "framework/events/window_mailbox.h"
 #include "framework/language/translation.h"
 #include "framework/message/standard_error.h"
@@ -384,6 +385,9 @@ void History::openWindow(const Dialog& owner, bool metric) {
     parts->model.setMetric(metric);
     if (!parts->window) {
         parts->window = new HistoryWindow(*ownerWindow, parts->model, *parts);
+        Application* application = Application::current();
+        SideWindow::place(*parts->window, *ownerWindow,
+                          application != nullptr ? &application->state() : nullptr, "History");
         parts->window->setReadout([this](int moment) { return parts->readout(moment); });
         parts->ensureStore();
         if (!parts->loaded) {

@@ -45,11 +45,18 @@ public:
         verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * 3 / 2);
         horizontalHeader()->setHighlightSections(false);
         horizontalHeader()->setStretchLastSection(true);
+        keepFullContrast();
     }
 
     std::function<void()> onDelete;
 
 protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) {
+            keepFullContrast();
+        }
+        QTableView::changeEvent(event);
+    }
     void focusInEvent(QFocusEvent* event) override {
         if (!currentIndex().isValid() && model() != nullptr && model()->rowCount() > 0) {
             selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
@@ -62,6 +69,25 @@ protected:
             return;
         }
         QTableView::keyPressEvent(event);
+    }
+
+private:
+    // Some styles (Adwaita-Dark among them) dim an inactive window's text below what text needs
+    // to be read; the entries read the same whichever window is active.
+    void keepFullContrast() {
+        QPalette shades = palette();
+        bool changed = false;
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::Base, QPalette::AlternateBase}) {
+            const QColor active = shades.color(QPalette::Active, role);
+            if (shades.color(QPalette::Inactive, role) != active) {
+                shades.setColor(QPalette::Inactive, role, active);
+                changed = true;
+            }
+        }
+        if (changed) {
+            setPalette(shades);
+        }
     }
 };
 
@@ -131,6 +157,11 @@ void HistoryWindow::build() {
     layout->addWidget(summary);
     chart = new TimeChart(this);
     chart->setObjectName("chart");
+    chart->setToolTip(toolTipText(qtText(
+        translated("The weight above and the fat percentage below, each day as a point and "
+                   "the trend as a line, with a goal's level. Left and Right choose an entry, "
+                   "Home and End the first and last; + and - or the wheel show less or more "
+                   "time."))));
     layout->addWidget(chart, 4);
     QWidget* spans = spanRow();
     layout->addWidget(spans);
@@ -148,6 +179,9 @@ void HistoryWindow::build() {
     view->setObjectName("table");
     view->setModel(&model);
     view->setAccessibleName(qtText(translated("Entries, newest first")));
+    view->setToolTip(toolTipText(
+        qtText(translated("Every entry kept, newest first. Delete removes the selected ones and "
+                          "Ctrl+Z brings them back; choosing one chooses its day on the chart."))));
     view->onDelete = [this] {
         removeSelected();
     };
@@ -190,6 +224,8 @@ QWidget* HistoryWindow::buttonRow() {
     layout->addStretch(1);
     auto* close = new QPushButton(qtText(translated("Close")), row);
     close->setAutoDefault(false);
+    close->setToolTip(
+        toolTipText(qtText(translated("Closes this window, as Escape and Ctrl+W do."))));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(close);
     return row;
@@ -201,13 +237,22 @@ QWidget* HistoryWindow::spanRow() {
     row->setObjectName("spans");
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    const std::pair<TimeChart::Span, const char*> spans[] = {
-        {TimeChart::Span::FourWeeks, TRANSLATABLE("4 weeks")},
-        {TimeChart::Span::ThreeMonths, TRANSLATABLE("3 months")},
-        {TimeChart::Span::Year, TRANSLATABLE("1 year")},
-        {TimeChart::Span::All, TRANSLATABLE("All")}};
-    for (const auto& [span, label] : spans) {
+    struct Choice {
+        TimeChart::Span span;
+        const char* label;
+        const char* explanation;
+    };
+    const Choice spans[] = {{TimeChart::Span::FourWeeks, TRANSLATABLE("4 weeks"),
+                             TRANSLATABLE("The chart shows the last four weeks.")},
+                            {TimeChart::Span::ThreeMonths, TRANSLATABLE("3 months"),
+                             TRANSLATABLE("The chart shows the last three months.")},
+                            {TimeChart::Span::Year, TRANSLATABLE("1 year"),
+                             TRANSLATABLE("The chart shows the last year.")},
+                            {TimeChart::Span::All, TRANSLATABLE("All"),
+                             TRANSLATABLE("The chart shows every entry, from the first.")}};
+    for (const auto& [span, label, explanation] : spans) {
         auto* push = new QPushButton(qtText(translated(label)), row);
+        push->setToolTip(toolTipText(qtText(translated(explanation))));
         push->setCheckable(true);
         push->setAutoDefault(false);
         push->setChecked(span == chart->span());

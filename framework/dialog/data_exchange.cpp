@@ -17,19 +17,32 @@ QString notANumberHint() {
     return qtText(translated("Enter a number."));
 }
 constexpr const char* markedProperty = "notANumber";
+constexpr const char* neededProperty = "fenwakeNeeded";
+
+// A field that holds no number, or holds one its method cannot use, has a red frame, and its
+// tool tip and description say why.
+QString markReason(const QWidget& control) {
+    return DataExchange::isMarked(control) ? notANumberHint()
+                                           : control.property(neededProperty).toString();
+}
+
+void showMark(QWidget& control) {
+    const QPalette& palette = control.palette();
+    const QColor red =
+        MarkColour::alarm({palette.color(QPalette::Window), palette.color(QPalette::Base)});
+    control.setStyleSheet(!markReason(control).isEmpty()
+                              ? QString("QLineEdit { border: 2px solid %1; }").arg(red.name())
+                              : QString());
+    DataExchange::showToolTip(control);
+    DataExchange::describe(control);
+}
 
 void markField(QLineEdit& edit, bool notANumber) {
     if (DataExchange::isMarked(edit) == notANumber) {
         return;
     }
     edit.setProperty(markedProperty, notANumber);
-    const QPalette& palette = edit.palette();
-    const QColor red =
-        MarkColour::alarm({palette.color(QPalette::Window), palette.color(QPalette::Base)});
-    edit.setStyleSheet(notANumber ? QString("QLineEdit { border: 2px solid %1; }").arg(red.name())
-                                  : QString());
-    DataExchange::showToolTip(edit);
-    DataExchange::describe(edit);
+    showMark(edit);
 }
 
 } // namespace
@@ -38,15 +51,24 @@ bool DataExchange::isMarked(const QWidget& control) {
     return control.property(markedProperty).toBool();
 }
 
+void DataExchange::markNeeded(QWidget& control, const QString& reason) {
+    if (control.property(neededProperty).toString() == reason) {
+        return;
+    }
+    control.setProperty(neededProperty, reason);
+    showMark(control);
+}
+
 void DataExchange::showToolTip(QWidget& control) {
-    control.setToolTip(toolTipText(
-        isMarked(control) ? notANumberHint() : control.property(toolTipProperty).toString()));
+    const QString reason = markReason(control);
+    control.setToolTip(
+        toolTipText(!reason.isEmpty() ? reason : control.property(toolTipProperty).toString()));
 }
 
 void DataExchange::describe(QWidget& control) {
     QString description = control.property(descriptionProperty).toString();
-    if (isMarked(control)) {
-        description += description.isEmpty() ? notANumberHint() : ". " + notANumberHint();
+    if (const QString reason = markReason(control); !reason.isEmpty()) {
+        description += description.isEmpty() ? reason : ". " + reason;
     }
     control.setAccessibleDescription(description);
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+class QString;
 class QWidget;
 
 namespace fenwake {
@@ -37,12 +38,18 @@ public:
     // Binds the list-view control to the object that wraps it, at the first exchange.
     void control(int id, ListControl& list);
 
+    // Marks a field that holds a number its use cannot take (a measurement left at 0 that a
+    // method needs) as a field holding no number is marked, the reason in its tool tip and
+    // description; an empty reason takes the mark away. A field holding no number says so
+    // first.
+    static void markNeeded(QWidget& control, const QString& reason);
+
     // A control's accessible description: the one its dialog gave it (under this property),
-    // followed by "Enter a number." while the field is marked.
+    // followed by "Enter a number." while the field is marked, or by the reason it is needed.
     static constexpr const char* descriptionProperty = "fenwakeDescription";
     static void describe(QWidget& control);
     // A control's tool tip: the one its dialog gave it (under this property), or "Enter a
-    // number." while the field is marked.
+    // number." while the field is marked, or the reason it is needed.
     static constexpr const char* toolTipProperty = "fenwakeToolTip";
     static void showToolTip(QWidget& control);
     static bool isMarked(const QWidget& control);

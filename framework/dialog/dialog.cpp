@@ -347,6 +347,12 @@ bool Dialog::isFieldMarked(int id) const {
     return widget != nullptr && DataExchange::isMarked(*widget);
 }
 
+void Dialog::markFieldNeeded(int id, std::string_view reason) {
+    if (QWidget* widget = DialogWidgets::control(*this, id)) {
+        DataExchange::markNeeded(*widget, qtText(reason));
+    }
+}
+
 // What the window opens with is read as the window is; the announcer is made only for what
 // changes after.
 void Dialog::announce(std::string_view text) {

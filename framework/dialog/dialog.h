@@ -93,6 +93,9 @@ public:
     void setControlToolTip(int id, std::string_view text);
     // Whether the field is marked as not holding a number, since the last form update.
     bool isFieldMarked(int id) const;
+    // Marks a field whose number its use cannot take, with the reason as its tool tip, until
+    // called with an empty reason.
+    void markFieldNeeded(int id, std::string_view reason);
 
     // Says the text to a screen reader, wherever the focus is; of texts that come quickly one
     // after another only the last is said.

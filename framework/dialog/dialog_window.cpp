@@ -5,7 +5,6 @@
 #include "framework/dialog/mouse_message.h"
 #include "framework/message/notification_sink.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -30,35 +29,13 @@ QAccessibleInterface* frameFor(const QString& className, QObject* object) {
     return new QAccessibleWidget(window, QAccessible::Window);
 }
 
-// Shift+F1 (What's This, as Qt and KDE have it) and Ctrl+F1 (GNOME's key for a tool tip).
-bool asksForTheToolTip(const QKeyEvent& event) {
-    return event.key() == Qt::Key_F1 &&
-           (event.modifiers() == Qt::ShiftModifier || event.modifiers() == Qt::ControlModifier);
-}
-
-// The tool tip of the focused control, where the focus is, until the next key: for a list, its
-// own (the list's state, if it has one) and then its current row's.
-void showToolTipOf(QWidget* focus) {
-    if (focus == nullptr) {
-        return;
-    }
-    QString text = focus->toolTip();
-    QPoint point = focus->mapToGlobal(focus->rect().bottomLeft());
-    const auto* view = qobject_cast<QAbstractItemView*>(focus);
-    if (view != nullptr && view->currentIndex().isValid()) {
-        const QString row = view->currentIndex().data(Qt::ToolTipRole).toString();
-        text = text.isEmpty() ? row : text + "\n\n" + row;
-        point = view->viewport()->mapToGlobal(view->visualRect(view->currentIndex()).bottomLeft());
-    }
-    ExplanationPopup::show(*focus, point, text);
-}
-
 } // namespace
 
 DialogWindow::DialogWindow(NotificationSink& ownerDialog, QWidget* parent)
     : QDialog(parent), owner(ownerDialog) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(frameFor);
+        ExplanationPopup::listenForKeys();
         return true;
     }();
     (void)factoryInstalled;
@@ -93,10 +70,6 @@ bool DialogWindow::report(Notification notification, int id) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
-    // An edit keeps the release of every key to itself.
-    if (event->type() == QEvent::KeyRelease && explainOnRelease(*static_cast<QKeyEvent*>(event))) {
-        return true;
-    }
     const bool focusIn = event->type() == QEvent::FocusIn;
     if (focusIn || event->type() == QEvent::FocusOut) {
         // A pop-up menu taking the keyboard for a moment is no change of the edit's focus.
@@ -131,12 +104,6 @@ bool DialogWindow::event(QEvent* event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
-    // Shown as F1 is let go (whatever is let go of first): a tool tip goes at the next key,
-    // its release included.
-    if (asksForTheToolTip(*event)) {
-        toolTipAsked = true;
-        return;
-    }
     // Ctrl+W closes the window as its close button does; Ctrl+Q closes it and then the window
     // it belongs to, and so the program. (Named here: not every desktop's key bindings know
     // them.)
@@ -163,21 +130,6 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->ignore();
-}
-
-void DialogWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (!explainOnRelease(*event)) {
-        QDialog::keyReleaseEvent(event);
-    }
-}
-
-bool DialogWindow::explainOnRelease(const QKeyEvent& event) {
-    if (!toolTipAsked || event.key() != Qt::Key_F1) {
-        return false;
-    }
-    toolTipAsked = false;
-    showToolTipOf(focusWidget());
-    return true;
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {

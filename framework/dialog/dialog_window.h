@@ -13,8 +13,8 @@ class NotificationSink;
 // Escape is Cancel, the close button and Ctrl+W are OK, Ctrl+Q is OK here and then in the
 // window it belongs to, Return is OK when the dialog has no edits (a stray Enter after typing a
 // number must not close a calculator), a left click on the window is a left-button-down
-// message, and focus moving in or out of an edit is reported. Shift+F1 and Ctrl+F1 show the
-// focused control's tool tip (a list's current row's) for those without a mouse. Whenever the
+// message, and focus moving in or out of an edit is reported. From the first such window on,
+// Shift+F1 and Ctrl+F1 explain the focused control in every window (ExplanationPopup). Whenever the
 // window becomes the active one, the focus shows at once, as if a key had moved it: a Space
 // would otherwise tick a box nobody saw had the focus. A window of its own is an application's
 // frame to screen readers; a window of another is a dialog.
@@ -37,19 +37,15 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     bool report(Notification notification, int id);
-    // Shows the focused control's explanation as F1 is let go after Shift+F1 or Ctrl+F1.
-    bool explainOnRelease(const QKeyEvent& event);
 
     NotificationSink& owner;
     QPointer<QObject> focusedEdit;
     bool editsPresent = false;
-    bool toolTipAsked = false; // Shift+F1 or Ctrl+F1 went down; the tip shows as F1 goes up
     bool detached = false;
 };
 

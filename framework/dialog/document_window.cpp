@@ -2,6 +2,7 @@
 
 #include "framework/dialog/dialog_widgets.h"
 #include "framework/dialog/qt_text.h"
+#include "framework/dialog/side_window.h"
 #include "framework/language/translation.h"
 
 #include <QCoreApplication>
@@ -71,15 +72,17 @@ QDialog* makeWindow(QWidget& owner, const QString& name, const QString& title,
 } // namespace
 
 void DocumentWindow::open(const Dialog& owner, std::string_view title,
-                          const std::function<std::string()>& document) {
+                          const std::function<std::string()>& document, Profile* state,
+                          std::string_view name) {
     QWidget* ownerWindow = DialogWidgets::window(owner);
     if (ownerWindow == nullptr) {
         return;
     }
-    const QString name = "document-" + qtText(title);
-    auto* window = ownerWindow->findChild<QDialog*>(name, Qt::FindDirectChildrenOnly);
+    const QString objectName = "document-" + qtText(title);
+    auto* window = ownerWindow->findChild<QDialog*>(objectName, Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
-        window = makeWindow(*ownerWindow, name, qtText(title), qtText(document()));
+        window = makeWindow(*ownerWindow, objectName, qtText(title), qtText(document()));
+        SideWindow::place(*window, *ownerWindow, state, name);
     }
     window->show();
     window->raise();

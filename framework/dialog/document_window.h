@@ -7,6 +7,7 @@
 namespace fenwake {
 
 class Dialog;
+class Profile;
 
 // A window that shows a document the program makes, such as its help, beside the window it
 // belongs to: a dialog of that window for the window manager and for screen readers, which
@@ -17,10 +18,12 @@ class Dialog;
 // links followed with Tab and Return.
 class DocumentWindow {
 public:
-    // The document is HTML in UTF-8, made by `document` when the window is made. Does nothing
-    // when the owner has no window.
+    // The document is HTML in UTF-8, made by `document` when the window is made. It opens beside
+    // the owner, or where it was when it last closed, kept in the state profile under its name.
+    // Does nothing when the owner has no window.
     static void open(const Dialog& owner, std::string_view title,
-                     const std::function<std::string()>& document);
+                     const std::function<std::string()>& document, Profile* state,
+                     std::string_view name);
 };
 
 } // namespace fenwake

@@ -1,5 +1,6 @@
 #include "framework/dialog/explanation_popup.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -20,7 +21,91 @@ bool isModifier(int key) {
            key == Qt::Key_Meta || key == Qt::Key_AltGr;
 }
 
+bool asksForTheExplanation(const QKeyEvent& event) {
+    return event.key() == Qt::Key_F1 &&
+           (event.modifiers() == Qt::ShiftModifier || event.modifiers() == Qt::ControlModifier);
+}
+
+// The keys of explanations, seen before any window or control sees them.
+class ExplanationKeys : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return pressed(*static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease:
+            return released(*static_cast<QKeyEvent*>(event));
+        case QEvent::Show:
+            // Qt's tool tip watches the keys too, and hides at the first: this goes first again,
+            // to see the Escape that hides it.
+            if (watched->inherits("QTipLabel")) {
+                QMetaObject::invokeMethod(
+                    this, [this] { qApp->installEventFilter(this); }, Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // Shown as F1 is let go (whatever is let go of first): an explanation goes at the next
+    // key, its release included.
+    bool pressed(const QKeyEvent& event) {
+        if (asksForTheExplanation(event)) {
+            asked = true;
+            return true;
+        }
+        if (event.key() == Qt::Key_Escape && QToolTip::isVisible()) {
+            // Qt's own hiding waits a moment, and on this desktop no key hides it.
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->inherits("QTipLabel")) {
+                    window->hide();
+                }
+            }
+            return true;
+        }
+        return false;
+    }
+    bool released(const QKeyEvent& event) {
+        if (!asked || event.key() != Qt::Key_F1) {
+            return false;
+        }
+        asked = false;
+        ExplanationPopup::explain(QApplication::focusWidget());
+        return true;
+    }
+
+    bool asked = false;
+};
+
 } // namespace
+
+void ExplanationPopup::listenForKeys() {
+    static ExplanationKeys* keys = [] {
+        auto* listener = new ExplanationKeys;
+        listener->setParent(qApp);
+        qApp->installEventFilter(listener);
+        return listener;
+    }();
+    (void)keys;
+}
+
+void ExplanationPopup::explain(QWidget* focus) {
+    if (focus == nullptr) {
+        return;
+    }
+    QString text = focus->toolTip();
+    QPoint point = focus->mapToGlobal(focus->rect().bottomLeft());
+    const auto* view = qobject_cast<QAbstractItemView*>(focus);
+    if (view != nullptr && view->currentIndex().isValid()) {
+        const QString row = view->currentIndex().data(Qt::ToolTipRole).toString();
+        text = text.isEmpty() ? row : row.isEmpty() ? text : text + "\n\n" + row;
+        point = view->viewport()->mapToGlobal(view->visualRect(view->currentIndex()).bottomLeft());
+    }
+    show(*focus, point, text);
+}
 
 ExplanationPopup::ExplanationPopup(QWidget& over)
     : QLabel(&over, Qt::ToolTip | Qt::BypassGraphicsProxyWidget) {

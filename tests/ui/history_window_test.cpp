@@ -14,14 +14,18 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace fenwake {
@@ -593,6 +597,124 @@ TEST_F(HistoryWindowTest, TheSpanButtonsAndTheChartsKeysAgree) {
     EXPECT_EQ(chart()->span(), TimeChart::Span::ThreeMonths);
     EXPECT_TRUE(button("3 months")->isChecked());
     EXPECT_FALSE(weeks->isChecked());
+}
+
+// Every control of the History window and of the Goal window explains itself on Shift+F1, and
+// the Escape that puts the explanation away leaves the window open.
+TEST_F(HistoryWindowTest, EveryControlExplainsItself) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    table()->selectRow(0);
+    EXPECT_EQ(unexplainedControls(*historyWindow()), std::vector<std::string>{});
+    for (QAction* item : DialogWidgets::window(*dialog)->findChildren<QAction*>()) {
+        if (item->text().remove('&') == QString::fromUtf8("Goal…")) {
+            item->trigger();
+        }
+    }
+    auto* goal = DialogWidgets::window(*dialog)->findChild<QDialog*>("goal-window");
+    ASSERT_NE(goal, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(goal));
+    EXPECT_EQ(unexplainedControls(*goal), std::vector<std::string>{});
+}
+
+// The window opens at the size it had when it was closed, also after a restart, never larger
+// than the screen; the first time, its columns show their headings and a row whole, however
+// many rows come.
+TEST_F(HistoryWindowTest, KeepsItsSizeAcrossARestartWithinTheScreen) {
+    writeSettingsFile(womanMetric);
+    std::vector<HistoryEntry> many;
+    for (int day = 0; day < 3000; ++day) {
+        many.push_back(entryOnDay(day));
+    }
+    keep(many);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 3000; }));
+    QApplication::processEvents();
+    // Every column whole, unless the screen is too narrow for them all (as the tests' is).
+    const int widest = historyWindow()->screen()->availableGeometry().width() * 9 / 10;
+    EXPECT_TRUE(table()->horizontalScrollBar()->maximum() == 0 ||
+                historyWindow()->width() == widest)
+        << "a column is cut in a window " << historyWindow()->width() << " wide";
+    const QSize first = historyWindow()->size();
+    const QSize chosen = first - QSize(40, 60);
+    historyWindow()->resize(chosen);
+    QTest::keyClick(table(), Qt::Key_Escape);
+    ASSERT_TRUE(waitFor([&] { return historyWindow() == nullptr; }));
+    ASSERT_TRUE(application.state().waitUntilWritten(std::chrono::seconds(10)));
+    std::ifstream stateFile(application.state().filePath());
+    const std::string kept{std::istreambuf_iterator<char>(stateFile), {}};
+    EXPECT_TRUE(kept.starts_with("[Window]\n")) << kept;
+    EXPECT_NE(kept.find("HistoryWidth=" + std::to_string(chosen.width()) + "\n"), std::string::npos)
+        << kept;
+
+    dialog.reset();
+    openWindow();
+    openHistory();
+    EXPECT_EQ(historyWindow()->size(), chosen);
+    historyWindow()->close();
+    ASSERT_TRUE(waitFor([&] { return historyWindow() == nullptr; }));
+
+    application.state().writeInteger("Window", "HistoryWidth", 99999);
+    application.state().writeInteger("Window", "HistoryY", -5000);
+    openHistory();
+    const QRect screen = historyWindow()->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(historyWindow()->frameGeometry()));
+}
+
+// Relative luminance and contrast, as for text on screen.
+double luminance(QColor colour) {
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor one, QColor other) {
+    const double lighter = std::max(luminance(one), luminance(other));
+    const double darker = std::min(luminance(one), luminance(other));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// In a dark style that dims an inactive window's text (Adwaita-Dark's colours), the table's
+// text stands at full contrast from the first paint, with another window active.
+TEST_F(HistoryWindowTest, TheTablesTextHasItsFullContrastInADarkStyle) {
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        dark.setColor(group, QPalette::Base, QColor("#2d2d2d"));
+        dark.setColor(group, QPalette::AlternateBase, QColor("#2d2d2d"));
+        dark.setColor(group, QPalette::Window, QColor("#353535"));
+    }
+    dark.setColor(QPalette::Active, QPalette::Text, QColor("#eeeeec"));
+    dark.setColor(QPalette::Inactive, QPalette::Text, QColor("#919190"));
+    QApplication::setPalette(dark);
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    QWidget elsewhere; // another program's window, say
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    ASSERT_FALSE(historyWindow()->isActiveWindow())
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->objectName().toStdString()
+                                         : "none");
+    const QRect row = table()->visualRect(table()->model()->index(1, dateColumn));
+    const QImage drawn = table()->viewport()->grab(row).toImage();
+    double strongest = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            strongest = std::max(strongest, contrast(drawn.pixelColor(x, y), QColor("#2d2d2d")));
+        }
+    }
+    QApplication::setPalette(before);
+    EXPECT_GE(strongest, 4.5);
 }
 
 } // namespace

@@ -120,11 +120,14 @@ TEST_F(KeyboardTest, TheHelpSaysWhatTheProgramDoesWithItsOwnNumbers) {
     EXPECT_NE(text.find(HistoryStore::defaultPath()), std::string::npos);
 }
 
-// The help in the desktop's language, with its decimal comma.
+// The help in the desktop's language, with its decimal comma, and the paths as paths: no
+// markup shows in any language.
 TEST_F(KeyboardTest, TheHelpIsInTheDesktopsLanguage) {
-    for (const auto& [language, title, factor] :
-         {std::tuple{"de", "Fenwake-Hilfe", "2,56"}, std::tuple{"fr", "Aide de Fenwake", "2,56"}}) {
-        ASSERT_TRUE(Translation::install(language));
+    for (const auto& [language, title, factor, english] :
+         {std::tuple{"", "Fenwake Help", "2.56", true},
+          std::tuple{"de", "Fenwake-Hilfe", "2,56", false},
+          std::tuple{"fr", "Aide de Fenwake", "2,56", false}}) {
+        ASSERT_TRUE(Translation::install(language) || english);
         dialog.reset();
         openWindow();
         press(Qt::Key_F1);
@@ -132,9 +135,50 @@ TEST_F(KeyboardTest, TheHelpIsInTheDesktopsLanguage) {
         const std::string text =
             helpText(*window()->findChild<QDialog*>(QString("document-") + title));
         EXPECT_NE(text.find(factor), std::string::npos) << language;
-        EXPECT_EQ(text.find("The figures"), std::string::npos) << language << ": English left";
+        EXPECT_EQ(text.find("The figures") != std::string::npos, english)
+            << language << ": English left";
+        for (const char* markup : {"<", ">", "&lt;", "&gt;", "&amp;"}) {
+            EXPECT_EQ(text.find(markup), std::string::npos) << language << ": " << markup;
+        }
+        for (const std::string& path :
+             {test::settingsPath(), application.state().filePath(), HistoryStore::defaultPath()}) {
+            const std::size_t at = text.find(" " + path);
+            ASSERT_NE(at, std::string::npos) << language << ": " << path;
+            EXPECT_NE(std::string(" ,.").find(text[at + 1 + path.size()]), std::string::npos)
+                << language << ": " << text.substr(at, path.size() + 10);
+        }
     }
     Translation::install("");
+}
+
+// The help opens beside the window where the screen has room, so that the figures it explains
+// stay in sight; where it was closed, it opens again, at the size it had.
+TEST_F(KeyboardTest, TheHelpOpensBesideTheWindowAndWhereItWasClosed) {
+    window()->move(window()->screen()->availableGeometry().topLeft());
+    press(Qt::Key_F1);
+    ASSERT_NE(help(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help()));
+    const QRect screen = window()->screen()->availableGeometry();
+    const QRect main = window()->frameGeometry();
+    const QRect beside = help()->frameGeometry();
+    EXPECT_TRUE(screen.contains(beside));
+    if (screen.right() - main.right() >= beside.width()) {
+        EXPECT_EQ(beside.left(), main.right() + 1) << "the help hides the window";
+    } else {
+        EXPECT_EQ(beside.right(), screen.right()) << "the help hides more than it must";
+    }
+    const QRect moved(help()->pos() + QPoint(0, 20), help()->size() - QSize(30, 40));
+    help()->move(moved.topLeft());
+    help()->resize(moved.size());
+    QPointer<QDialog> first = help();
+    QTest::keyClick(first->findChild<QTextBrowser*>("document"), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&first] { return first.isNull(); }, 2000));
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    focusField(IDC_WAIST);
+    press(Qt::Key_F1);
+    ASSERT_NE(help(), nullptr);
+    EXPECT_EQ(QRect(help()->pos(), help()->size()), moved);
 }
 
 // Shift+F1 (and Ctrl+F1) shows what the focused field, or the list's current row, means: its
@@ -169,6 +213,64 @@ TEST_F(KeyboardTest, ShiftF1ExplainsTheCurrentRowAndCtrlF1TheField) {
     press(Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return explained().empty(); }, 2000));
     EXPECT_EQ(dialog->endCode(), -1);
+}
+
+// Every control that takes the focus explains itself, by the keyboard and by the mouse; the
+// boxes say what they change for the method in use. An Escape that puts an explanation away
+// leaves the window open.
+struct Explained {
+    const char* name;
+    const char* settings;
+    const char* female; // how Female's explanation begins
+};
+
+void PrintTo(const Explained& e, std::ostream* out) {
+    *out << e.name;
+}
+
+class ExplainsEveryControl : public MainWindowTest,
+                             public testing::WithParamInterface<Explained> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keyboard, ExplainsEveryControl,
+    testing::Values(
+        Explained{"waist_and_weight", manImperial,
+                  "Tick it for a woman: the lean mass then takes a woman's constant, 76.76"},
+        Explained{"navy_woman",
+                  "[Settings]\nWaist=72\nWeight=65\nHeight=165\nMetric=1\nFemale=1\n"
+                  "Method=Navy\n",
+                  "Tick it for a woman: the US Navy method then reads the hip too"},
+        Explained{"relative_fat_mass",
+                  "[Settings]\nWaist=85\nWeight=80\nHeight=178\nMetric=1\nMethod=RFM\n",
+                  "Tick it for a woman: relative fat mass then adds 12"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ExplainsEveryControl, ByShiftF1AndTheMouse) {
+    writeSettingsFile(GetParam().settings);
+    openWindow();
+    QWidget* window = DialogWidgets::window(*dialog);
+    EXPECT_EQ(unexplainedControls(*window), std::vector<std::string>{});
+    EXPECT_EQ(dialog->endCode(), -1);
+    const QString female = checkBox(IDC_FEMALE)->toolTip().replace('\n', ' ');
+    EXPECT_TRUE(female.startsWith(GetParam().female)) << female.toStdString();
+    const QString metric = checkBox(IDC_METRIC)->toolTip().replace('\n', ' ');
+    EXPECT_TRUE(metric.contains("2.56 cm") && metric.contains("2.2 pounds") &&
+                metric.contains("converted"))
+        << metric.toStdString();
+}
+
+// A tool tip the mouse brought goes with Escape, and the window stays.
+TEST_F(KeyboardTest, EscapeAfterAToolTipLeavesTheWindowOpen) {
+    focusField(IDC_WAIST);
+    QToolTip::showText(checkBox(IDC_FEMALE)->mapToGlobal(QPoint(2, 2)),
+                       checkBox(IDC_FEMALE)->toolTip(), checkBox(IDC_FEMALE));
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+    QApplication::processEvents(); // the keys' listener goes first again
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_EQ(dialog->endCode(), -1) << "Escape reached the window";
+    press(Qt::Key_Escape);
+    EXPECT_NE(dialog->endCode(), -1) << "with no tool tip, Escape closes the window";
 }
 
 // While a field holds no number, the row's explanation says so first.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/dialog/dialog_widgets.h"
+#include "framework/dialog/explanation_popup.h"
 #include "framework/dialog/input_panel.h"
 #include "framework/profile/profile.h"
 #include "tests/support/test_application.h"
@@ -112,6 +113,34 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
     static void type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+
+    // Shift+F1 on each control of the window that takes the focus, then Escape: the controls
+    // that showed no explanation, and any Escape that closed the window rather than the
+    // explanation alone.
+    static std::vector<std::string> unexplainedControls(QWidget& window) {
+        std::vector<std::string> missing;
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible() ||
+                !control->isEnabled() || control->focusProxy() != nullptr) {
+                continue;
+            }
+            const std::string name = std::string(control->metaObject()->className()) + " " +
+                                     control->objectName().toStdString() + " " +
+                                     control->accessibleName().toStdString();
+            control->setFocus(Qt::TabFocusReason);
+            press(Qt::Key_F1, Qt::ShiftModifier);
+            const ExplanationPopup* popup = ExplanationPopup::current();
+            if (popup == nullptr || !popup->isVisible() || popup->text().isEmpty()) {
+                missing.push_back(name);
+            }
+            press(Qt::Key_Escape);
+            if (!window.isVisible()) {
+                missing.push_back("Escape closed the window at " + name);
+                break;
+            }
+        }
+        return missing;
+    }
 
     void focusField(int id) {
         QTest::mouseClick(edit(id), Qt::LeftButton);

@@ -118,7 +118,8 @@ TEST_F(MethodTest, TheNavyMethodShowsTheNeckAndHipUnderHeight) {
     ASSERT_TRUE(navyRowsShown());
     // Heard as the other fields are: named by the caption, described by the unit.
     EXPECT_EQ(edit(IDC_NECK)->accessibleName(), "Neck");
-    EXPECT_EQ(edit(IDC_NECK)->accessibleDescription(), "cm");
+    EXPECT_EQ(edit(IDC_NECK)->accessibleDescription(),
+              "cm. Enter your neck to use the US Navy method.");
     EXPECT_EQ(edit(IDC_HIP)->accessibleName(), "Hip");
     EXPECT_GT(window()->height(), before.height());
     EXPECT_EQ(edit(IDC_HEIGHT)->geometry(), heightPlace);
@@ -195,6 +196,7 @@ TEST_F(MethodTest, TheDefaultMethodLeavesTheWindowAndTheFileAsTheyWere) {
     writeSettingsFile("[Settings]\nWaist=34.00\nWeight=180.00\nHeight=70.00\n");
     openWindow();
     EXPECT_FALSE(navyRowsShown());
+    EXPECT_EQ(notice("method"), "") << "the default method named";
     focusField(IDC_WAIST);
     type("5");
     QTest::mouseClick(checkBox(IDC_METRIC), Qt::LeftButton);
@@ -283,6 +285,116 @@ TEST_F(MethodTest, TheMethodIsHeardAndCopied) {
     EXPECT_TRUE(copied.contains("Height\t165\tcm\nNeck\t34\tcm\nHip\t100\tcm\nFemale\tYes\n"
                                 "Metric\tYes\nMethod\tUS Navy\n"))
         << copied.toStdString();
+}
+
+// A method that lacks a measurement marks its field as a field holding no number is marked,
+// says what to enter, and shows no figure from the fat percentage rather than one from a zero;
+// the body mass index, which needs none of it, stays. Nothing is added to the history.
+struct Lacking {
+    const char* name;
+    const char* settings;
+    bool neck;          // the neck is marked
+    bool hip;           // the hip is marked
+    const char* notice; // the notice line, "" for none
+};
+
+void PrintTo(const Lacking& l, std::ostream* out) {
+    *out << l.name;
+}
+
+class LacksAMeasurement : public MethodTest, public testing::WithParamInterface<Lacking> {
+protected:
+    bool framed(int id) const { return edit(id)->styleSheet().contains("border"); }
+};
+
+const char* const woman = "[Settings]\nWaist=72.00\nWeight=65.00\nHeight=165.00\nMetric=1\n"
+                          "Female=1\nMethod=Navy\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Method, LacksAMeasurement,
+    testing::Values(Lacking{"a_womans_neck", "Neck=0\nHip=100\n", true, false,
+                            "Enter your neck to use the US Navy method."},
+                    Lacking{"a_womans_hip", "Neck=33\nHip=0\n", false, true,
+                            "Enter your hip to use the US Navy method."},
+                    Lacking{"both", "", true, true,
+                            "Enter your neck and hip to use the US Navy method."},
+                    Lacking{"a_neck_below_zero", "Neck=-2\nHip=100\n", true, false,
+                            "Enter your neck to use the US Navy method."},
+                    Lacking{"nothing", "Neck=33\nHip=100\n", false, false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(LacksAMeasurement, MarksItAndShowsNoFigureFromIt) {
+    const std::string settings = woman + std::string(GetParam().settings);
+    writeSettingsFile(settings);
+    openWindow();
+    const bool lacks = *GetParam().notice != '\0';
+    EXPECT_EQ(notice("method-lack"), GetParam().notice);
+    EXPECT_EQ(notice("method"), "Method: US Navy.");
+    EXPECT_EQ(framed(IDC_NECK), GetParam().neck);
+    EXPECT_EQ(framed(IDC_HIP), GetParam().hip);
+    if (GetParam().neck) {
+        EXPECT_EQ(edit(IDC_NECK)->toolTip(), "Enter your neck to use the US Navy method.");
+        EXPECT_TRUE(edit(IDC_NECK)->accessibleDescription().endsWith(
+            "Enter your neck to use the US Navy method."));
+    }
+    if (GetParam().hip) {
+        EXPECT_EQ(edit(IDC_HIP)->toolTip(), "Enter your hip to use the US Navy method.");
+    }
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(cell(row, 1).empty(), lacks) << "row " << row << ": " << cell(row, 1);
+        EXPECT_EQ(cell(row, 3), lacks || row > 0 ? "" : "High") << row;
+    }
+    EXPECT_EQ(cell(4, 1), "24.20");
+    EXPECT_EQ(cell(4, 3), "Normal");
+    EXPECT_EQ(notice("entry"), "") << "a zero is a number";
+
+    press(Qt::Key_D, Qt::ControlModifier);
+    if (lacks) {
+        EXPECT_EQ(notice("history-entry"),
+                  "Nothing was added to the history. " + std::string(GetParam().notice));
+    }
+    EXPECT_EQ(readSettingsFile(), settings) << "nothing stored from opening and adding";
+}
+
+// Typing the measurement takes the mark, the notice and the empty rows away at once; the
+// screen reader hears what is lacking with the figure that stands.
+TEST_F(MethodTest, TypingTheLackingNeckBringsTheFiguresBack) {
+    writeSettingsFile(std::string(woman) + "Neck=33\nHip=100\n");
+    openWindow();
+    EXPECT_EQ(notice("method-lack"), "");
+    focusField(IDC_NECK);
+    edit(IDC_NECK)->selectAll();
+    type("0");
+    QWidget* announcer = window()->findChild<QWidget*>("fenwake-announcer");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return announcer != nullptr && announcer->accessibleName() ==
+                                               "Enter your neck to use the US Navy method. "
+                                               "Body Mass Index 24.20, Normal";
+        },
+        5000))
+        << (announcer ? announcer->accessibleName().toStdString() : "no announcer");
+    edit(IDC_NECK)->selectAll();
+    type("33");
+    EXPECT_EQ(notice("method-lack"), "");
+    EXPECT_FALSE(edit(IDC_NECK)->styleSheet().contains("border"));
+    EXPECT_EQ(cell(0, 1), "28.00");
+    EXPECT_EQ(cell(0, 3), "High");
+    EXPECT_NE(edit(IDC_NECK)->toolTip().indexOf("larynx"), -1);
+}
+
+// A method other than the default is named in the window; back to the default, the name goes.
+TEST_F(MethodTest, AMethodOtherThanTheDefaultIsNamed) {
+    writeSettingsFile("[Settings]\nWaist=85.00\nWeight=80.00\nHeight=178.00\nMetric=1\n");
+    openWindow();
+    EXPECT_EQ(notice("method"), "");
+    chooseFromTheKeyboard(Qt::Key_R);
+    EXPECT_EQ(notice("method"), "Method: Relative fat mass.");
+    chooseFromTheKeyboard(Qt::Key_U);
+    EXPECT_EQ(notice("method"), "Method: US Navy.");
+    chooseFromTheKeyboard(Qt::Key_W);
+    EXPECT_EQ(notice("method"), "");
+    EXPECT_EQ(notice("method-lack"), "") << "the neck is no longer in use";
 }
 
 } // namespace
