@@ -55,7 +55,8 @@ ClientArea* createClientArea(QWidget& dialog, const TemplateRect& rect, const Di
     layout->setSpacing(0);
     auto* clientArea =
         new ClientArea(&dialog, QSize(units.toPixelsX(rect.width), units.toPixelsY(rect.height)));
-    layout->addWidget(clientArea);
+    // A larger window gives its room to the controls, never to a notice under them.
+    layout->addWidget(clientArea, 1);
     return clientArea;
 }
 
