@@ -7,8 +7,12 @@
 #include "framework/text/ascii_case.h"
 #include "framework/text/number_text.h"
 #include "history/entry_fields.h"
+#include "history/import_columns.h"
+#include "history/import_dates.h"
 #include "history/iso_time.h"
+#include "history/text_decoding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -101,15 +105,36 @@ void writeRow(std::string& out, const HistoryEntry& entry) {
     out += "\r\n";
 }
 
-// RFC 4180 records, one at a time, with the line each begins on. A quoted field may hold
-// commas, quotes (doubled) and line breaks; CR LF and LF alike end a record. A record of more
-// than mostFields fields is read to its end without keeping them: it is too wide to be a row.
+// RFC 4180 records, one at a time, with the line each begins on, their fields separated by
+// commas, semicolons or tabs. A quoted field may hold separators, quotes (doubled) and line
+// breaks; CR LF and LF alike end a record. A record of more than mostFields fields is read to
+// its end without keeping them: it is too wide to be a row.
 class Records {
 public:
-    explicit Records(std::string_view csv) : text(csv) {
-        if (text.substr(0, 3) == "\xEF\xBB\xBF") {
-            text.remove_prefix(3);
+    Records(std::string_view csv, char separatedBy) : text(csv), separator(separatedBy) {}
+
+    // The separator of a file's fields: of a comma, a semicolon and a tab, the one its first
+    // line holds most of outside quotes (a comma when it holds none).
+    static char separatorOf(std::string_view csv) {
+        std::size_t commas = 0;
+        std::size_t semicolons = 0;
+        std::size_t tabs = 0;
+        bool inQuotes = false;
+        for (const char c : csv) {
+            if (c == '"') {
+                inQuotes = !inQuotes;
+            } else if (!inQuotes && (c == '\n' || c == '\r')) {
+                break;
+            } else if (!inQuotes) {
+                commas += c == ',' ? 1 : 0;
+                semicolons += c == ';' ? 1 : 0;
+                tabs += c == '\t' ? 1 : 0;
+            }
         }
+        if (tabs > commas && tabs >= semicolons) {
+            return '\t';
+        }
+        return semicolons > commas ? ';' : ',';
     }
 
     // False at the end; `tooWide` when the record had more fields than are kept.
@@ -144,7 +169,7 @@ public:
                 }
             } else if (c == '"') {
                 inQuotes = true;
-            } else if (c == ',') {
+            } else if (c == separator) {
                 endField();
             } else if (c == '\n' || c == '\r') {
                 at += c == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
@@ -160,6 +185,7 @@ public:
 
 private:
     std::string_view text;
+    char separator;
     std::size_t at = 0;
     std::size_t line = 1;
 };
@@ -174,15 +200,20 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// A header's name: what comes before its unit in parentheses.
-std::string columnName(std::string_view heading) {
-    return asciiLowered(trimmed(heading.substr(0, heading.find('('))));
-}
-
+// A decimal number, with a point or, as spreadsheets write it in much of Europe, one comma.
 std::optional<double> number(std::string_view text) {
     text = trimmed(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
+    }
+    std::string withPoint;
+    if (const std::size_t comma = text.find(',');
+        comma != std::string_view::npos &&
+        text.find_first_of(",.", comma + 1) == std::string_view::npos &&
+        text.find('.') == std::string_view::npos) {
+        withPoint = std::string(text);
+        withPoint[comma] = '.';
+        text = withPoint;
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -198,30 +229,86 @@ std::string shownField(std::string_view field) {
     return field.size() <= 40 ? std::string(field) : std::string(field.substr(0, 37)) + "...";
 }
 
-// Where each of the entry's fields is in a row, -1 where the file has no such column.
-using Places = std::vector<int>;
+// The words a yes-or-no field, or a sex, is written with.
+std::optional<bool> yesOrNo(std::string_view word) {
+    static constexpr std::string_view yes[] = {"yes",   "1",     "true",   "ja", "oui",
+                                               "y",     "f",     "female", "w",  "weiblich",
+                                               "femme", "woman", "frau"};
+    static constexpr std::string_view no[] = {"no", "0",   "false", "nein",     "non",
+                                              "n",  "m",   "male",  "männlich", "homme",
+                                              "h",  "man", "mann"};
+    if (std::ranges::find(yes, word) != std::end(yes)) {
+        return true;
+    }
+    if (std::ranges::find(no, word) != std::end(no)) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> metricOrImperial(std::string_view word) {
+    static constexpr std::string_view metric[] = {"metric", "metrisch", "métrique", "metrique"};
+    static constexpr std::string_view imperial[] = {"imperial", "impérial", "angloamerikanisch"};
+    if (std::ranges::find(metric, word) != std::end(metric)) {
+        return true;
+    }
+    if (std::ranges::find(imperial, word) != std::end(imperial)) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// What a row is read with: each field's column, how the dates are written, and the fields the
+// file has no column for, which the person gives for every entry.
+struct Layout {
+    std::vector<int> places;
+    ImportDates::Order order = ImportDates::Order::DayFirst;
+    std::optional<bool> metric; // for every entry, when the file has no Units column
+    // Another program's file (it has no Units column): a measurement it leaves empty or at 0
+    // is one it did not take, given by the person as one it has no column for.
+    bool foreign = false;
+};
+
+// The waist, the weight and the height: what the person gives where a file lacks them.
+bool* lackedMeasurement(const EntryField& field, HistoryCsv::Lacking& lacking) {
+    if (field.column == "waist") {
+        return &lacking.waist;
+    }
+    if (field.column == "weight") {
+        return &lacking.weight;
+    }
+    return field.column == "height" ? &lacking.height : nullptr;
+}
+
+// What reading a row found besides its entry.
+struct Row {
+    bool dateAlone = false;
+    HistoryCsv::Lacking lacking;
+};
 
 // One field of a row into the entry; why not, when it cannot be.
-TranslatableText readField(const EntryField& field, std::string_view text, HistoryEntry& entry) {
-    const std::string word = asciiLowered(text);
+TranslatableText readField(const EntryField& field, std::string_view text, const Layout& layout,
+                           HistoryEntry& entry, Row& row) {
+    const std::string word = ImportColumns::normalized(text);
     switch (field.form) {
     case Form::Moment:
-        if (const std::optional<Moment> taken = IsoTime::parse(text)) {
-            entry.taken = *taken;
+        if (const std::optional<ImportDates::Read> taken = ImportDates::parse(text, layout.order)) {
+            entry.taken = taken->taken;
+            row.dateAlone = taken->dateAlone;
             return {};
         }
-        return sentence(TRANSLATABLE("the date and time “%1” is no ISO 8601 time"),
+        return sentence(TRANSLATABLE("the date and time “%1” is none Fenwake reads"),
                         {shownField(text)});
     case Form::Units:
-        if (word == "metric" || word == "imperial") {
-            EntryFields::setValue(field, entry, std::int64_t{word == "metric" ? 1 : 0});
+        if (const std::optional<bool> metric = metricOrImperial(word)) {
+            EntryFields::setValue(field, entry, std::int64_t{*metric ? 1 : 0});
             return {};
         }
         return sentence(TRANSLATABLE("the units “%1” are neither metric nor imperial"),
                         {shownField(text)});
     case Form::YesNo:
-        if (word == "yes" || word == "no" || word == "1" || word == "0") {
-            EntryFields::setValue(field, entry, std::int64_t{word == "yes" || word == "1" ? 1 : 0});
+        if (const std::optional<bool> female = yesOrNo(word)) {
+            EntryFields::setValue(field, entry, std::int64_t{*female ? 1 : 0});
             return {};
         }
         return sentence(TRANSLATABLE("Female is “%1”, not yes or no"), {shownField(text)});
@@ -238,6 +325,11 @@ TranslatableText readField(const EntryField& field, std::string_view text, Histo
         if (text.empty() && !field.needed) {
             return {}; // the Navy method's, which other entries need not have
         }
+        if (bool* lacked = lackedMeasurement(field, row.lacking);
+            lacked != nullptr && layout.foreign && (text.empty() || number(text) == 0.0)) {
+            *lacked = true;
+            return {};
+        }
         if (const std::optional<double> read = number(text)) {
             EntryFields::setValue(field, entry, *read);
             return {};
@@ -250,20 +342,23 @@ TranslatableText readField(const EntryField& field, std::string_view text, Histo
     return {};
 }
 
-// One row into an entry, or why not.
-std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields, const Places& places,
-                                    TranslatableText& why) {
+// One row into an entry, or why not. A field the file has no column for is left for the person
+// to give.
+std::optional<HistoryEntry> entryOf(const std::vector<std::string>& fields, const Layout& layout,
+                                    TranslatableText& why, Row& row) {
     HistoryEntry entry;
+    entry.measurements.metric = layout.metric.value_or(false);
     const auto all = EntryFields::all();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].form == Form::Offset) {
+        const int index = layout.places[i];
+        if (all[i].form == Form::Offset || (index < 0 && i > 0)) {
             continue;
         }
-        const int index = places[i];
         const std::string_view text = index >= 0 && static_cast<std::size_t>(index) < fields.size()
                                           ? trimmed(fields[static_cast<std::size_t>(index)])
                                           : std::string_view();
-        if (TranslatableText problem = readField(all[i], text, entry); !problem.empty()) {
+        if (TranslatableText problem = readField(all[i], text, layout, entry, row);
+            !problem.empty()) {
             why = std::move(problem);
             return std::nullopt;
         }
@@ -278,7 +373,67 @@ void refuse(HistoryCsv::Refusals& refused, std::size_t line, TranslatableText wh
     }
 }
 
+std::size_t fieldIndex(std::string_view column) {
+    const auto all = EntryFields::all();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].column == column) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// "“Date”, “Weight”, “Body Fat”": what a first line names, for a refusal that says what it
+// names instead of what is needed.
+std::string namedColumns(const std::vector<std::string>& header) {
+    std::string named;
+    for (std::size_t i = 0; i < header.size() && i < 6; ++i) {
+        named.append(i > 0 ? ", " : "")
+            .append("\u201C")
+            .append(shownField(trimmed(header[i])))
+            .append("\u201D");
+    }
+    return header.size() > 6 ? named + ", …" : named;
+}
+
+// Why a first line is no header of entries: it must name the date and time, and the weight or
+// the waist.
+TranslatableText headerProblem(const ImportColumns& columns,
+                               const std::vector<std::string>& header) {
+    if (columns.place(fieldIndex("taken_ms")) < 0) {
+        return sentence(TRANSLATABLE("its first line names no column of the date and time (such "
+                                     "as “Date and time”, “Date” or “dateTime”); it names %1"),
+                        {namedColumns(header)});
+    }
+    if (columns.place(fieldIndex("weight")) < 0 && columns.place(fieldIndex("waist")) < 0) {
+        return sentence(TRANSLATABLE("its first line names no column of the weight or of the "
+                                     "waist (such as “Weight (kg)” or “Waist (cm)”); it names %1"),
+                        {namedColumns(header)});
+    }
+    return {};
+}
+
+// The dates of the file's rows, for the order its numeric dates are in.
+ImportDates::Decision dateOrderOf(std::string_view text, char separator, int dateColumn) {
+    Records records(text, separator);
+    std::vector<std::string> fields;
+    std::size_t line = 0;
+    bool tooWide = false;
+    records.next(fields, line, tooWide);
+    std::vector<std::string> dates;
+    while (records.next(fields, line, tooWide)) {
+        if (!tooWide && static_cast<std::size_t>(dateColumn) < fields.size()) {
+            dates.emplace_back(trimmed(fields[static_cast<std::size_t>(dateColumn)]));
+        }
+    }
+    return ImportDates::orderOf(std::vector<std::string_view>(dates.begin(), dates.end()));
+}
+
 } // namespace
+
+bool HistoryCsv::Lacking::any() const {
+    return units || female || waist || weight || height;
+}
 
 std::string HistoryCsv::write(const std::vector<HistoryEntry>& entries) {
     std::string out = header() + "\r\n";
@@ -288,54 +443,90 @@ std::string HistoryCsv::write(const std::vector<HistoryEntry>& entries) {
     return out;
 }
 
-HistoryCsv::Reading HistoryCsv::read(std::string_view text) {
+HistoryCsv::Reading HistoryCsv::read(std::string_view bytes) {
     Reading reading;
-    if (text.size() > largestFile) {
+    if (bytes.size() > largestFile) {
         reading.notEntries = sentence(TRANSLATABLE("it is larger than any history could be"));
         return reading;
     }
-    Records records(text);
+    const TextDecoding::Decoded decoded = TextDecoding::toUtf8(bytes);
+    if (!decoded.problem.empty()) {
+        reading.notEntries = decoded.problem;
+        return reading;
+    }
+    const std::string_view text = decoded.text();
+    reading.separator = Records::separatorOf(text);
+    Records records(text, reading.separator);
     std::vector<std::string> fields;
     std::size_t line = 0;
     bool tooWide = false;
-    if (!records.next(fields, line, tooWide)) {
+    if (!records.next(fields, line, tooWide) ||
+        (fields.size() == 1 && trimmed(fields[0]).empty())) {
         reading.notEntries = sentence(TRANSLATABLE("it is empty"));
         return reading;
     }
-    const auto all = EntryFields::all();
-    Places places(all.size(), -1);
-    for (std::size_t index = 0; index < fields.size(); ++index) {
-        const std::string name = columnName(fields[index]);
-        for (std::size_t field = 0; field < all.size(); ++field) {
-            if (!all[field].heading.empty() && name == asciiLowered(all[field].heading) &&
-                places[field] < 0) {
-                places[field] = static_cast<int>(index);
-            }
-        }
+    const ImportColumns columns(fields);
+    if (TranslatableText problem = headerProblem(columns, fields); !problem.empty()) {
+        reading.notEntries = std::move(problem);
+        return reading;
     }
+    Layout layout;
+    const auto all = EntryFields::all();
     for (std::size_t field = 0; field < all.size(); ++field) {
-        if (all[field].needed && places[field] < 0) {
-            reading.notEntries = sentence(TRANSLATABLE("its first line names no column “%1”"),
-                                          {asciiLowered(all[field].heading)});
-            return reading;
-        }
+        layout.places.push_back(columns.place(field));
+    }
+    const ImportDates::Decision order =
+        dateOrderOf(text, reading.separator, columns.place(fieldIndex("taken_ms")));
+    if (!order.why.empty()) {
+        reading.notEntries = order.why;
+        return reading;
+    }
+    layout.order = order.order;
+    const auto lacks = [&](std::string_view column) {
+        return columns.place(fieldIndex(column)) < 0;
+    };
+    layout.metric = columns.metric();
+    layout.foreign = lacks("metric");
+    reading.lacking = {lacks("metric") && !layout.metric, lacks("female"), lacks("waist"),
+                       lacks("weight"), lacks("height")};
+    if (lacks("metric")) {
+        reading.othersFigures = columns.othersFigures();
     }
     while (records.next(fields, line, tooWide)) {
         if (fields.size() == 1 && trimmed(fields[0]).empty()) {
             continue; // a blank line
         }
         TranslatableText why;
+        Row row;
         if (tooWide) {
             refuse(
                 reading.refused, line,
                 sentence(TRANSLATABLE("it has more than %1 fields"), {std::to_string(mostFields)}));
-        } else if (std::optional<HistoryEntry> entry = entryOf(fields, places, why)) {
+        } else if (std::optional<HistoryEntry> entry = entryOf(fields, layout, why, row)) {
             reading.entries.push_back(*entry);
+            reading.dateAlone += row.dateAlone ? 1 : 0;
+            reading.lacking.waist = reading.lacking.waist || row.lacking.waist;
+            reading.lacking.weight = reading.lacking.weight || row.lacking.weight;
+            reading.lacking.height = reading.lacking.height || row.lacking.height;
         } else {
             refuse(reading.refused, line, std::move(why));
         }
     }
     return reading;
+}
+
+std::vector<HistoryEntry> HistoryCsv::completed(const Reading& reading, const Given& given) {
+    std::vector<HistoryEntry> entries = reading.entries;
+    const Lacking& lacking = reading.lacking;
+    for (HistoryEntry& entry : entries) {
+        Measurements& m = entry.measurements;
+        m.metric = lacking.units ? given.metric : m.metric;
+        m.female = lacking.female ? given.female : m.female;
+        m.waist = lacking.waist && m.waist == 0.0 ? given.waist : m.waist;
+        m.weight = lacking.weight && m.weight == 0.0 ? given.weight : m.weight;
+        m.height = lacking.height && m.height == 0.0 ? given.height : m.height;
+    }
+    return entries;
 }
 
 HistoryCsv::Reading HistoryCsv::readFile(const std::string& path) {

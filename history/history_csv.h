@@ -37,15 +37,45 @@ public:
     // A record with more fields than this is no row of entries: read no further.
     static constexpr std::size_t mostFields = 1000;
 
-    struct Reading {
-        // Empty when the text is a CSV of entries; else why it is not, and nothing else is set.
-        TranslatableText notEntries;
-        std::vector<HistoryEntry> entries; // the rows that read, in the file's order
-        Refusals refused;
+    // The fields an entry needs that a file has no column for (another tracker keeps no height,
+    // a file of weights alone no waist), or, in another program's file, leaves empty or at 0 in
+    // a row: the person gives them once, for every such entry.
+    struct Lacking {
+        bool units = false;
+        bool female = false;
+        bool waist = false;
+        bool weight = false;
+        bool height = false;
+        bool any() const;
     };
-    // Columns are found by their names (what comes before a parenthesis, in any case), in any
-    // order; the figures and ratings of the file are not read, since they are computed again.
+    struct Given {
+        bool metric = false;
+        bool female = false;
+        double waist = 0.0;
+        double weight = 0.0;
+        double height = 0.0;
+    };
+
+    struct Reading {
+        // Empty when the text is a table of entries; else why it is not, and nothing else is set.
+        TranslatableText notEntries;
+        // The rows that read, in the file's order; what the file lacks is yet to be given.
+        std::vector<HistoryEntry> entries;
+        Refusals refused;
+        Lacking lacking;
+        std::size_t dateAlone = 0; // entries of a date without a time, taken at noon
+        // The headings of figures another program computed, read but never taken.
+        std::vector<std::string> othersFigures;
+        char separator = ',';
+    };
+    // Text in UTF-8 (with or without its mark) or UTF-16 with its mark; its fields separated by
+    // commas, semicolons or tabs, as its first line has most of; numbers with a decimal point or
+    // comma. Columns are found by their names in English, German or French, in any case, without
+    // blanks or a unit in parentheses, in any order; the figures and ratings of the file are not
+    // read, since they are computed again.
     static Reading read(std::string_view text);
+    // The entries with what the file lacked as the person gave it.
+    static std::vector<HistoryEntry> completed(const Reading& reading, const Given& given);
     // A regular file of at most largestFile bytes, read without waiting on a pipe or a device.
     static Reading readFile(const std::string& path);
 };

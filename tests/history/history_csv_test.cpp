@@ -121,12 +121,14 @@ std::string longLine() {
 INSTANTIATE_TEST_SUITE_P(
     Table, ForeignFile,
     ::testing::Values(
+        // A quoted decimal comma is a decimal comma.
         Foreign{"bom_crlf_and_quotes",
                 "\xEF\xBB\xBF" + std::string(shortHeader) +
                     "\"2026-03-01 08:00\",\"metric\",\"yes\",\"80,5\",70,165\r\n"
-                    "2026-03-02T08:00:00Z,metric,yes,\"80.5\",70,165\r\n",
-                1,
-                {2}},
+                    "2026-03-02T08:00:00Z,metric,yes,\"80.5\",70,165\r\n"
+                    "2026-03-03T08:00:00Z,metric,yes,\"80,5,0\",70,165\r\n",
+                2,
+                {4}},
         Foreign{"any_order_any_case_extra_columns",
                 "height (cm),NOTE,weight,female,WAIST,units,date and time\n"
                 "178,\"said \"\"hi\"\"\nover two lines\",80,no,85,Metric,2026-03-01T08:00Z\n"
@@ -176,16 +178,18 @@ INSTANTIATE_TEST_SUITE_P(
                 0,
                 {2}},
         Foreign{"a_ten_megabyte_number", longLine(), 1, {2}},
-        Foreign{"no_waist_column",
-                "Date and time,Units,Female,Weight,Height\r\n",
+        Foreign{"no_date_column",
+                "Units,Female,Waist,Weight,Height\r\n",
                 0,
                 {},
-                "its first line names no column “%1”"},
+                "its first line names no column of the date and time (such as “Date and time”, "
+                "“Date” or “dateTime”); it names %1"},
         Foreign{"a_spreadsheet_of_something_else",
                 "Name,Score\r\nAda,3\r\n",
                 0,
                 {},
-                "its first line names no column “%1”"},
+                "its first line names no column of the date and time (such as “Date and time”, "
+                "“Date” or “dateTime”); it names %1"},
         Foreign{"empty", "", 0, {}, "it is empty"}, Foreign{"only_a_header", shortHeader, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
