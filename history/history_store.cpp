@@ -1,10 +1,13 @@
 #include "history/history_store.h"
 
 #include "framework/storage/atomic_file.h"
+#include "history/entry_fields.h"
 #include "history/history_database.h"
 
 #include <cstdlib>
 #include <mutex>
+#include <unordered_set>
+#include <variant>
 
 namespace fenwake {
 
@@ -15,6 +18,27 @@ using Kind = HistoryStore::Change::Kind;
 // An export goes where the person chose: a folder shared with others will do, but a file that
 // is another's, protected, or has other names is never replaced.
 constexpr AtomicFile::Rules exportRules{false, true, true};
+
+// What makes an entry the entry it is, as the database finds one kept already: its instant and
+// its numbers, 0 and -0 alike.
+std::string identityOf(const HistoryEntry& entry) {
+    std::string identity;
+    for (const EntryField& field : EntryFields::all()) {
+        if (!field.identifies) {
+            continue;
+        }
+        const EntryFields::Value value = EntryFields::valueOf(field, entry);
+        if (const auto* number = std::get_if<double>(&value)) {
+            const double same = *number == 0.0 ? 0.0 : *number;
+            identity.append(reinterpret_cast<const char*>(&same), sizeof same);
+        } else if (const auto* integer = std::get_if<std::int64_t>(&value)) {
+            identity.append(reinterpret_cast<const char*>(integer), sizeof *integer);
+        } else {
+            identity.append(std::get<std::string_view>(value)).push_back('\0');
+        }
+    }
+    return identity;
+}
 
 } // namespace
 
@@ -81,31 +105,44 @@ HistoryStore::~HistoryStore() {
 }
 
 void HistoryStore::load() {
-    writer->hand({Kind::Load, {}, {}, {}, {}, {}});
+    writer->hand({Kind::Load, {}, {}, {}, {}, {}, {}, {}});
 }
 
 void HistoryStore::refresh() {
-    writer->hand({Kind::Refresh, {}, {}, {}, {}, {}});
+    writer->hand({Kind::Refresh, {}, {}, {}, {}, {}, {}, {}});
 }
 
 void HistoryStore::add(std::uint64_t token, const HistoryEntry& entry) {
-    writer->hand({Kind::Add, {token}, {entry}, {}, {}, {}});
+    writer->hand({Kind::Add, {token}, {entry}, {}, {}, {}, {}, {}});
 }
 
 void HistoryStore::remove(std::vector<std::int64_t> ids) {
-    writer->hand({Kind::Remove, {}, {}, std::move(ids), {}, {}});
+    writer->hand({Kind::Remove, {}, {}, std::move(ids), {}, {}, {}, {}});
 }
 
 void HistoryStore::restore(std::vector<HistoryEntry> entries) {
-    writer->hand({Kind::Restore, {}, std::move(entries), {}, {}, {}});
+    writer->hand({Kind::Restore, {}, std::move(entries), {}, {}, {}, {}, {}});
+}
+
+void HistoryStore::previewImport(std::string path, const HistoryCsv::Given& defaults) {
+    writer->hand({Kind::Preview, {}, {}, {}, std::move(path), {}, defaults, {}});
+}
+
+void HistoryStore::importReading(std::shared_ptr<const HistoryCsv::Reading> reading,
+                                 const HistoryCsv::Given& given) {
+    writer->hand({Kind::Import, {}, {}, {}, {}, std::move(reading), given, {}});
 }
 
 void HistoryStore::importFile(std::string path) {
-    writer->hand({Kind::Import, {}, {}, {}, std::move(path), {}});
+    writer->hand({Kind::Import, {}, {}, {}, std::move(path), {}, {}, {}});
+}
+
+void HistoryStore::saveImage(std::string path, std::string bytes) {
+    writer->hand({Kind::SaveImage, {}, {}, {}, std::move(path), {}, {}, std::move(bytes)});
 }
 
 void HistoryStore::exportFile(std::string path, std::vector<HistoryEntry> entries) {
-    writer->hand({Kind::Export, {}, std::move(entries), {}, std::move(path), {}});
+    writer->hand({Kind::Export, {}, std::move(entries), {}, std::move(path), {}, {}, {}});
 }
 
 std::size_t HistoryStore::pending() const {
@@ -157,6 +194,8 @@ Problem HistoryStore::perform(Shared& shared, Change& change, Writer::Attempt& a
         }
         return problem;
     }
+    case Kind::Preview:
+        return preview(shared, change, attempt);
     case Kind::Import:
         return importInto(shared, change, attempt);
     case Kind::Export: {
@@ -164,6 +203,15 @@ Problem HistoryStore::perform(Shared& shared, Change& change, Writer::Attempt& a
             AtomicFile(change.path, exportRules).replace(HistoryCsv::write(change.entries));
         attempt.tell(
             [&] { listener.exported(change.path, change.entries.size(), std::move(written)); });
+        return {};
+    }
+    case Kind::SaveImage: {
+        TranslatableText written = AtomicFile(change.path, exportRules).replace(change.bytes);
+        attempt.tell([&] {
+            if (listener.savedImage) {
+                listener.savedImage(change.path, std::move(written));
+            }
+        });
         return {};
     }
     }
@@ -183,7 +231,7 @@ Problem HistoryStore::importInto(Shared& shared, Change& change, Writer::Attempt
     imported.refused = reading.refused;
     imported.notImported = reading.notEntries;
     if (imported.notImported.empty()) {
-        std::vector<HistoryEntry> entries = reading.entries;
+        std::vector<HistoryEntry> entries = HistoryCsv::completed(reading, change.given);
         std::vector<bool> fresh;
         Problem problem = shared.database.roomFor(entries.size());
         if (problem.empty()) {
@@ -207,6 +255,34 @@ Problem HistoryStore::importInto(Shared& shared, Change& change, Writer::Attempt
         }
     }
     attempt.tell([&] { shared.listener.imported(std::move(imported)); });
+    return {};
+}
+
+// The file is read, and its entries looked up among those kept, without a write.
+Problem HistoryStore::preview(Shared& shared, Change& change, Writer::Attempt& attempt) {
+    if (!change.reading) {
+        change.reading =
+            std::make_shared<const HistoryCsv::Reading>(HistoryCsv::readFile(change.path));
+    }
+    Preview preview{change.path, change.reading, 0};
+    if (change.reading->notEntries.empty() && !change.reading->entries.empty()) {
+        std::vector<HistoryEntry> kept;
+        if (Problem problem = shared.database.read(kept); !problem.empty()) {
+            return problem;
+        }
+        std::unordered_set<std::string> identities;
+        for (const HistoryEntry& entry : kept) {
+            identities.insert(identityOf(entry));
+        }
+        for (const HistoryEntry& entry : HistoryCsv::completed(*change.reading, change.given)) {
+            preview.keptAlready += identities.contains(identityOf(entry)) ? 1 : 0;
+        }
+    }
+    attempt.tell([&] {
+        if (shared.listener.previewed) {
+            shared.listener.previewed(std::move(preview));
+        }
+    });
     return {};
 }
 

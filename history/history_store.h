@@ -34,9 +34,17 @@ public:
         HistoryCsv::Refusals refused;
     };
 
+    // What a file to import holds, read before anything is written: its reading, and how many
+    // of its entries the history holds already (with what it lacks as the defaults give it).
+    struct Preview {
+        std::string path;
+        std::shared_ptr<const HistoryCsv::Reading> reading;
+        std::size_t keptAlready = 0;
+    };
+
     // A change handed over, as the store keeps it until it is made.
     struct Change {
-        enum class Kind { Load, Refresh, Add, Remove, Restore, Import, Export };
+        enum class Kind { Load, Refresh, Add, Remove, Restore, Preview, Import, Export, SaveImage };
         Kind kind = Kind::Load;
         std::vector<std::uint64_t> tokens; // an addition's, one for each of its entries
         std::vector<HistoryEntry> entries;
@@ -44,6 +52,9 @@ public:
         std::string path;
         // An import's file, once read: a commit tried again does not read it again.
         std::shared_ptr<const HistoryCsv::Reading> reading;
+        // What the person gives for what the file lacks.
+        HistoryCsv::Given given;
+        std::string bytes; // an image to save
     };
 
     // What the store did, said on its own thread; the listener takes it to the window's.
@@ -54,9 +65,11 @@ public:
         std::function<void(std::vector<std::int64_t> ids, std::size_t missing)> removed;
         // Back in the history, with the ids they have there now.
         std::function<void(std::vector<HistoryEntry> entries)> restored;
+        std::function<void(Preview preview)> previewed;
         std::function<void(Imported imported)> imported;
         // How many entries were written to the file; the problem is empty once they are.
         std::function<void(std::string path, std::size_t count, TranslatableText problem)> exported;
+        std::function<void(std::string path, TranslatableText problem)> savedImage;
         // Why changes are pending; empty once they are made again.
         std::function<void(TranslatableText trouble)> trouble;
         // A change that can never be made, given up.
@@ -78,9 +91,16 @@ public:
     void add(std::uint64_t token, const HistoryEntry& entry);
     void remove(std::vector<std::int64_t> ids);
     void restore(std::vector<HistoryEntry> entries);
+    // Reads the file and says what it holds, writing nothing.
+    void previewImport(std::string path, const HistoryCsv::Given& defaults);
+    // Adds the entries of a file read, with what it lacks as given, in one transaction.
+    void importReading(std::shared_ptr<const HistoryCsv::Reading> reading,
+                       const HistoryCsv::Given& given);
     void importFile(std::string path);
     // Writes the entries as CSV to the file, replacing it whole or not at all.
     void exportFile(std::string path, std::vector<HistoryEntry> entries);
+    // Writes an image of the history (its chart) to the file, as an export is written.
+    void saveImage(std::string path, std::string bytes);
 
     // Changes handed over and not yet made or given up.
     std::size_t pending() const;
@@ -101,6 +121,7 @@ private:
     using Writer = BackgroundWriter<Change>;
     static Problem perform(Shared& shared, Change& change, Writer::Attempt& attempt);
     static Problem importInto(Shared& shared, Change& change, Writer::Attempt& attempt);
+    static Problem preview(Shared& shared, Change& change, Writer::Attempt& attempt);
 
     std::shared_ptr<Shared> shared;
     std::unique_ptr<Writer> writer;

@@ -1,6 +1,7 @@
 // The history's store: what it says it did is on disk, what it cannot do yet it does on its own
 // later, and at the end it says what it could not do.
 #include "history/history_store.h"
+#include "history/iso_time.h"
 #include "tests/history/history_fixture.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -52,6 +54,9 @@ public:
         heard.restored = [this](std::vector<HistoryEntry> entries) {
             tell([&] { restored.push_back(entries); });
         };
+        heard.previewed = [this](HistoryStore::Preview preview) {
+            tell([&] { previewed.push_back(std::move(preview)); });
+        };
         heard.imported = [this](HistoryStore::Imported result) {
             tell([&] { imported.push_back(std::move(result)); });
         };
@@ -80,6 +85,7 @@ public:
     std::vector<std::vector<std::int64_t>> removed;
     std::size_t removedElsewhere = 0;
     std::vector<std::vector<HistoryEntry>> restored;
+    std::vector<HistoryStore::Preview> previewed;
     std::vector<HistoryStore::Imported> imported;
     std::vector<std::pair<std::string, TranslatableText>> exported;
     std::vector<TranslatableText> troubles;
@@ -242,6 +248,94 @@ TEST(HistoryStore, ExportedThenImportedIntoAnEmptyHistoryGivesTheSameEntries) {
     EXPECT_EQ(readAll(other).size(), 50u);
 }
 
+// A look at a file writes nothing and counts what the history holds already; the import of what
+// was looked at adds the rest, with what the file lacked as given, in one go.
+TEST(HistoryStore, ALookWritesNothingAndTheImportAddsWhatWasLookedAt) {
+    HistoryFolder folder;
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    HistoryEntry kept = entryOnDay(1);
+    kept.measurements = {80.0, 70.5, 171.5, true, true, 0.0, 0.0, FatMethod::WaistAndWeight};
+    store.add(1, kept);
+    const std::string file = folder.path("weights.csv");
+    test::writeBytes(file, "Date and time;Units;Waist;Weight\n" + IsoTime::format(kept.taken) +
+                               ";metric;80;70,5\n2026-03-09T08:00Z;metric;81;79,5\n");
+    const HistoryCsv::Given given{true, true, 0.0, 0.0, 171.5};
+    store.previewImport(file, given);
+    ASSERT_TRUE(heard.until([&] { return heard.previewed.size() == 1; }));
+    const HistoryStore::Preview& look = heard.previewed[0];
+    EXPECT_EQ(look.reading->entries.size(), 2u);
+    EXPECT_EQ(look.keptAlready, 1u);
+    EXPECT_TRUE(look.reading->lacking.female && look.reading->lacking.height);
+    EXPECT_EQ(readAll(folder.path()).size(), 1u) << "a look wrote";
+    store.importReading(look.reading, given);
+    ASSERT_TRUE(heard.until([&] { return heard.imported.size() == 1; }));
+    EXPECT_EQ(heard.imported[0].added.size(), 1u);
+    EXPECT_EQ(heard.imported[0].keptAlready, 1u);
+    const std::vector<HistoryEntry> all = readAll(folder.path());
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].measurements.weight, 79.5);
+    EXPECT_EQ(all[1].measurements.height, 171.5);
+}
+
+// What is no file of entries is answered at once, without being read: a pipe nobody writes to,
+// a device that never ends, a file larger than any history, a folder.
+struct Unreadable {
+    const char* name;
+    std::function<std::string(HistoryFolder&)> make;
+    const char* says; // in the reason
+};
+
+void PrintTo(const Unreadable& u, std::ostream* out) {
+    *out << u.name;
+}
+
+class LookAtUnreadable : public ::testing::TestWithParam<Unreadable> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    HistoryStore, LookAtUnreadable,
+    ::testing::Values(Unreadable{"a_pipe",
+                                 [](HistoryFolder& folder) {
+                                     const std::string path = folder.path("pipe.csv");
+                                     EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+                                     return path;
+                                 },
+                                 "pipe.csv"},
+                      Unreadable{"a_device",
+                                 [](HistoryFolder&) { return std::string("/dev/zero"); },
+                                 "/dev/zero"},
+                      Unreadable{"a_gigabyte",
+                                 [](HistoryFolder& folder) {
+                                     const std::string path = folder.path("huge.csv");
+                                     test::writeBytes(path, "Date,Weight\n");
+                                     std::filesystem::resize_file(path, std::uintmax_t{1} << 30);
+                                     return path;
+                                 },
+                                 "huge.csv"},
+                      Unreadable{"a_folder",
+                                 [](HistoryFolder& folder) {
+                                     std::filesystem::create_directories(folder.path("folder.csv"));
+                                     return folder.path("folder.csv");
+                                 },
+                                 "folder.csv"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(LookAtUnreadable, IsAnsweredWithoutReadingIt) {
+    HistoryFolder folder;
+    Heard heard;
+    HistoryStore store(folder.path(), heard.listener(folder.path()));
+    store.previewImport(GetParam().make(folder), {});
+    ASSERT_TRUE(heard.until([&] { return heard.previewed.size() == 1; }));
+    const TranslatableText& why = heard.previewed[0].reading->notEntries;
+    ASSERT_FALSE(why.empty());
+    std::string said = why.id;
+    for (const std::string& argument : why.arguments) {
+        said += " " + argument;
+    }
+    EXPECT_NE(said.find(GetParam().says), std::string::npos) << said;
+    EXPECT_TRUE(heard.previewed[0].reading->entries.empty());
+}
+
 // Files that cannot be taken in or written: the history is as it was, and the listener hears why.
 TEST(HistoryStore, AFileThatIsNoCsvOfEntriesChangesNothing) {
     HistoryFolder folder;
@@ -255,7 +349,9 @@ TEST(HistoryStore, AFileThatIsNoCsvOfEntriesChangesNothing) {
     store.exportFile(folder.path("no/such/folder.csv"), {entryOnDay(2)});
     ASSERT_TRUE(
         heard.until([&] { return heard.imported.size() == 3 && heard.exported.size() == 1; }));
-    EXPECT_EQ(heard.imported[0].notImported.id, "its first line names no column “%1”");
+    EXPECT_EQ(heard.imported[0].notImported.id,
+              "its first line names no column of the date and time (such as “Date and time”, "
+              "“Date” or “dateTime”); it names %1");
     EXPECT_EQ(heard.imported[1].notImported.id, "%1 cannot be opened: %2");
     EXPECT_FALSE(heard.imported[2].notImported.empty());
     EXPECT_EQ(heard.exported[0].second.id, "cannot create a file beside %1: %2");
