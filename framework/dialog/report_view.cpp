@@ -2,18 +2,14 @@
 
 #include "framework/dialog/mark_colour.h"
 #include "framework/dialog/qt_text.h"
+#include "framework/dialog/table_copy.h"
 #include "framework/language/translation.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDateTime>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLocale>
-#include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -291,66 +287,21 @@ void ReportView::setCopyPreamble(std::function<CopyPreamble()> preamble) {
     copyPreamble = std::move(preamble);
 }
 
-namespace {
-
-// Rows of cells as tab-separated lines, and as an HTML table whose cells are of the given tag.
-void appendRows(const std::vector<QStringList>& rows, const QString& cellTag, QString& text,
-                QString& html) {
-    html += QStringLiteral("<table>");
-    for (const QStringList& cells : rows) {
-        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : cells) {
-            html += "<" + cellTag + ">" + cell.toHtmlEscaped() + "</" + cellTag + ">";
-        }
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-}
-
-void appendLine(const QString& line, QString& text, QString& html) {
-    text += line + QLatin1Char('\n');
-    html += "<p>" + line.toHtmlEscaped() + "</p>";
-}
-
-} // namespace
-
 void ReportView::copyRows(bool everyRow) const {
     const CopyPreamble preamble = copyPreamble ? copyPreamble() : CopyPreamble{};
-    QString text;
-    QString html;
-    if (!preamble.sentence.isEmpty()) {
-        appendLine(preamble.sentence, text, html);
-    }
-    const QString made = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    appendLine(window()->windowTitle() + QLatin1Char('\t') + made, text, html);
-    if (!preamble.rows.empty()) {
-        appendRows(preamble.rows, QStringLiteral("td"), text, html);
-    }
-    QStringList headings;
+    TableCopy::Table table{preamble.sentence, window()->windowTitle(), preamble.rows, {}, {}};
     for (int column = 0; column < columnCount(); ++column) {
-        headings << horizontalHeaderItem(column)->text();
+        table.headings << horizontalHeaderItem(column)->text();
     }
-    std::vector<QStringList> rows;
     for (const int row : rowsToCopy(everyRow)) {
         QStringList cells;
         for (int column = 0; column < columnCount(); ++column) {
             const QTableWidgetItem* cell = item(row, column);
             cells << (cell != nullptr ? cell->text() : QString());
         }
-        rows.push_back(cells);
+        table.rows.push_back(cells);
     }
-    QString tableText;
-    QString tableHtml;
-    appendRows({headings}, QStringLiteral("th"), tableText, tableHtml);
-    appendRows(rows, QStringLiteral("td"), tableText, tableHtml);
-    // One table: its heading row, then its rows.
-    text += tableText;
-    html += tableHtml.replace(QStringLiteral("</table><table>"), QString());
-    auto* copied = new QMimeData;
-    copied->setText(text);
-    copied->setHtml(html);
-    QApplication::clipboard()->setMimeData(copied);
+    TableCopy::toClipboard(table);
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
@@ -359,10 +310,8 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // Shift+F10 opens the context menu as the Menu key does, at the current row.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        const QModelIndex current = currentIndex();
-        showContextMenu(viewport()->mapToGlobal(current.isValid() ? visualRect(current).center()
-                                                                  : viewport()->rect().center()));
+    if (TableCopy::opensMenu(*event)) {
+        showContextMenu(TableCopy::menuPlace(*this));
         return;
     }
     QTableWidget::keyPressEvent(event);
@@ -373,14 +322,7 @@ void ReportView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ReportView::showContextMenu(QPoint at) {
-    QMenu menu(this);
-    QAction* copy = menu.addAction(qtText(translated("Copy")));
-    copy->setShortcut(QKeySequence::Copy);
-    QAction* copyAll = menu.addAction(qtText(translated("Copy All")));
-    const QAction* chosen = menu.exec(at);
-    if (chosen == copy || chosen == copyAll) {
-        copyRows(chosen == copyAll);
-    }
+    TableCopy::showMenu(*this, at, [this](bool everyRow) { copyRows(everyRow); });
 }
 
 // The frame goes round the whole current row: a row that stops being current, or the list
