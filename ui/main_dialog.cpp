@@ -573,6 +573,9 @@ void MainDialog::useHistory() {
         history = std::make_unique<History>(
             History::MethodWords{&ResultExplanations::methodName, &ResultExplanations::byMethod});
         history->setGoal({SettingsStore::loadGoalWeight(), SettingsStore::loadGoalFat()});
+        history->setCurrentEntry([this] {
+            return Measurements{waist, weight, height, female != 0, metric != 0, neck, hip, method};
+        });
         history->setListener({[this](const HistoryEntry& entry) { onKeptInHistory(entry); },
                               [this](const std::string& trouble) { onHistoryTrouble(trouble); },
                               [this](const std::string& text) {

@@ -14,11 +14,14 @@
 #include "framework/text/number_text.h"
 #include "history/iso_time.h"
 #include "windows/history_window.h"
+#include "windows/import_window.h"
 
 #include <QPointer>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <unordered_map>
@@ -43,6 +46,22 @@ std::string massUnit(bool metric) {
 std::string entriesText(std::size_t number) {
     return number == 1 ? translated("1 entry")
                        : Translation::fill(translated("%1 entries"), {std::to_string(number)});
+}
+
+// Each line not read, and why: "Line 3: Waist “92,1” is not a number."; then how many more.
+std::vector<std::string> refusedLines(const HistoryCsv::Refusals& refused) {
+    std::vector<std::string> lines;
+    for (const HistoryCsv::Refusal& refusal : refused.described) {
+        lines.push_back(
+            Translation::fill(translated("Line %1: %2."),
+                              {std::to_string(refusal.line), Translation::inWords(refusal.why)}));
+    }
+    if (refused.count > refused.described.size()) {
+        lines.push_back(
+            Translation::fill(translated("… and %1 more lines not read."),
+                              {std::to_string(refused.count - refused.described.size())}));
+    }
+    return lines;
 }
 
 // When the entries were made, as ISO 8601 text: the first few, and how many more.
@@ -187,6 +206,7 @@ struct History::Parts : HistoryWindow::Keeper {
     void restore(std::vector<HistoryEntry> entries) override;
     void exportTo(std::string file, std::vector<HistoryEntry> entries) override;
     void importFrom(std::string file) override;
+    void saveImage(std::string file, std::string png) override;
     void refresh() override;
 
     void ensureStore();
@@ -201,8 +221,11 @@ struct History::Parts : HistoryWindow::Keeper {
     void onAdded(const HistoryEntry& entry);
     void onRemovedElsewhere(std::size_t missing);
     void onRestored(const std::vector<HistoryEntry>& back);
+    void onPreviewed(const HistoryStore::Preview& preview);
     void onImported(HistoryStore::Imported imported);
+    std::string previewSummary(const HistoryStore::Preview& preview) const;
     void onExported(const std::string& file, std::size_t exported, const TranslatableText& problem);
+    void onSavedImage(const std::string& file, const TranslatableText& problem);
     void onTrouble(const TranslatableText& trouble);
     void onGaveUp(HistoryStore::Change::Kind kind, const std::vector<HistoryEntry>& given,
                   const TranslatableText& why);
@@ -218,6 +241,7 @@ struct History::Parts : HistoryWindow::Keeper {
     Listener listener;
     Trends trends; // of the entries as the model holds them, in its units
     Goal goal;
+    std::function<Measurements()> currentEntry;
     bool loaded = false;
     std::string readTrouble; // why the history could not be read, while it cannot
     std::deque<std::vector<std::int64_t>> restoring; // the ids asked back, oldest first
@@ -407,6 +431,10 @@ void History::setUnits(bool metric) {
     }
 }
 
+void History::setCurrentEntry(std::function<Measurements()> current) {
+    parts->currentEntry = std::move(current);
+}
+
 void History::setGoal(const Goal& goal) {
     if (goal != parts->goal) {
         parts->goal = goal;
@@ -457,6 +485,9 @@ HistoryStore::Listener History::Parts::storeListener() {
     heard.restored = [later](std::vector<HistoryEntry> entries) {
         later([entries = std::move(entries)](Parts& p) { p.onRestored(entries); });
     };
+    heard.previewed = [later](HistoryStore::Preview preview) {
+        later([preview = std::move(preview)](Parts& p) { p.onPreviewed(preview); });
+    };
     heard.imported = [later](HistoryStore::Imported imported) {
         later([imported = std::move(imported)](Parts& p) mutable {
             p.onImported(std::move(imported));
@@ -465,6 +496,11 @@ HistoryStore::Listener History::Parts::storeListener() {
     heard.exported = [later](std::string file, std::size_t count, TranslatableText problem) {
         later([file = std::move(file), count, problem = std::move(problem)](Parts& p) {
             p.onExported(file, count, problem);
+        });
+    };
+    heard.savedImage = [later](std::string file, TranslatableText problem) {
+        later([file = std::move(file), problem = std::move(problem)](Parts& p) {
+            p.onSavedImage(file, problem);
         });
     };
     heard.trouble = [later, troubled = false](TranslatableText trouble) mutable {
@@ -516,8 +552,39 @@ void History::Parts::exportTo(std::string file, std::vector<HistoryEntry> entrie
     store->exportFile(std::move(file), std::move(entries));
 }
 
+void History::Parts::saveImage(std::string file, std::string png) {
+    store->saveImage(std::move(file), std::move(png));
+}
+
+// The file is read and looked at first; nothing is written before the person confirms.
 void History::Parts::importFrom(std::string file) {
-    store->importFile(std::move(file));
+    const Measurements entry = currentEntry ? currentEntry() : Measurements{};
+    store->previewImport(std::move(file),
+                         {entry.metric, entry.female, entry.waist, entry.weight, entry.height});
+}
+
+void History::Parts::onPreviewed(const HistoryStore::Preview& preview) {
+    const HistoryCsv::Reading& reading = *preview.reading;
+    if (!reading.notEntries.empty()) {
+        HistoryStore::Imported nothing;
+        nothing.notImported = reading.notEntries;
+        onImported(std::move(nothing));
+        return;
+    }
+    if (!window) {
+        return;
+    }
+    const Measurements entry = currentEntry ? currentEntry() : Measurements{};
+    ImportWindow::Facts facts{previewSummary(preview),
+                              refusedLines(reading.refused),
+                              reading.lacking,
+                              {entry.metric, entry.female, entry.waist, entry.weight, entry.height},
+                              !reading.entries.empty()};
+    auto* look = new ImportWindow(
+        *window, facts, [this, reading = preview.reading](const HistoryCsv::Given& given) {
+            store->importReading(reading, given);
+        });
+    look->open();
 }
 
 void History::Parts::refresh() {
@@ -734,6 +801,96 @@ void History::Parts::onRestored(const std::vector<HistoryEntry>& back) {
     }
 }
 
+// What a file holds, in sentences: how many entries from when to when, in which units, how many
+// the history holds already, what it lacks, what was taken at noon or not taken at all, and how
+// many lines were not read.
+std::string History::Parts::previewSummary(const HistoryStore::Preview& preview) const {
+    const HistoryCsv::Reading& reading = *preview.reading;
+    const std::string file = std::filesystem::path(preview.path).filename().string();
+    std::vector<std::string> said;
+    if (reading.entries.empty()) {
+        said.push_back(
+            Translation::fill(translated("%1 holds no entry that could be read."), {file}));
+    } else {
+        const auto [first, last] = std::ranges::minmax_element(
+            reading.entries, {}, [](const HistoryEntry& e) { return e.taken.utcMilliseconds; });
+        said.push_back(Translation::fill(
+            translated("%1 holds %2, from %3 to %4."),
+            {file, entriesText(reading.entries.size()),
+             Translation::longDate(first->taken.utcMilliseconds, first->taken.utcOffsetMinutes),
+             Translation::longDate(last->taken.utcMilliseconds, last->taken.utcOffsetMinutes)}));
+    }
+    const auto metricOnes = static_cast<std::size_t>(std::ranges::count_if(
+        reading.entries, [](const HistoryEntry& e) { return e.measurements.metric; }));
+    if (reading.lacking.units) {
+        said.push_back(translated("It does not say its units: choose them below."));
+    } else if (metricOnes == reading.entries.size() && metricOnes > 0) {
+        said.push_back(translated("Its measurements are in centimetres and kilograms."));
+    } else if (metricOnes == 0 && !reading.entries.empty()) {
+        said.push_back(translated("Its measurements are in inches and pounds."));
+    } else if (!reading.entries.empty()) {
+        said.push_back(translated("Some of its entries are metric and some imperial; each keeps "
+                                  "its own units."));
+    }
+    if (preview.keptAlready > 0) {
+        said.push_back(Translation::fill(translated("%1 of them are in the history already and "
+                                                    "are not added again."),
+                                         {std::to_string(preview.keptAlready)}));
+    }
+    std::vector<std::string> lacked;
+    for (const auto& [lacks, word] :
+         {std::pair{reading.lacking.waist, TRANSLATABLE("the waist")},
+          std::pair{reading.lacking.weight, TRANSLATABLE("the weight")},
+          std::pair{reading.lacking.height, TRANSLATABLE("the height")},
+          std::pair{reading.lacking.female,
+                    TRANSLATABLE("whose they are, a woman's or a man's")}}) {
+        if (lacks) {
+            lacked.push_back(translated(word));
+        }
+    }
+    if (!lacked.empty()) {
+        std::string list;
+        for (std::size_t i = 0; i < lacked.size(); ++i) {
+            list.append(i == 0                   ? std::string()
+                        : i + 1 == lacked.size() ? translated(" and ")
+                                                 : ", ")
+                .append(lacked[i]);
+        }
+        said.push_back(Translation::fill(translated("It does not give %1 for every entry: give "
+                                                    "it below, for each entry without it."),
+                                         {list}));
+    }
+    if (reading.dateAlone > 0) {
+        said.push_back(Translation::fill(translated("%1 give a date without a time: each is taken "
+                                                    "at noon."),
+                                         {entriesText(reading.dateAlone)}));
+    }
+    if (!reading.othersFigures.empty()) {
+        std::string names;
+        for (const std::string& heading : reading.othersFigures) {
+            names.append(names.empty() ? "" : ", ")
+                .append("\u201C")
+                .append(heading)
+                .append("\u201D");
+        }
+        said.push_back(Translation::fill(translated("Its columns %1 hold figures the program that "
+                                                    "wrote it computed; they are not taken, as "
+                                                    "Fenwake computes its own from the "
+                                                    "measurements."),
+                                         {names}));
+    }
+    said.push_back(reading.refused.count == 0
+                       ? translated("Every line was read.")
+                       : Translation::fill(translated("%1 lines were not read; they are listed "
+                                                      "below with the reason."),
+                                           {std::to_string(reading.refused.count)}));
+    std::string text;
+    for (const std::string& sentence : said) {
+        text.append(text.empty() ? "" : " ").append(sentence);
+    }
+    return text;
+}
+
 void History::Parts::onImported(HistoryStore::Imported imported) {
     std::string text;
     std::string detail;
@@ -748,15 +905,8 @@ void History::Parts::onImported(HistoryStore::Imported imported) {
                                   std::to_string(imported.keptAlready),
                                   std::to_string(imported.refused.count)});
         detail = text;
-        for (const HistoryCsv::Refusal& refusal : imported.refused.described) {
-            detail += '\n' + Translation::fill(
-                                 translated("Line %1: %2."),
-                                 {std::to_string(refusal.line), Translation::inWords(refusal.why)});
-        }
-        if (imported.refused.count > imported.refused.described.size()) {
-            detail += '\n' + Translation::fill(translated("… and %1 more lines not read."),
-                                               {std::to_string(imported.refused.count -
-                                                               imported.refused.described.size())});
+        for (const std::string& line : refusedLines(imported.refused)) {
+            detail += '\n' + line;
         }
         if (loaded) {
             model.addAll(imported.added);
@@ -779,6 +929,14 @@ void History::Parts::onExported(const std::string& file, std::size_t exported,
             ? Translation::fill(translated("%1 exported to %2."), {entriesText(exported), file})
             : Translation::fill(translated("Nothing was exported: %1."),
                                 {Translation::inWords(problem)});
+    noticeInWindow("file", text, problem.empty() ? NoticeKind::Information : NoticeKind::Warning);
+}
+
+void History::Parts::onSavedImage(const std::string& file, const TranslatableText& problem) {
+    const std::string text =
+        problem.empty() ? Translation::fill(translated("The chart was exported to %1."), {file})
+                        : Translation::fill(translated("The chart was not exported: %1."),
+                                            {Translation::inWords(problem)});
     noticeInWindow("file", text, problem.empty() ? NoticeKind::Information : NoticeKind::Warning);
 }
 

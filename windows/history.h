@@ -50,6 +50,8 @@ public:
     void setUnits(bool metric);
     // The goal, in the units the main window shows: drawn on the chart, its dates said.
     void setGoal(const Goal& goal);
+    // The main window's entries as they stand: what an import offers for what a file lacks.
+    void setCurrentEntry(std::function<Measurements()> current);
 
 private:
     struct Parts;

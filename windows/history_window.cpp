@@ -3,15 +3,22 @@
 #include "framework/dialog/access_keys.h"
 #include "framework/dialog/announcer.h"
 #include "framework/dialog/qt_text.h"
+#include "framework/dialog/table_copy.h"
 #include "framework/language/translation.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -21,12 +28,22 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace fenwake {
 
 namespace {
 
 constexpr const char* csvFilter = TRANSLATABLE("CSV files (*.csv)");
+constexpr const char* pngFilter = TRANSLATABLE("PNG images (*.png)");
+
+std::string pngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
 
 // The table of entries: whole rows selected, a row's height fixed so that a long table costs
 // nothing to lay out, and a current row as soon as it has the focus, so that a screen reader
@@ -49,8 +66,14 @@ public:
     }
 
     std::function<void()> onDelete;
+    std::function<void(bool everyRow)> onCopy;
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        if (onCopy) {
+            TableCopy::showMenu(*this, event->globalPos(), onCopy);
+        }
+    }
     void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::PaletteChange) {
             keepFullContrast();
@@ -66,6 +89,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::Delete) && onDelete) {
             onDelete();
+            return;
+        }
+        if (event->matches(QKeySequence::Copy) && onCopy) {
+            onCopy(false);
+            return;
+        }
+        if (TableCopy::opensMenu(*event) && onCopy) {
+            TableCopy::showMenu(*this, TableCopy::menuPlace(*this), onCopy);
             return;
         }
         QTableView::keyPressEvent(event);
@@ -157,6 +188,9 @@ void HistoryWindow::build() {
     layout->addWidget(summary);
     chart = new TimeChart(this);
     chart->setObjectName("chart");
+    chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(chart, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { showChartMenu(chart->mapToGlobal(at)); });
     chart->setToolTip(toolTipText(qtText(
         translated("The weight above and the fat percentage below, each day as a point and "
                    "the trend as a line, with a goal's level. Left and Right choose an entry, "
@@ -184,6 +218,9 @@ void HistoryWindow::build() {
                           "Ctrl+Z brings them back; choosing one chooses its day on the chart."))));
     view->onDelete = [this] {
         removeSelected();
+    };
+    view->onCopy = [this](bool everyRow) {
+        copyRows(everyRow);
     };
     table = view;
     layout->addWidget(table, 3);
@@ -218,8 +255,10 @@ QWidget* HistoryWindow::buttonRow() {
     deleteButton = button(TRANSLATABLE("Delete"),
                           TRANSLATABLE("Removes the selected entries (the Delete key does too); "
                                        "Ctrl+Z brings them back while this window is open."));
-    connect(exportButton, &QPushButton::clicked, this, [this] { chooseFile(true); });
-    connect(importButton, &QPushButton::clicked, this, [this] { chooseFile(false); });
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { chooseFile(FileChoice::ExportEntries); });
+    connect(importButton, &QPushButton::clicked, this,
+            [this] { chooseFile(FileChoice::ImportEntries); });
     connect(deleteButton, &QPushButton::clicked, this, [this] { removeSelected(); });
     layout->addStretch(1);
     auto* close = new QPushButton(qtText(translated("Close")), row);
@@ -426,30 +465,83 @@ void HistoryWindow::removeSelected() {
 
 // The desktop's file dialog, over this window, opened on the person's documents; what it
 // chooses goes to the history's writer.
-void HistoryWindow::chooseFile(bool saving) {
-    auto* dialog = new QFileDialog(
-        this, qtText(translated(saving ? "Export the History" : "Import into the History")));
+void HistoryWindow::chooseFile(FileChoice choice) {
+    const bool chart = choice == FileChoice::ExportChart;
+    const bool saving = choice != FileChoice::ImportEntries;
+    const char* title = chart    ? TRANSLATABLE("Export the Chart")
+                        : saving ? TRANSLATABLE("Export the History")
+                                 : TRANSLATABLE("Import into the History");
+    auto* dialog = new QFileDialog(this, qtText(translated(title)));
     dialog->setObjectName("file-dialog");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dialog->setNameFilter(qtText(translated(csvFilter)));
-    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    dialog->setNameFilter(qtText(translated(chart ? pngFilter : csvFilter)));
+    dialog->setDefaultSuffix(chart ? QStringLiteral("png") : QStringLiteral("csv"));
     if (saving) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->selectFile(QStringLiteral("fenwake-history.csv"));
+        dialog->selectFile(chart ? QStringLiteral("fenwake-chart.png")
+                                 : QStringLiteral("fenwake-history.csv"));
     } else {
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
     }
-    connect(dialog, &QFileDialog::fileSelected, this, [this, saving](const QString& file) {
-        if (saving) {
+    // The chart as it was when the person asked for it.
+    const QImage drawn = chart ? this->chart->grab().toImage() : QImage();
+    connect(dialog, &QFileDialog::fileSelected, this, [this, choice, drawn](const QString& file) {
+        switch (choice) {
+        case FileChoice::ExportEntries: {
             std::vector<HistoryEntry> chosen = selectedEntries();
             keeper.exportTo(file.toStdString(), chosen.empty() ? model.entries() : chosen);
-        } else {
+            break;
+        }
+        case FileChoice::ImportEntries:
             keeper.importFrom(file.toStdString());
+            break;
+        case FileChoice::ExportChart:
+            keeper.saveImage(file.toStdString(), pngOf(drawn));
+            break;
         }
     });
     dialog->open();
+}
+
+// The chart's menu: the chart as an image on the clipboard, or in a PNG file.
+void HistoryWindow::showChartMenu(QPoint at) {
+    QMenu menu(this);
+    QAction* copy = menu.addAction(qtText(translated("Copy Chart")));
+    QAction* save = menu.addAction(qtText(translated("Export Chart…")));
+    const QAction* chosen = menu.exec(at);
+    if (chosen == copy) {
+        QApplication::clipboard()->setImage(chart->grab().toImage());
+        announce(translated("The chart is copied as an image."));
+    } else if (chosen == save) {
+        chooseFile(FileChoice::ExportChart);
+    }
+}
+
+// The rows chosen, or all of them, with the headings, as the table shows them.
+void HistoryWindow::copyRows(bool everyRow) const {
+    TableCopy::Table copied{{}, windowTitle(), {}, {}, {}};
+    for (int column = 0; column < model.columnCount(); ++column) {
+        copied.headings << model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    std::vector<int> rows;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    if (everyRow || rows.empty()) {
+        rows.resize(static_cast<std::size_t>(model.rowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    for (const int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            cells << model.index(row, column).data().toString();
+        }
+        copied.rows.push_back(cells);
+    }
+    TableCopy::toClipboard(copied);
 }
 
 } // namespace fenwake

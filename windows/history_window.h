@@ -26,7 +26,8 @@ class Announcer;
 // line that says how many entries there are (or why there are none), a row of buttons, and the
 // quiet notice lines along its foot. The table and the chart show one model, and choose the
 // same entry. Delete removes the selected rows and Ctrl+Z brings them back, while the window is
-// open; Escape and Ctrl+W close it, Ctrl+Q closes it and the window it belongs to.
+// open; Ctrl+C and the table's context menu copy rows, the chart's copies or exports the chart;
+// Escape and Ctrl+W close it, Ctrl+Q closes it and the window it belongs to.
 class HistoryWindow : public QDialog {
 public:
     // What the window asks of the history it shows; the changes are made there.
@@ -36,6 +37,8 @@ public:
         virtual void restore(std::vector<HistoryEntry> entries) = 0;
         virtual void exportTo(std::string path, std::vector<HistoryEntry> entries) = 0;
         virtual void importFrom(std::string path) = 0;
+        // The chart as a PNG file's bytes.
+        virtual void saveImage(std::string path, std::string png) = 0;
         // The person is back at the window: what another Fenwake changed is read.
         virtual void refresh() = 0;
 
@@ -73,7 +76,10 @@ private:
     void addShortcuts(QWidget& owner);
     void fitColumns();
     void removeSelected();
-    void chooseFile(bool saving);
+    enum class FileChoice { ExportEntries, ImportEntries, ExportChart };
+    void chooseFile(FileChoice choice);
+    void showChartMenu(QPoint at);
+    void copyRows(bool everyRow) const;
     void showReadout(int moment);
 
     EntryTableModel& model;

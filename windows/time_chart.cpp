@@ -2,10 +2,13 @@
 
 #include "framework/dialog/mark_colour.h"
 #include "framework/dialog/qt_text.h"
+#include "framework/dialog/table_copy.h"
 #include "framework/language/date_locale.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -812,6 +815,13 @@ void TimeChart::selectByStep(long step) {
 }
 
 void TimeChart::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the chart's menu as the Menu key does.
+    if (TableCopy::opensMenu(*event)) {
+        const QPoint middle = rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, middle, mapToGlobal(middle));
+        QCoreApplication::sendEvent(this, &menu);
+        return;
+    }
     const long all = static_cast<long>(chart.moments.size());
     switch (event->key()) {
     case Qt::Key_Left:

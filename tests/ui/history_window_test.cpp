@@ -11,12 +11,16 @@
 #include "tests/ui/main_window_fixture.h"
 #include "windows/time_chart.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -115,6 +119,44 @@ protected:
         press(Qt::Key_H, Qt::ControlModifier);
         ASSERT_NE(historyWindow(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(historyWindow()));
+    }
+    // The look at a file to import, once it opens over the window.
+    QDialog* lookAtTheFile() const {
+        QDialog* look = nullptr;
+        waitFor([&] {
+            look = historyWindow()->findChild<QDialog*>("import-window");
+            return look != nullptr && look->isVisible();
+        });
+        return look;
+    }
+    QDialog* look() const { return historyWindow()->findChild<QDialog*>("import-window"); }
+    std::string summaryShown() const {
+        const auto* summary = look()->findChild<QLabel*>("import-summary");
+        return summary != nullptr ? summary->text().toStdString() : std::string();
+    }
+    std::vector<std::string> refusedShown() const {
+        std::vector<std::string> lines;
+        if (const auto* list = look()->findChild<QListWidget*>("refused")) {
+            for (int row = 0; row < list->count(); ++row) {
+                lines.push_back(list->item(row)->text().toStdString());
+            }
+        }
+        return lines;
+    }
+    static QPushButton* importButton(QDialog* look) {
+        for (QPushButton* push : look->findChildren<QPushButton*>()) {
+            if (push->text().remove('&') == "Import") {
+                return push;
+            }
+        }
+        return nullptr;
+    }
+    // Import, clicked.
+    static void confirm(QDialog* look) {
+        const QPointer<QDialog> watched = look;
+        ASSERT_NE(importButton(look), nullptr);
+        QTest::mouseClick(importButton(look), Qt::LeftButton);
+        ASSERT_TRUE(waitFor([&] { return watched.isNull(); })) << "the look stayed open";
     }
     static bool waitFor(const std::function<bool()>& condition) {
         return QTest::qWaitFor(condition, 20000);
@@ -369,6 +411,15 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
     test::writeBytes(file, HistoryCsv::write({entryOnDay(4), entryOnDay(5)}) +
                                "2026-03-09T08:00Z,metric,no,YMCA,lots,80,178\r\n");
     chooseFileFor(button("Import…"), file);
+    // A look first: what the file holds and the line it could not read; nothing written yet.
+    QDialog* look = lookAtTheFile();
+    ASSERT_NE(look, nullptr);
+    EXPECT_EQ(refusedShown(), (std::vector<std::string>{"Line 4: Waist “lots” is not a number."}));
+    EXPECT_NE(summaryShown().find("theirs.csv holds 2 entries, from "), std::string::npos)
+        << summaryShown();
+    EXPECT_NE(summaryShown().find("1 lines were not read"), std::string::npos) << summaryShown();
+    EXPECT_TRUE(readAll(historyPath()).empty()) << "written before it was confirmed";
+    confirm(look);
     ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
     EXPECT_EQ(rows(), 2);
     EXPECT_EQ(historyNotice("file"), "2 entries imported; 0 in the history already; 1 not read.");
@@ -376,12 +427,82 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
     EXPECT_NE(line->accessibleDescription().indexOf("Line 4: Waist “lots” is not a number."), -1)
         << line->accessibleDescription().toStdString();
     EXPECT_TRUE(sameEntries(readAll(historyPath()), {entryOnDay(4), entryOnDay(5)}));
-    // Again: nothing of it is new.
+    // Again: the look says nothing of it is new, and the import adds nothing.
     chooseFileFor(button("Import…"), file);
+    look = lookAtTheFile();
+    ASSERT_NE(look, nullptr);
+    EXPECT_NE(summaryShown().find("2 of them are in the history already"), std::string::npos)
+        << summaryShown();
+    confirm(look);
     ASSERT_TRUE(waitFor([&] {
         return historyNotice("file") == "0 entries imported; 2 in the history already; 1 not read.";
     })) << historyNotice("file");
     EXPECT_EQ(rows(), 2);
+}
+
+// Cancelled, the look writes nothing; Escape closes it and leaves the History window open.
+TEST_F(HistoryWindowTest, ALookCancelledAddsNothing) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
+    }));
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "theirs.csv";
+    test::writeBytes(file, HistoryCsv::write({entryOnDay(4)}));
+    chooseFileFor(button("Import…"), file);
+    const QPointer<QDialog> look = lookAtTheFile();
+    ASSERT_FALSE(look.isNull());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(waitFor([&] { return look.isNull(); }));
+    EXPECT_TRUE(historyWindow()->isVisible());
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(readAll(historyPath()).empty());
+}
+
+// Another tracker's file keeps no height and no sex: the look offers the main window's, the
+// person changes the height, and every entry takes what was given; its own fat percentages
+// are said not to be taken.
+TEST_F(HistoryWindowTest, ATrackersFileTakesWhatThePersonGivesForWhatItLacks) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
+    }));
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "scale.csv";
+    test::writeBytes(file, "\"dateTime\",\"weight\",\"fat\",\"waist\"\n"
+                           "\"01.03.2026 08:00\",\"64.5\",\"28.1\",\"71.5\"\n"
+                           "\"02.03.2026 08:00\",\"64.25\",\"28.0\",\"71.5\"\n");
+    chooseFileFor(button("Import…"), file);
+    QDialog* look = lookAtTheFile();
+    ASSERT_NE(look, nullptr);
+    auto* height = look->findChild<QLineEdit*>("import-height");
+    auto* female = look->findChild<QCheckBox*>("import-female");
+    ASSERT_NE(height, nullptr);
+    ASSERT_NE(female, nullptr);
+    EXPECT_EQ(look->findChild<QLineEdit*>("import-waist"), nullptr) << "the file has the waist";
+    EXPECT_EQ(height->text(), "165");
+    EXPECT_TRUE(female->isChecked());
+    EXPECT_NE(summaryShown().find("“fat” hold figures the program that wrote it computed"),
+              std::string::npos)
+        << summaryShown();
+    EXPECT_NE(summaryShown().find("in centimetres and kilograms"), std::string::npos);
+    height->setFocus();
+    height->selectAll();
+    QTest::keyClicks(height, "x");
+    EXPECT_FALSE(importButton(look)->isEnabled()) << "no number, no import";
+    height->selectAll();
+    QTest::keyClicks(height, "170,5");
+    ASSERT_TRUE(importButton(look)->isEnabled());
+    confirm(look);
+    ASSERT_TRUE(waitFor([&] { return rows() == 2; }));
+    for (const HistoryEntry& kept : readAll(historyPath())) {
+        EXPECT_EQ(kept.measurements.height, 170.5);
+        EXPECT_TRUE(kept.measurements.female);
+        EXPECT_TRUE(kept.measurements.metric);
+        EXPECT_EQ(kept.measurements.waist, 71.5);
+    }
 }
 
 // A file at the path that is none of ours: the window says why, and the file stays as it was.
@@ -480,14 +601,21 @@ TEST_F(HistoryWindowTest, AFileOfMillionsOfBadLinesIsDescribedInBrief) {
     }
     test::writeBytes(file, text);
     chooseFileFor(button("Import…"), file);
-    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
-    EXPECT_EQ(historyNotice("file"), "0 entries imported; 0 in the history already; 2000000 not "
-                                     "read.");
-    const QString detail =
-        historyWindow()->findChild<QLabel*>("notice-file")->accessibleDescription();
-    EXPECT_EQ(detail.count('\n'), static_cast<int>(HistoryCsv::Refusals::mostDescribed) + 1);
-    EXPECT_TRUE(detail.endsWith("… and 1999800 more lines not read."))
-        << detail.right(80).toStdString();
+    QDialog* look = lookAtTheFile();
+    ASSERT_NE(look, nullptr);
+    const std::vector<std::string> refused = refusedShown();
+    ASSERT_EQ(refused.size(), HistoryCsv::Refusals::mostDescribed + 1);
+    EXPECT_EQ(refused.back(), "… and 1999800 more lines not read.");
+    EXPECT_NE(summaryShown().find("2000000 lines were not read"), std::string::npos);
+    EXPECT_FALSE(importButton(look)->isEnabled()) << "nothing to import";
+    // The reasons are copied as they read, from the keyboard.
+    auto* list = look->findChild<QListWidget*>("refused");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("Line 2: the date and time “x” is none Fenwake reads.\nLine 3:"))
+        << copied.left(120).toStdString();
+    EXPECT_EQ(copied.count('\n'), static_cast<int>(refused.size()));
 }
 
 // Three weeks of entries each a tenth of a kilogram lighter: the summary says the rate, of the
@@ -663,6 +791,68 @@ TEST_F(HistoryWindowTest, KeepsItsSizeAcrossARestartWithinTheScreen) {
     openHistory();
     const QRect screen = historyWindow()->screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(historyWindow()->frameGeometry()));
+}
+
+// Rows out: Ctrl+C copies the chosen rows with their headings, as text and as HTML, in the
+// window's units; the context menu (by the mouse or Shift+F10) copies them or all; the chart's
+// menu copies it as an image and exports it as PNG.
+TEST_F(HistoryWindowTest, RowsAndTheChartAreCopiedOut) {
+    writeSettingsFile(womanMetric);
+    keep({entryOnDay(1), entryOnDay(2), entryOnDay(3), entryOnDay(4)});
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] { return rows() == 4; }));
+    table()->setFocus();
+    table()->selectRow(1);
+    table()->selectionModel()->select(table()->model()->index(3, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+    const auto rowText = [this](int row) {
+        std::string line;
+        for (int column = 0; column < table()->model()->columnCount(); ++column) {
+            line += (column > 0 ? "\t" : "") + tableCell(row, column);
+        }
+        return line + "\n";
+    };
+    std::string headings;
+    for (int column = 0; column < table()->model()->columnCount(); ++column) {
+        headings += (column > 0 ? "\t" : "") + heading(column);
+    }
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    ASSERT_TRUE(text.starts_with("Fenwake History\t")) << text;
+    EXPECT_EQ(text.substr(text.find('\n') + 1), headings + "\n" + rowText(1) + rowText(3));
+    EXPECT_NE(headings.find("Weight (Kg)"), std::string::npos) << "the window's units";
+    const QString html = QApplication::clipboard()->mimeData()->html();
+    EXPECT_EQ(html.count("<tr>"), 3);
+    EXPECT_EQ(html.count("<th>"), table()->model()->columnCount());
+    EXPECT_TRUE(html.contains(QString::fromStdString("<td>" + tableCell(3, dateColumn) + "</td>")));
+
+    chooseFromMenu("Copy All", [&] { QTest::keyClick(table(), Qt::Key_F10, Qt::ShiftModifier); });
+    const std::string all = QApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(all.substr(all.find('\n') + 1),
+              headings + "\n" + rowText(0) + rowText(1) + rowText(2) + rowText(3));
+
+    chooseFromMenu("Copy Chart", [&] { openContextMenu(*chart(), chart()->rect().center()); });
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), chart()->grab().size());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              chart()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+    const std::string png = std::filesystem::path(historyPath()).parent_path() / "chart.png";
+    const QImage shown = chart()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    chooseFromMenu("Export Chart…",
+                   [&] { QTest::keyClick(chart(), Qt::Key_F10, Qt::ShiftModifier); });
+    QFileDialog* chooser = historyWindow()->findChild<QFileDialog*>("file-dialog");
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(chooser));
+    auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+    name->setText(QString::fromStdString(png));
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
+    EXPECT_EQ(historyNotice("file"), "The chart was exported to " + png + ".");
+    // The chart as it was when it was asked for (the notice has since taken some of its room).
+    const QImage saved(QString::fromStdString(png));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), shown);
 }
 
 // Relative luminance and contrast, as for text on screen.

@@ -11,11 +11,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -140,6 +144,29 @@ protected:
             }
         }
         return missing;
+    }
+
+    // Chooses the item of this text from the pop-up menu that `open` brings up (a menu runs
+    // its own loop: the choice is made from within it, as soon as it is up).
+    static void chooseFromMenu(const QString& text, const std::function<void()>& open) {
+        QTimer::singleShot(0, [text] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == text) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            FAIL() << "no " << text.toStdString() << " in the menu";
+        });
+        open();
+    }
+    // Opens a view's context menu with the mouse on the point (of its viewport, if it has one).
+    static void openContextMenu(QWidget& widget, QPoint point) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, widget.mapToGlobal(point));
+        QApplication::sendEvent(&widget, &event);
     }
 
     void focusField(int id) {

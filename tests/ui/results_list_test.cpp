@@ -264,26 +264,14 @@ protected:
             ASSERT_TRUE(QTest::qWaitForWindowActive(DialogWidgets::window(*dialog)));
             list->setFocus();
         }
-        QTimer::singleShot(0, [text] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            for (QAction* action : menu->actions()) {
-                if (action->text() == text) {
-                    menu->setActiveAction(action);
-                    QTest::keyClick(menu, Qt::Key_Return);
-                    return;
-                }
+        chooseFromMenu(text, [&] {
+            if (open) {
+                open();
+                return;
             }
-            FAIL() << "no " << text.toStdString() << " in the context menu";
+            openContextMenu(*list->viewport(),
+                            list->visualRect(list->model()->index(0, 0)).center());
         });
-        if (open) {
-            open();
-            return;
-        }
-        const QPoint point = list->visualRect(list->model()->index(0, 0)).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, point,
-                                list->viewport()->mapToGlobal(point));
-        QApplication::sendEvent(list->viewport(), &event);
     }
 };
 
