@@ -420,13 +420,13 @@ ImportDates::Decision dateOrderOf(std::string_view text, char separator, int dat
     std::size_t line = 0;
     bool tooWide = false;
     records.next(fields, line, tooWide);
-    std::vector<std::string> dates;
+    ImportDates::OrderFinder finder;
     while (records.next(fields, line, tooWide)) {
         if (!tooWide && static_cast<std::size_t>(dateColumn) < fields.size()) {
-            dates.emplace_back(trimmed(fields[static_cast<std::size_t>(dateColumn)]));
+            finder.see(trimmed(fields[static_cast<std::size_t>(dateColumn)]));
         }
     }
-    return ImportDates::orderOf(std::vector<std::string_view>(dates.begin(), dates.end()));
+    return finder.decision();
 }
 
 } // namespace

@@ -83,37 +83,34 @@ std::optional<std::string> timeOfDay(std::string_view rest) {
 
 } // namespace
 
-ImportDates::Decision ImportDates::orderOf(const std::vector<std::string_view>& dates) {
-    std::string_view dayFirst; // a date that can only be day-first
-    std::string_view monthFirst;
-    std::string_view undecided;
-    bool slashes = false;
-    for (const std::string_view text : dates) {
-        const std::optional<Numeric> date = numeric(text);
-        if (!date) {
-            continue;
-        }
-        slashes = slashes || date->separator == '/';
-        if (date->first > 12 && dayFirst.empty()) {
-            dayFirst = text;
-        } else if (date->second > 12 && monthFirst.empty()) {
-            monthFirst = text;
-        } else if (undecided.empty()) {
-            undecided = text;
-        }
+void ImportDates::OrderFinder::see(std::string_view text) {
+    const std::optional<Numeric> date = numeric(text);
+    if (!date) {
+        return;
     }
+    slashes = slashes || date->separator == '/';
+    if (date->first > 12 && dayFirst.empty()) {
+        dayFirst = text;
+    } else if (date->second > 12 && monthFirst.empty()) {
+        monthFirst = text;
+    } else if (undecided.empty()) {
+        undecided = text;
+    }
+}
+
+ImportDates::Decision ImportDates::OrderFinder::decision() const {
     Decision decision;
     if (!dayFirst.empty() && !monthFirst.empty()) {
         decision.why =
             sentence(TRANSLATABLE("its dates are day-first in places (“%1”) and month-first in "
                                   "others (“%2”)"),
-                     {std::string(dayFirst), std::string(monthFirst)});
+                     {dayFirst, monthFirst});
     } else if (!monthFirst.empty()) {
         decision.order = Order::MonthFirst;
     } else if (dayFirst.empty() && slashes) {
         decision.why = sentence(TRANSLATABLE("its dates (“%1”) may be day-first or month-first, "
                                              "and none of them says which"),
-                                {std::string(undecided)});
+                                {undecided});
     }
     return decision;
 }

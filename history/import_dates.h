@@ -22,10 +22,21 @@ public:
         Order order = Order::DayFirst;
         TranslatableText why; // not empty when the file's own dates cannot say which
     };
-    // The order of a column's numeric dates, from the dates themselves: a first number above 12
-    // makes them day-first, a second one above 12 month-first. Where none says, dotted dates
-    // are day-first, as everywhere they are written; dates with slashes are then refused.
-    static Decision orderOf(const std::vector<std::string_view>& dates);
+    // The order of a column's numeric dates, from the dates themselves, seen one at a time: a
+    // first number above 12 makes them day-first, a second one above 12 month-first. Where none
+    // says, dotted dates are day-first, as everywhere they are written; dates with slashes are
+    // then refused. It keeps no more than one date of each kind, whatever the file's size.
+    class OrderFinder {
+    public:
+        void see(std::string_view date);
+        Decision decision() const;
+
+    private:
+        std::string dayFirst; // a date that can only be day-first
+        std::string monthFirst;
+        std::string undecided;
+        bool slashes = false;
+    };
 
     struct Read {
         Moment taken;
