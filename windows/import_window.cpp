@@ -106,7 +106,12 @@ ImportWindow::ImportWindow(QWidget& owner, const Facts& facts,
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setToolTip(toolTipText(qtText(translated("Closes this window; nothing is added."))));
     layout->addWidget(buttons);
-    AccessKeys::assign(*this, *this);
+    // The fields' letters first: the buttons take what is left.
+    QList<QWidget*> forms{buttons};
+    if (auto* form = findChild<QWidget*>("lacking")) {
+        forms.prepend(form);
+    }
+    AccessKeys::assign(*this, forms);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (readGiven(given)) {
@@ -140,9 +145,9 @@ void ImportWindow::addLackingFields(const HistoryCsv::Lacking& lacking,
         connect(edit, &QLineEdit::textChanged, this, [this] { check(); });
         return edit;
     };
-    waist = field(lacking.waist, TRANSLATABLE("&Waist:"), "import-waist", defaults.waist);
-    weight = field(lacking.weight, TRANSLATABLE("W&eight:"), "import-weight", defaults.weight);
-    height = field(lacking.height, TRANSLATABLE("&Height:"), "import-height", defaults.height);
+    waist = field(lacking.waist, TRANSLATABLE("Waist:"), "import-waist", defaults.waist);
+    weight = field(lacking.weight, TRANSLATABLE("Weight:"), "import-weight", defaults.weight);
+    height = field(lacking.height, TRANSLATABLE("Height:"), "import-height", defaults.height);
     const auto box = [&](bool lacked, const char* label, const char* name, bool ticked,
                          const char* explanation) {
         if (!lacked) {
@@ -155,10 +160,10 @@ void ImportWindow::addLackingFields(const HistoryCsv::Lacking& lacking,
         fields->addRow(tick);
         return tick;
     };
-    female = box(lacking.female, TRANSLATABLE("&Female"), "import-female", defaults.female,
+    female = box(lacking.female, TRANSLATABLE("Female"), "import-female", defaults.female,
                  TRANSLATABLE("The file does not say whose the entries are: tick it for a "
                               "woman's."));
-    metric = box(lacking.units, TRANSLATABLE("&Metric"), "import-metric", defaults.metric,
+    metric = box(lacking.units, TRANSLATABLE("Metric"), "import-metric", defaults.metric,
                  TRANSLATABLE("The file does not say its units: tick it for centimetres and "
                               "kilograms, clear it for inches and pounds."));
     layout()->addWidget(form);

@@ -37,12 +37,22 @@ QString marked(const QString& text, QSet<QChar>& taken) {
 } // namespace
 
 void AccessKeys::assign(QWidget& window, QWidget& form) {
+    assign(window, QList<QWidget*>{&form});
+}
+
+void AccessKeys::assign(QWidget& window, const QList<QWidget*>& forms) {
     QSet<QChar> taken;
     if (const auto* bar = window.findChild<QMenuBar*>()) {
         for (const QAction* menu : bar->actions()) {
             taken.insert(markedLetter(menu->text()));
         }
     }
+    for (QWidget* form : forms) {
+        assignIn(*form, taken);
+    }
+}
+
+void AccessKeys::assignIn(QWidget& form, QSet<QChar>& taken) {
     for (QObject* child : form.children()) {
         auto* label = qobject_cast<QLabel*>(child);
         auto* button = qobject_cast<QAbstractButton*>(child);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QChar>
+#include <QList>
+#include <QSet>
+
 class QWidget;
 
 namespace fenwake {
@@ -13,6 +17,11 @@ public:
     // window: the dialog's window with its menu bar, if any; form: the controls' parent, whose
     // children stand in template order.
     static void assign(QWidget& window, QWidget& form);
+    // The same over several forms in turn, each letter given once across them all.
+    static void assign(QWidget& window, const QList<QWidget*>& forms);
+
+private:
+    static void assignIn(QWidget& form, QSet<QChar>& taken);
 };
 
 } // namespace fenwake
