@@ -791,10 +791,6 @@
         <source></source>
         <translation>Ihre Hüfte: gemessen an der breitesten Stelle, in %1. Die US-Navy-Methode braucht sie bei einer Frau.</translation>
     </message>
-    <message id="the date and time “%1” is no ISO 8601 time">
-        <source></source>
-        <translation>Datum und Uhrzeit „%1“ sind keine Zeit nach ISO 8601</translation>
-    </message>
     <message id="the units “%1” are neither metric nor imperial">
         <source></source>
         <translation>die Einheiten „%1“ sind weder metric noch imperial</translation>
@@ -818,10 +814,6 @@
     <message id="it is empty">
         <source></source>
         <translation>sie ist leer</translation>
-    </message>
-    <message id="its first line names no column “%1”">
-        <source></source>
-        <translation>ihre erste Zeile nennt keine Spalte „%1“</translation>
     </message>
     <message id="%1 is a link to a file of another user's, or to nothing">
         <source></source>
@@ -863,10 +855,6 @@
         <source></source>
         <translation>%1 ist größer, als ein Verlauf je sein könnte</translation>
     </message>
-    <message id="%1 cannot be written: %2">
-        <source></source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
     <message id="Add to History">
         <source></source>
         <translation>Zum Verlauf hinzufügen</translation>
@@ -882,10 +870,6 @@
     <message id="in">
         <source></source>
         <translation>Zoll</translation>
-    </message>
-    <message id="%1 of the history's entries were not kept: %2">
-        <source></source>
-        <translation>%1 Einträge des Verlaufs wurden nicht gespeichert: %2</translation>
     </message>
     <message id="Fenwake History">
         <source></source>
@@ -1102,6 +1086,442 @@
     <message id="the history cannot be used without SQLite: %1">
         <source></source>
         <translation>der Verlauf ist ohne SQLite nicht nutzbar: %1</translation>
+    </message>
+    <message id="%1 has other names (hard links), which would keep the old text: it is not replaced">
+        <source></source>
+        <translation>%1 hat weitere Namen (harte Verknüpfungen), die den alten Text behielten: sie wird nicht ersetzt</translation>
+    </message>
+    <message id="%1 is protected against writing: it is not replaced">
+        <source></source>
+        <translation>%1 ist schreibgeschützt: sie wird nicht ersetzt</translation>
+    </message>
+    <message id="the date and time “%1” is none Fenwake reads">
+        <source></source>
+        <translation>Datum und Uhrzeit „%1“ kann Fenwake nicht lesen</translation>
+    </message>
+    <message id="its first line names no column of the date and time (such as “Date and time”, “Date” or “dateTime”); it names %1">
+        <source></source>
+        <translation>ihre erste Zeile nennt keine Spalte für Datum und Uhrzeit (etwa „Datum und Uhrzeit“, „Datum“ oder „dateTime“); sie nennt %1</translation>
+    </message>
+    <message id="its first line names no column of the weight or of the waist (such as “Weight (kg)” or “Waist (cm)”); it names %1">
+        <source></source>
+        <translation>ihre erste Zeile nennt keine Spalte für das Gewicht oder die Taille (etwa „Gewicht (kg)“ oder „Taille (cm)“); sie nennt %1</translation>
+    </message>
+    <message id="it has more than %1 fields">
+        <source></source>
+        <translation>sie hat mehr als %1 Felder</translation>
+    </message>
+    <message id="the entry of %1 can be neither added to %2 nor found in it">
+        <source></source>
+        <translation>der Eintrag vom %1 lässt sich %2 weder hinzufügen noch darin finden</translation>
+    </message>
+    <message id="%1 was emptied or overwritten while Fenwake had it open">
+        <source></source>
+        <translation>%1 wurde geleert oder überschrieben, während Fenwake sie geöffnet hatte</translation>
+    </message>
+    <message id="the disk of %1 has room for about %2 of these %3 entries">
+        <source></source>
+        <translation>der Datenträger von %1 hat Platz für etwa %2 dieser %3 Einträge</translation>
+    </message>
+    <message id="%1 is missing, but the log of a database lies beside it (%1-wal)">
+        <source></source>
+        <translation>%1 fehlt, aber das Protokoll einer Datenbank liegt daneben (%1-wal)</translation>
+    </message>
+    <message id="%1 was removed while Fenwake had it open">
+        <source></source>
+        <translation>%1 wurde entfernt, während Fenwake sie geöffnet hatte</translation>
+    </message>
+    <message id="%1 was replaced by another file while Fenwake had it open">
+        <source></source>
+        <translation>%1 wurde durch eine andere Datei ersetzt, während Fenwake sie geöffnet hatte</translation>
+    </message>
+    <message id="its dates are day-first in places (“%1”) and month-first in others (“%2”)">
+        <source></source>
+        <translation>ihre Daten nennen stellenweise zuerst den Tag („%1“) und anderswo zuerst den Monat („%2“)</translation>
+    </message>
+    <message id="its dates (“%1”) may be day-first or month-first, and none of them says which">
+        <source></source>
+        <translation>ihre Daten („%1“) können zuerst den Tag oder zuerst den Monat nennen, und keines sagt, was davon</translation>
+    </message>
+    <message id="it is UTF-16 text cut off in a character">
+        <source></source>
+        <translation>sie ist UTF-16-Text, mitten in einem Zeichen abgeschnitten</translation>
+    </message>
+    <message id="it is UTF-16 text with a broken character">
+        <source></source>
+        <translation>sie ist UTF-16-Text mit einem fehlerhaften Zeichen</translation>
+    </message>
+    <message id="it is no text: it holds zero bytes, as files of programs and UTF-16 without its mark do">
+        <source></source>
+        <translation>sie ist kein Text: sie enthält Null-Bytes, wie Programmdateien und UTF-16 ohne seine Kennung</translation>
+    </message>
+    <message id="Goal…">
+        <source></source>
+        <translation>Ziel…</translation>
+    </message>
+    <message id="+, -">
+        <source></source>
+        <translation>+, -</translation>
+    </message>
+    <message id="In the history's chart: less time, more time.">
+        <source></source>
+        <translation>Im Diagramm des Verlaufs: weniger Zeit, mehr Zeit.</translation>
+    </message>
+    <message id="Method: %1.">
+        <source></source>
+        <translation>Methode: %1.</translation>
+    </message>
+    <message id="Enter your neck and hip to use the US Navy method.">
+        <source></source>
+        <translation>Geben Sie Hals und Hüfte ein, um die US-Navy-Methode zu verwenden.</translation>
+    </message>
+    <message id="Enter your neck to use the US Navy method.">
+        <source></source>
+        <translation>Geben Sie den Hals ein, um die US-Navy-Methode zu verwenden.</translation>
+    </message>
+    <message id="Enter your hip to use the US Navy method.">
+        <source></source>
+        <translation>Geben Sie die Hüfte ein, um die US-Navy-Methode zu verwenden.</translation>
+    </message>
+    <message id="Tick it for a woman: the US Navy method then reads the hip too, by a woman's formula, and the fat percentage is rated by a woman's bands.">
+        <source></source>
+        <translation>Für eine Frau ankreuzen: die US-Navy-Methode liest dann auch die Hüfte, nach der Formel für Frauen, und der Fettanteil wird nach den Bereichen für Frauen bewertet.</translation>
+    </message>
+    <message id="Tick it for a woman: relative fat mass then adds 12, and the fat percentage is rated by a woman's bands.">
+        <source></source>
+        <translation>Für eine Frau ankreuzen: die relative Fettmasse zählt dann 12 hinzu, und der Fettanteil wird nach den Bereichen für Frauen bewertet.</translation>
+    </message>
+    <message id="Tick it for a woman: the lean mass then takes a woman's constant, 76.76 instead of a man's 98.42, and the fat percentage is rated by a woman's bands.">
+        <source></source>
+        <translation>Für eine Frau ankreuzen: die Magermasse nimmt dann die Konstante für Frauen, 76,76 statt 98,42 für Männer, und der Fettanteil wird nach den Bereichen für Frauen bewertet.</translation>
+    </message>
+    <message id="Tick it for centimetres and kilograms, clear it for inches and pounds. What you typed is converted at once, with 2.56 cm to the inch and 2.2 pounds to the kilogram, and the figures follow.">
+        <source></source>
+        <translation>Ankreuzen für Zentimeter und Kilogramm, leeren für Zoll und Pfund. Was Sie eingegeben haben, wird sofort umgerechnet, mit 2,56 cm je Zoll und 2,2 Pfund je Kilogramm, und die Werte folgen.</translation>
+    </message>
+    <message id="Goal">
+        <source></source>
+        <translation>Ziel</translation>
+    </message>
+    <message id="The History window draws a goal as a line, and says when the trend may reach it. Leave a field empty for no goal.">
+        <source></source>
+        <translation>Das Fenster „Verlauf“ zeichnet ein Ziel als Linie und sagt, wann der Trend es erreichen kann. Lassen Sie ein Feld leer für kein Ziel.</translation>
+    </message>
+    <message id="The weight you aim for, in the window's units; empty for no goal.">
+        <source></source>
+        <translation>Das Gewicht, das Sie anstreben, in den Einheiten des Fensters; leer für kein Ziel.</translation>
+    </message>
+    <message id="The fat percentage you aim for; empty for no goal.">
+        <source></source>
+        <translation>Der Fettanteil, den Sie anstreben; leer für kein Ziel.</translation>
+    </message>
+    <message id="Goal weight (%1):">
+        <source></source>
+        <translation>Zielgewicht (%1):</translation>
+    </message>
+    <message id="Goal fat percentage (%):">
+        <source></source>
+        <translation>Ziel-Fettanteil (%):</translation>
+    </message>
+    <message id="Clear Goals">
+        <source></source>
+        <translation>Ziele leeren</translation>
+    </message>
+    <message id="Keeps the goals and closes this window.">
+        <source></source>
+        <translation>Speichert die Ziele und schließt dieses Fenster.</translation>
+    </message>
+    <message id="Closes this window; the goals stay as they were.">
+        <source></source>
+        <translation>Schließt dieses Fenster; die Ziele bleiben, wie sie waren.</translation>
+    </message>
+    <message id="Empties both fields: no goal.">
+        <source></source>
+        <translation>Leert beide Felder: kein Ziel.</translation>
+    </message>
+    <message id="Enter a number, or leave the field empty for no goal.">
+        <source></source>
+        <translation>Geben Sie eine Zahl ein, oder lassen Sie das Feld leer für kein Ziel.</translation>
+    </message>
+    <message id="… and %1 more lines not read.">
+        <source></source>
+        <translation>… und %1 weitere nicht gelesene Zeilen.</translation>
+    </message>
+    <message id=" and %1 more">
+        <source></source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message id="%1 steady %2 %3 a week (%4 to %5)">
+        <source></source>
+        <translation>%1 gleichbleibend %2 %3 pro Woche (%4 bis %5)</translation>
+    </message>
+    <message id="Goal %1: its date is said once the rate is known.">
+        <source></source>
+        <translation>Ziel %1: sein Datum wird genannt, sobald die Rate bekannt ist.</translation>
+    </message>
+    <message id="Goal %1: reached.">
+        <source></source>
+        <translation>Ziel %1: erreicht.</translation>
+    </message>
+    <message id="Goal %1: not on course at the present rate.">
+        <source></source>
+        <translation>Ziel %1: bei der jetzigen Rate nicht auf Kurs.</translation>
+    </message>
+    <message id="Goal %1: at this rate between %2 and %3.">
+        <source></source>
+        <translation>Ziel %1: bei dieser Rate zwischen %2 und %3.</translation>
+    </message>
+    <message id="Weight trend (%1)">
+        <source></source>
+        <translation>Gewichtstrend (%1)</translation>
+    </message>
+    <message id="Fat trend (%)">
+        <source></source>
+        <translation>Fetttrend (%)</translation>
+    </message>
+    <message id="%1 of the history's entries were not kept (%2): %3">
+        <source></source>
+        <translation>%1 Einträge des Verlaufs wurden nicht gespeichert (%2): %3</translation>
+    </message>
+    <message id="the disk took too long">
+        <source></source>
+        <translation>der Datenträger brauchte zu lange</translation>
+    </message>
+    <message id="history not kept yet: %1; it is tried again on its own">
+        <source></source>
+        <translation>Verlauf noch nicht gespeichert: %1; es wird von selbst erneut versucht</translation>
+    </message>
+    <message id="a change of the history is given up: %1">
+        <source></source>
+        <translation>eine Änderung des Verlaufs wurde aufgegeben: %1</translation>
+    </message>
+    <message id="Still collecting the early trend: a rate needs entries on 7 days over at least 14 of the last 28.">
+        <source></source>
+        <translation>Der Trend sammelt noch: eine Rate braucht Einträge an 7 Tagen über mindestens 14 der letzten 28.</translation>
+    </message>
+    <message id="%1 over the last 28 days; of it %2, %3.">
+        <source></source>
+        <translation>%1 in den letzten 28 Tagen; davon %2, %3.</translation>
+    </message>
+    <message id="fat">
+        <source></source>
+        <translation>Fett</translation>
+    </message>
+    <message id="lean">
+        <source></source>
+        <translation>Magermasse</translation>
+    </message>
+    <message id="%1 over the last 28 days.">
+        <source></source>
+        <translation>%1 in den letzten 28 Tagen.</translation>
+    </message>
+    <message id="Weight trend">
+        <source></source>
+        <translation>Gewichtstrend</translation>
+    </message>
+    <message id="Fat trend">
+        <source></source>
+        <translation>Fetttrend</translation>
+    </message>
+    <message id="Goal %1">
+        <source></source>
+        <translation>Ziel %1</translation>
+    </message>
+    <message id="%1 of them had been removed by another Fenwake already; the table shows the history as it is now.">
+        <source></source>
+        <translation>%1 davon hatte ein anderes Fenwake schon entfernt; die Tabelle zeigt den Verlauf, wie er jetzt ist.</translation>
+    </message>
+    <message id="%1 holds no entry that could be read.">
+        <source></source>
+        <translation>%1 enthält keinen lesbaren Eintrag.</translation>
+    </message>
+    <message id="%1 holds %2, from %3 to %4.">
+        <source></source>
+        <translation>%1 enthält %2, vom %3 bis zum %4.</translation>
+    </message>
+    <message id="It does not say its units: choose them below.">
+        <source></source>
+        <translation>Sie nennt ihre Einheiten nicht: wählen Sie sie unten.</translation>
+    </message>
+    <message id="Its measurements are in centimetres and kilograms.">
+        <source></source>
+        <translation>Ihre Maße sind in Zentimetern und Kilogramm.</translation>
+    </message>
+    <message id="Its measurements are in inches and pounds.">
+        <source></source>
+        <translation>Ihre Maße sind in Zoll und Pfund.</translation>
+    </message>
+    <message id="Some of its entries are metric and some imperial; each keeps its own units.">
+        <source></source>
+        <translation>Einige ihrer Einträge sind metrisch und einige imperial; jeder behält seine eigenen Einheiten.</translation>
+    </message>
+    <message id="%1 of them are in the history already and are not added again.">
+        <source></source>
+        <translation>%1 davon sind schon im Verlauf und werden nicht noch einmal hinzugefügt.</translation>
+    </message>
+    <message id="the waist">
+        <source></source>
+        <translation>die Taille</translation>
+    </message>
+    <message id="the weight">
+        <source></source>
+        <translation>das Gewicht</translation>
+    </message>
+    <message id="the height">
+        <source></source>
+        <translation>die Größe</translation>
+    </message>
+    <message id="whose they are, a woman's or a man's">
+        <source></source>
+        <translation>von wem sie sind, einer Frau oder einem Mann</translation>
+    </message>
+    <message id=" and ">
+        <source></source>
+        <translation> und </translation>
+    </message>
+    <message id="It does not give %1 for every entry: give it below, for each entry without it.">
+        <source></source>
+        <translation>Sie nennt nicht für jeden Eintrag %1: geben Sie es unten an, für jeden Eintrag ohne.</translation>
+    </message>
+    <message id="%1 give a date without a time: each is taken at noon.">
+        <source></source>
+        <translation>%1 nennen ein Datum ohne Uhrzeit: jedes wird als Mittag genommen.</translation>
+    </message>
+    <message id="Its columns %1 hold figures the program that wrote it computed; they are not taken, as Fenwake computes its own from the measurements.">
+        <source></source>
+        <translation>Ihre Spalten %1 enthalten Werte, die das Programm berechnet hat, das sie schrieb; sie werden nicht übernommen, da Fenwake seine eigenen aus den Maßen berechnet.</translation>
+    </message>
+    <message id="Every line was read.">
+        <source></source>
+        <translation>Jede Zeile wurde gelesen.</translation>
+    </message>
+    <message id="%1 lines were not read; they are listed below with the reason.">
+        <source></source>
+        <translation>%1 Zeilen wurden nicht gelesen; sie stehen unten mit dem Grund.</translation>
+    </message>
+    <message id="The chart was exported to %1.">
+        <source></source>
+        <translation>Das Diagramm wurde nach %1 exportiert.</translation>
+    </message>
+    <message id="The chart was not exported: %1.">
+        <source></source>
+        <translation>Das Diagramm wurde nicht exportiert: %1.</translation>
+    </message>
+    <message id="The history cannot be kept: %1.">
+        <source></source>
+        <translation>Der Verlauf kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message id="Not kept in the history: %1 (%2).">
+        <source></source>
+        <translation>Nicht im Verlauf gespeichert: %1 (%2).</translation>
+    </message>
+    <message id="The history was not changed: %1.">
+        <source></source>
+        <translation>Der Verlauf wurde nicht geändert: %1.</translation>
+    </message>
+    <message id="PNG images (*.png)">
+        <source></source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message id="The weight above and the fat percentage below, each day as a point and the trend as a line, with a goal's level. Left and Right choose an entry, Home and End the first and last; + and - or the wheel show less or more time.">
+        <source></source>
+        <translation>Oben das Gewicht und unten der Fettanteil, jeder Tag als Punkt und der Trend als Linie, mit der Höhe eines Ziels. Links und Rechts wählen einen Eintrag, Pos1 und Ende den ersten und letzten; + und - oder das Mausrad zeigen weniger oder mehr Zeit.</translation>
+    </message>
+    <message id="Every entry kept, newest first. Delete removes the selected ones and Ctrl+Z brings them back; choosing one chooses its day on the chart.">
+        <source></source>
+        <translation>Jeder gespeicherte Eintrag, neueste zuerst. Entf entfernt die ausgewählten, und Strg+Z holt sie zurück; wer einen wählt, wählt seinen Tag im Diagramm.</translation>
+    </message>
+    <message id="Closes this window, as Escape and Ctrl+W do.">
+        <source></source>
+        <translation>Schließt dieses Fenster, wie Esc und Strg+W.</translation>
+    </message>
+    <message id="4 weeks">
+        <source></source>
+        <translation>4 Wochen</translation>
+    </message>
+    <message id="The chart shows the last four weeks.">
+        <source></source>
+        <translation>Das Diagramm zeigt die letzten vier Wochen.</translation>
+    </message>
+    <message id="3 months">
+        <source></source>
+        <translation>3 Monate</translation>
+    </message>
+    <message id="The chart shows the last three months.">
+        <source></source>
+        <translation>Das Diagramm zeigt die letzten drei Monate.</translation>
+    </message>
+    <message id="1 year">
+        <source></source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message id="The chart shows the last year.">
+        <source></source>
+        <translation>Das Diagramm zeigt das letzte Jahr.</translation>
+    </message>
+    <message id="All">
+        <source></source>
+        <translation>Alles</translation>
+    </message>
+    <message id="The chart shows every entry, from the first.">
+        <source></source>
+        <translation>Das Diagramm zeigt jeden Eintrag, ab dem ersten.</translation>
+    </message>
+    <message id="Export the Chart">
+        <source></source>
+        <translation>Diagramm exportieren</translation>
+    </message>
+    <message id="Copy Chart">
+        <source></source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message id="Export Chart…">
+        <source></source>
+        <translation>Diagramm exportieren…</translation>
+    </message>
+    <message id="The chart is copied as an image.">
+        <source></source>
+        <translation>Das Diagramm wird als Bild kopiert.</translation>
+    </message>
+    <message id="Lines not read">
+        <source></source>
+        <translation>Nicht gelesene Zeilen</translation>
+    </message>
+    <message id="Each line of the file that was not read, and why. Ctrl+C copies the chosen lines, or all of them.">
+        <source></source>
+        <translation>Jede Zeile der Datei, die nicht gelesen wurde, und warum. Strg+C kopiert die gewählten Zeilen, oder alle.</translation>
+    </message>
+    <message id="Import">
+        <source></source>
+        <translation>Importieren</translation>
+    </message>
+    <message id="What the file holds">
+        <source></source>
+        <translation>Was die Datei enthält</translation>
+    </message>
+    <message id="What the file holds; nothing of it is written until you choose Import.">
+        <source></source>
+        <translation>Was die Datei enthält; nichts davon wird geschrieben, bevor Sie „Importieren“ wählen.</translation>
+    </message>
+    <message id="Adds the entries to the history, all at once.">
+        <source></source>
+        <translation>Fügt die Einträge dem Verlauf hinzu, alle auf einmal.</translation>
+    </message>
+    <message id="Closes this window; nothing is added.">
+        <source></source>
+        <translation>Schließt dieses Fenster; nichts wird hinzugefügt.</translation>
+    </message>
+    <message id="The file gives none: this is taken for each of its entries that has none.">
+        <source></source>
+        <translation>Die Datei nennt keinen Wert: dieser wird für jeden ihrer Einträge ohne Wert genommen.</translation>
+    </message>
+    <message id="The file does not say whose the entries are: tick it for a woman's.">
+        <source></source>
+        <translation>Die Datei sagt nicht, von wem die Einträge sind: ankreuzen für die einer Frau.</translation>
+    </message>
+    <message id="The file does not say its units: tick it for centimetres and kilograms, clear it for inches and pounds.">
+        <source></source>
+        <translation>Die Datei nennt ihre Einheiten nicht: ankreuzen für Zentimeter und Kilogramm, leeren für Zoll und Pfund.</translation>
     </message>
 </context>
 </TS>

@@ -791,10 +791,6 @@
         <source></source>
         <translation>Vos hanches&#xa0;: mesurées à l’endroit le plus large, en&#xa0;%1. La méthode US Navy en a besoin pour une femme.</translation>
     </message>
-    <message id="the date and time “%1” is no ISO 8601 time">
-        <source></source>
-        <translation>la date et l’heure «&#xa0;%1&#xa0;» ne sont pas une heure ISO 8601</translation>
-    </message>
     <message id="the units “%1” are neither metric nor imperial">
         <source></source>
         <translation>les unités «&#xa0;%1&#xa0;» ne sont ni metric ni imperial</translation>
@@ -818,10 +814,6 @@
     <message id="it is empty">
         <source></source>
         <translation>il est vide</translation>
-    </message>
-    <message id="its first line names no column “%1”">
-        <source></source>
-        <translation>sa première ligne ne nomme aucune colonne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message id="%1 is a link to a file of another user's, or to nothing">
         <source></source>
@@ -863,10 +855,6 @@
         <source></source>
         <translation>%1 est plus grand que ne pourrait l’être un historique</translation>
     </message>
-    <message id="%1 cannot be written: %2">
-        <source></source>
-        <translation>impossible d’écrire&#xa0;%1&#xa0;:&#xa0;%2</translation>
-    </message>
     <message id="Add to History">
         <source></source>
         <translation>Ajouter à l’historique</translation>
@@ -882,10 +870,6 @@
     <message id="in">
         <source></source>
         <translation>po</translation>
-    </message>
-    <message id="%1 of the history's entries were not kept: %2">
-        <source></source>
-        <translation>%1 entrées de l’historique n’ont pas été enregistrées&#xa0;:&#xa0;%2</translation>
     </message>
     <message id="Fenwake History">
         <source></source>
@@ -1102,6 +1086,442 @@
     <message id="the history cannot be used without SQLite: %1">
         <source></source>
         <translation>l’historique ne peut servir sans SQLite&#xa0;:&#xa0;%1</translation>
+    </message>
+    <message id="%1 has other names (hard links), which would keep the old text: it is not replaced">
+        <source></source>
+        <translation>%1 a d’autres noms (liens physiques), qui garderaient l’ancien texte&#xa0;: il n’est pas remplacé</translation>
+    </message>
+    <message id="%1 is protected against writing: it is not replaced">
+        <source></source>
+        <translation>%1 est protégé en écriture&#xa0;: il n’est pas remplacé</translation>
+    </message>
+    <message id="the date and time “%1” is none Fenwake reads">
+        <source></source>
+        <translation>la date et l’heure «&#xa0;%1&#xa0;» ne sont pas lisibles par Fenwake</translation>
+    </message>
+    <message id="its first line names no column of the date and time (such as “Date and time”, “Date” or “dateTime”); it names %1">
+        <source></source>
+        <translation>sa première ligne ne nomme aucune colonne de la date et de l’heure (comme «&#xa0;Date et heure&#xa0;», «&#xa0;Date&#xa0;» ou «&#xa0;dateTime&#xa0;»)&#xa0;; elle nomme %1</translation>
+    </message>
+    <message id="its first line names no column of the weight or of the waist (such as “Weight (kg)” or “Waist (cm)”); it names %1">
+        <source></source>
+        <translation>sa première ligne ne nomme aucune colonne du poids ou du tour de taille (comme «&#xa0;Poids (kg)&#xa0;» ou «&#xa0;Tour de taille (cm)&#xa0;»)&#xa0;; elle nomme %1</translation>
+    </message>
+    <message id="it has more than %1 fields">
+        <source></source>
+        <translation>elle a plus de %1 champs</translation>
+    </message>
+    <message id="the entry of %1 can be neither added to %2 nor found in it">
+        <source></source>
+        <translation>l’entrée du %1 ne peut être ni ajoutée à %2 ni trouvée dans celui-ci</translation>
+    </message>
+    <message id="%1 was emptied or overwritten while Fenwake had it open">
+        <source></source>
+        <translation>%1 a été vidé ou écrasé pendant que Fenwake l’avait ouvert</translation>
+    </message>
+    <message id="the disk of %1 has room for about %2 of these %3 entries">
+        <source></source>
+        <translation>le disque de %1 a de la place pour environ %2 de ces %3 entrées</translation>
+    </message>
+    <message id="%1 is missing, but the log of a database lies beside it (%1-wal)">
+        <source></source>
+        <translation>%1 manque, mais le journal d’une base de données se trouve à côté (%1-wal)</translation>
+    </message>
+    <message id="%1 was removed while Fenwake had it open">
+        <source></source>
+        <translation>%1 a été supprimé pendant que Fenwake l’avait ouvert</translation>
+    </message>
+    <message id="%1 was replaced by another file while Fenwake had it open">
+        <source></source>
+        <translation>%1 a été remplacé par un autre fichier pendant que Fenwake l’avait ouvert</translation>
+    </message>
+    <message id="its dates are day-first in places (“%1”) and month-first in others (“%2”)">
+        <source></source>
+        <translation>ses dates mettent le jour d’abord par endroits («&#xa0;%1&#xa0;») et le mois d’abord ailleurs («&#xa0;%2&#xa0;»)</translation>
+    </message>
+    <message id="its dates (“%1”) may be day-first or month-first, and none of them says which">
+        <source></source>
+        <translation>ses dates («&#xa0;%1&#xa0;») peuvent mettre le jour ou le mois d’abord, et aucune ne dit lequel</translation>
+    </message>
+    <message id="it is UTF-16 text cut off in a character">
+        <source></source>
+        <translation>c’est un texte UTF-16 coupé au milieu d’un caractère</translation>
+    </message>
+    <message id="it is UTF-16 text with a broken character">
+        <source></source>
+        <translation>c’est un texte UTF-16 avec un caractère abîmé</translation>
+    </message>
+    <message id="it is no text: it holds zero bytes, as files of programs and UTF-16 without its mark do">
+        <source></source>
+        <translation>ce n’est pas du texte&#xa0;: il contient des octets nuls, comme les fichiers de programmes et l’UTF-16 sans sa marque</translation>
+    </message>
+    <message id="Goal…">
+        <source></source>
+        <translation>Objectif…</translation>
+    </message>
+    <message id="+, -">
+        <source></source>
+        <translation>+, -</translation>
+    </message>
+    <message id="In the history's chart: less time, more time.">
+        <source></source>
+        <translation>Dans le graphique de l’historique&#xa0;: moins de temps, plus de temps.</translation>
+    </message>
+    <message id="Method: %1.">
+        <source></source>
+        <translation>Méthode&#xa0;: %1.</translation>
+    </message>
+    <message id="Enter your neck and hip to use the US Navy method.">
+        <source></source>
+        <translation>Saisissez votre cou et vos hanches pour utiliser la méthode US Navy.</translation>
+    </message>
+    <message id="Enter your neck to use the US Navy method.">
+        <source></source>
+        <translation>Saisissez votre cou pour utiliser la méthode US Navy.</translation>
+    </message>
+    <message id="Enter your hip to use the US Navy method.">
+        <source></source>
+        <translation>Saisissez vos hanches pour utiliser la méthode US Navy.</translation>
+    </message>
+    <message id="Tick it for a woman: the US Navy method then reads the hip too, by a woman's formula, and the fat percentage is rated by a woman's bands.">
+        <source></source>
+        <translation>À cocher pour une femme&#xa0;: la méthode US Navy lit alors aussi les hanches, selon la formule pour une femme, et le taux de graisse est apprécié selon les tranches pour une femme.</translation>
+    </message>
+    <message id="Tick it for a woman: relative fat mass then adds 12, and the fat percentage is rated by a woman's bands.">
+        <source></source>
+        <translation>À cocher pour une femme&#xa0;: la masse grasse relative ajoute alors 12, et le taux de graisse est apprécié selon les tranches pour une femme.</translation>
+    </message>
+    <message id="Tick it for a woman: the lean mass then takes a woman's constant, 76.76 instead of a man's 98.42, and the fat percentage is rated by a woman's bands.">
+        <source></source>
+        <translation>À cocher pour une femme&#xa0;: la masse maigre prend alors la constante d’une femme, 76,76 au lieu des 98,42 d’un homme, et le taux de graisse est apprécié selon les tranches pour une femme.</translation>
+    </message>
+    <message id="Tick it for centimetres and kilograms, clear it for inches and pounds. What you typed is converted at once, with 2.56 cm to the inch and 2.2 pounds to the kilogram, and the figures follow.">
+        <source></source>
+        <translation>À cocher pour les centimètres et les kilogrammes, à décocher pour les pouces et les livres. Ce que vous avez saisi est converti aussitôt, à 2,56&#xa0;cm le pouce et 2,2&#xa0;livres le kilogramme, et les valeurs suivent.</translation>
+    </message>
+    <message id="Goal">
+        <source></source>
+        <translation>Objectif</translation>
+    </message>
+    <message id="The History window draws a goal as a line, and says when the trend may reach it. Leave a field empty for no goal.">
+        <source></source>
+        <translation>La fenêtre Historique trace un objectif comme une ligne et dit quand la tendance peut l’atteindre. Laissez un champ vide pour aucun objectif.</translation>
+    </message>
+    <message id="The weight you aim for, in the window's units; empty for no goal.">
+        <source></source>
+        <translation>Le poids que vous visez, dans les unités de la fenêtre&#xa0;; vide pour aucun objectif.</translation>
+    </message>
+    <message id="The fat percentage you aim for; empty for no goal.">
+        <source></source>
+        <translation>Le taux de graisse que vous visez&#xa0;; vide pour aucun objectif.</translation>
+    </message>
+    <message id="Goal weight (%1):">
+        <source></source>
+        <translation>Poids visé (%1)&#xa0;:</translation>
+    </message>
+    <message id="Goal fat percentage (%):">
+        <source></source>
+        <translation>Taux de graisse visé (%)&#xa0;:</translation>
+    </message>
+    <message id="Clear Goals">
+        <source></source>
+        <translation>Effacer les objectifs</translation>
+    </message>
+    <message id="Keeps the goals and closes this window.">
+        <source></source>
+        <translation>Garde les objectifs et ferme cette fenêtre.</translation>
+    </message>
+    <message id="Closes this window; the goals stay as they were.">
+        <source></source>
+        <translation>Ferme cette fenêtre&#xa0;; les objectifs restent tels quels.</translation>
+    </message>
+    <message id="Empties both fields: no goal.">
+        <source></source>
+        <translation>Vide les deux champs&#xa0;: aucun objectif.</translation>
+    </message>
+    <message id="Enter a number, or leave the field empty for no goal.">
+        <source></source>
+        <translation>Saisissez un nombre, ou laissez le champ vide pour aucun objectif.</translation>
+    </message>
+    <message id="… and %1 more lines not read.">
+        <source></source>
+        <translation>… et %1 autres lignes non lues.</translation>
+    </message>
+    <message id=" and %1 more">
+        <source></source>
+        <translation> et %1 autres</translation>
+    </message>
+    <message id="%1 steady %2 %3 a week (%4 to %5)">
+        <source></source>
+        <translation>%1 stable %2&#xa0;%3 par semaine (%4 à %5)</translation>
+    </message>
+    <message id="Goal %1: its date is said once the rate is known.">
+        <source></source>
+        <translation>Objectif %1&#xa0;: sa date sera dite dès que le rythme sera connu.</translation>
+    </message>
+    <message id="Goal %1: reached.">
+        <source></source>
+        <translation>Objectif %1&#xa0;: atteint.</translation>
+    </message>
+    <message id="Goal %1: not on course at the present rate.">
+        <source></source>
+        <translation>Objectif %1&#xa0;: hors d’atteinte au rythme actuel.</translation>
+    </message>
+    <message id="Goal %1: at this rate between %2 and %3.">
+        <source></source>
+        <translation>Objectif %1&#xa0;: à ce rythme entre le %2 et le %3.</translation>
+    </message>
+    <message id="Weight trend (%1)">
+        <source></source>
+        <translation>Tendance du poids (%1)</translation>
+    </message>
+    <message id="Fat trend (%)">
+        <source></source>
+        <translation>Tendance de la graisse (%)</translation>
+    </message>
+    <message id="%1 of the history's entries were not kept (%2): %3">
+        <source></source>
+        <translation>%1 entrées de l’historique n’ont pas été enregistrées (%2)&#xa0;: %3</translation>
+    </message>
+    <message id="the disk took too long">
+        <source></source>
+        <translation>le disque a mis trop de temps</translation>
+    </message>
+    <message id="history not kept yet: %1; it is tried again on its own">
+        <source></source>
+        <translation>historique pas encore enregistré&#xa0;: %1&#xa0;; nouvel essai automatique</translation>
+    </message>
+    <message id="a change of the history is given up: %1">
+        <source></source>
+        <translation>une modification de l’historique est abandonnée&#xa0;: %1</translation>
+    </message>
+    <message id="Still collecting the early trend: a rate needs entries on 7 days over at least 14 of the last 28.">
+        <source></source>
+        <translation>La tendance se forme encore&#xa0;: un rythme demande des entrées sur 7 jours répartis sur au moins 14 des 28 derniers.</translation>
+    </message>
+    <message id="%1 over the last 28 days; of it %2, %3.">
+        <source></source>
+        <translation>%1 sur les 28 derniers jours&#xa0;; dont %2, %3.</translation>
+    </message>
+    <message id="fat">
+        <source></source>
+        <translation>graisse</translation>
+    </message>
+    <message id="lean">
+        <source></source>
+        <translation>masse maigre</translation>
+    </message>
+    <message id="%1 over the last 28 days.">
+        <source></source>
+        <translation>%1 sur les 28 derniers jours.</translation>
+    </message>
+    <message id="Weight trend">
+        <source></source>
+        <translation>Tendance du poids</translation>
+    </message>
+    <message id="Fat trend">
+        <source></source>
+        <translation>Tendance de la graisse</translation>
+    </message>
+    <message id="Goal %1">
+        <source></source>
+        <translation>Objectif %1</translation>
+    </message>
+    <message id="%1 of them had been removed by another Fenwake already; the table shows the history as it is now.">
+        <source></source>
+        <translation>%1 d’entre elles avaient déjà été retirées par un autre Fenwake&#xa0;; le tableau montre l’historique tel qu’il est maintenant.</translation>
+    </message>
+    <message id="%1 holds no entry that could be read.">
+        <source></source>
+        <translation>%1 ne contient aucune entrée lisible.</translation>
+    </message>
+    <message id="%1 holds %2, from %3 to %4.">
+        <source></source>
+        <translation>%1 contient %2, du %3 au %4.</translation>
+    </message>
+    <message id="It does not say its units: choose them below.">
+        <source></source>
+        <translation>Il ne dit pas ses unités&#xa0;: choisissez-les ci-dessous.</translation>
+    </message>
+    <message id="Its measurements are in centimetres and kilograms.">
+        <source></source>
+        <translation>Ses mesures sont en centimètres et en kilogrammes.</translation>
+    </message>
+    <message id="Its measurements are in inches and pounds.">
+        <source></source>
+        <translation>Ses mesures sont en pouces et en livres.</translation>
+    </message>
+    <message id="Some of its entries are metric and some imperial; each keeps its own units.">
+        <source></source>
+        <translation>Certaines de ses entrées sont métriques et d’autres impériales&#xa0;; chacune garde ses unités.</translation>
+    </message>
+    <message id="%1 of them are in the history already and are not added again.">
+        <source></source>
+        <translation>%1 d’entre elles sont déjà dans l’historique et ne sont pas ajoutées de nouveau.</translation>
+    </message>
+    <message id="the waist">
+        <source></source>
+        <translation>le tour de taille</translation>
+    </message>
+    <message id="the weight">
+        <source></source>
+        <translation>le poids</translation>
+    </message>
+    <message id="the height">
+        <source></source>
+        <translation>la taille</translation>
+    </message>
+    <message id="whose they are, a woman's or a man's">
+        <source></source>
+        <translation>à qui elles sont, une femme ou un homme</translation>
+    </message>
+    <message id=" and ">
+        <source></source>
+        <translation> et </translation>
+    </message>
+    <message id="It does not give %1 for every entry: give it below, for each entry without it.">
+        <source></source>
+        <translation>Il ne donne pas %1 pour chaque entrée&#xa0;: donnez-le ci-dessous, pour chaque entrée qui en manque.</translation>
+    </message>
+    <message id="%1 give a date without a time: each is taken at noon.">
+        <source></source>
+        <translation>%1 donnent une date sans heure&#xa0;: chacune est prise à midi.</translation>
+    </message>
+    <message id="Its columns %1 hold figures the program that wrote it computed; they are not taken, as Fenwake computes its own from the measurements.">
+        <source></source>
+        <translation>Ses colonnes %1 contiennent des valeurs calculées par le programme qui l’a écrit&#xa0;; elles ne sont pas reprises, car Fenwake calcule les siennes à partir des mesures.</translation>
+    </message>
+    <message id="Every line was read.">
+        <source></source>
+        <translation>Toutes les lignes ont été lues.</translation>
+    </message>
+    <message id="%1 lines were not read; they are listed below with the reason.">
+        <source></source>
+        <translation>%1 lignes n’ont pas été lues&#xa0;; elles figurent ci-dessous avec la raison.</translation>
+    </message>
+    <message id="The chart was exported to %1.">
+        <source></source>
+        <translation>Le graphique a été exporté vers %1.</translation>
+    </message>
+    <message id="The chart was not exported: %1.">
+        <source></source>
+        <translation>Le graphique n’a pas été exporté&#xa0;: %1.</translation>
+    </message>
+    <message id="The history cannot be kept: %1.">
+        <source></source>
+        <translation>L’historique ne peut pas être enregistré&#xa0;: %1.</translation>
+    </message>
+    <message id="Not kept in the history: %1 (%2).">
+        <source></source>
+        <translation>Non enregistré dans l’historique&#xa0;: %1 (%2).</translation>
+    </message>
+    <message id="The history was not changed: %1.">
+        <source></source>
+        <translation>L’historique n’a pas été modifié&#xa0;: %1.</translation>
+    </message>
+    <message id="PNG images (*.png)">
+        <source></source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message id="The weight above and the fat percentage below, each day as a point and the trend as a line, with a goal's level. Left and Right choose an entry, Home and End the first and last; + and - or the wheel show less or more time.">
+        <source></source>
+        <translation>Le poids en haut et le taux de graisse en bas, chaque jour comme un point et la tendance comme une ligne, avec le niveau d’un objectif. Gauche et Droite choisissent une entrée, Début et Fin la première et la dernière&#xa0;; + et - ou la molette montrent moins ou plus de temps.</translation>
+    </message>
+    <message id="Every entry kept, newest first. Delete removes the selected ones and Ctrl+Z brings them back; choosing one chooses its day on the chart.">
+        <source></source>
+        <translation>Chaque entrée enregistrée, les plus récentes d’abord. Suppr retire celles qui sont sélectionnées et Ctrl+Z les rétablit&#xa0;; en choisir une choisit son jour sur le graphique.</translation>
+    </message>
+    <message id="Closes this window, as Escape and Ctrl+W do.">
+        <source></source>
+        <translation>Ferme cette fenêtre, comme Échap et Ctrl+W.</translation>
+    </message>
+    <message id="4 weeks">
+        <source></source>
+        <translation>4 semaines</translation>
+    </message>
+    <message id="The chart shows the last four weeks.">
+        <source></source>
+        <translation>Le graphique montre les quatre dernières semaines.</translation>
+    </message>
+    <message id="3 months">
+        <source></source>
+        <translation>3 mois</translation>
+    </message>
+    <message id="The chart shows the last three months.">
+        <source></source>
+        <translation>Le graphique montre les trois derniers mois.</translation>
+    </message>
+    <message id="1 year">
+        <source></source>
+        <translation>1 an</translation>
+    </message>
+    <message id="The chart shows the last year.">
+        <source></source>
+        <translation>Le graphique montre la dernière année.</translation>
+    </message>
+    <message id="All">
+        <source></source>
+        <translation>Tout</translation>
+    </message>
+    <message id="The chart shows every entry, from the first.">
+        <source></source>
+        <translation>Le graphique montre toutes les entrées, depuis la première.</translation>
+    </message>
+    <message id="Export the Chart">
+        <source></source>
+        <translation>Exporter le graphique</translation>
+    </message>
+    <message id="Copy Chart">
+        <source></source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message id="Export Chart…">
+        <source></source>
+        <translation>Exporter le graphique…</translation>
+    </message>
+    <message id="The chart is copied as an image.">
+        <source></source>
+        <translation>Le graphique est copié comme image.</translation>
+    </message>
+    <message id="Lines not read">
+        <source></source>
+        <translation>Lignes non lues</translation>
+    </message>
+    <message id="Each line of the file that was not read, and why. Ctrl+C copies the chosen lines, or all of them.">
+        <source></source>
+        <translation>Chaque ligne du fichier qui n’a pas été lue, et pourquoi. Ctrl+C copie les lignes choisies, ou toutes.</translation>
+    </message>
+    <message id="Import">
+        <source></source>
+        <translation>Importer</translation>
+    </message>
+    <message id="What the file holds">
+        <source></source>
+        <translation>Ce que contient le fichier</translation>
+    </message>
+    <message id="What the file holds; nothing of it is written until you choose Import.">
+        <source></source>
+        <translation>Ce que contient le fichier&#xa0;; rien n’en est écrit avant que vous choisissiez Importer.</translation>
+    </message>
+    <message id="Adds the entries to the history, all at once.">
+        <source></source>
+        <translation>Ajoute les entrées à l’historique, toutes à la fois.</translation>
+    </message>
+    <message id="Closes this window; nothing is added.">
+        <source></source>
+        <translation>Ferme cette fenêtre&#xa0;; rien n’est ajouté.</translation>
+    </message>
+    <message id="The file gives none: this is taken for each of its entries that has none.">
+        <source></source>
+        <translation>Le fichier n’en donne pas&#xa0;: cette valeur est prise pour chacune de ses entrées qui n’en a pas.</translation>
+    </message>
+    <message id="The file does not say whose the entries are: tick it for a woman's.">
+        <source></source>
+        <translation>Le fichier ne dit pas à qui sont les entrées&#xa0;: cochez pour celles d’une femme.</translation>
+    </message>
+    <message id="The file does not say its units: tick it for centimetres and kilograms, clear it for inches and pounds.">
+        <source></source>
+        <translation>Le fichier ne dit pas ses unités&#xa0;: cochez pour les centimètres et les kilogrammes, décochez pour les pouces et les livres.</translation>
     </message>
 </context>
 </TS>

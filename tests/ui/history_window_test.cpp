@@ -3,6 +3,7 @@
 // newest first in the window's units, removes and brings back rows, draws them, and takes them
 // to a CSV file and back through the file dialog.
 #include "engine/composition.h"
+#include "framework/language/translation.h"
 #include "history/history_csv.h"
 #include "history/history_database.h"
 #include "history/history_store.h"
@@ -31,6 +32,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 
 namespace fenwake {
 namespace {
@@ -93,7 +95,7 @@ protected:
     }
     QPushButton* button(const char* text) const {
         for (QPushButton* push : historyWindow()->findChildren<QPushButton*>()) {
-            if (push->text().remove('&') == QString::fromUtf8(text)) {
+            if (push->text().remove('&') == QString::fromStdString(translated(text))) {
                 return push;
             }
         }
@@ -145,7 +147,7 @@ protected:
     }
     static QPushButton* importButton(QDialog* look) {
         for (QPushButton* push : look->findChildren<QPushButton*>()) {
-            if (push->text().remove('&') == "Import") {
+            if (push->text().remove('&') == QString::fromStdString(translated("Import"))) {
                 return push;
             }
         }
@@ -488,7 +490,9 @@ TEST_F(HistoryWindowTest, ATrackersFileTakesWhatThePersonGivesForWhatItLacks) {
               std::string::npos)
         << summaryShown();
     EXPECT_NE(summaryShown().find("in centimetres and kilograms"), std::string::npos);
-    height->setFocus();
+    look->activateWindow();
+    QTest::keyClick(look, Qt::Key_H, Qt::AltModifier);
+    ASSERT_TRUE(waitFor([&] { return height->hasFocus(); })) << "Alt and the caption's letter";
     height->selectAll();
     QTest::keyClicks(height, "x");
     EXPECT_FALSE(importButton(look)->isEnabled()) << "no number, no import";
@@ -621,6 +625,106 @@ TEST_F(HistoryWindowTest, AFileOfMillionsOfBadLinesIsDescribedInBrief) {
 // Three weeks of entries each a tenth of a kilogram lighter: the summary says the rate, of the
 // weight and its fat and lean parts, and when the goal may be reached; fewer days say that the
 // trend is still being found.
+// Every text a person reads or hears in a window: captions, buttons, headings, tool tips, and
+// what a screen reader names and describes; a file dialog's own texts are Qt's.
+std::set<std::string> textsOf(QWidget& window) {
+    std::set<std::string> texts{window.windowTitle().toStdString()};
+    const auto add = [&texts](QString text) {
+        if (!text.remove('&').trimmed().isEmpty()) {
+            texts.insert(text.toStdString());
+        }
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (qobject_cast<QFileDialog*>(widget->window()) != nullptr) {
+            continue;
+        }
+        add(widget->toolTip());
+        add(widget->accessibleName());
+        add(widget->accessibleDescription());
+        if (const auto* caption = qobject_cast<QLabel*>(widget)) {
+            add(caption->text());
+        } else if (const auto* push = qobject_cast<QAbstractButton*>(widget)) {
+            add(push->text());
+        } else if (const auto* lines = qobject_cast<QListWidget*>(widget)) {
+            for (int row = 0; row < lines->count(); ++row) {
+                add(lines->item(row)->text());
+            }
+        } else if (const auto* view = qobject_cast<QTableView*>(widget)) {
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                add(view->model()->headerData(column, Qt::Horizontal).toString());
+            }
+        }
+    }
+    return texts;
+}
+
+// The texts that read the same in every language.
+bool sameInEveryLanguage(const std::string& text) {
+    static const std::set<std::string> same{"%", "+, -", "US Navy", "Fenwake", "cm", "kg"};
+    return same.contains(text) ||
+           text.find_first_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos;
+}
+
+class HistoryInALanguage : public HistoryWindowTest {
+protected:
+    // The main window with the US Navy method lacking the neck, the History window with a goal
+    // and a rate, the Goal window, and the look at a tracker's file with a line not read.
+    std::set<std::string> textsOfEveryWindow() {
+        writeSettingsFile(womanMetric + "GoalWeight=68.00\nMethod=Navy\nHip=100.00\n");
+        openWindow();
+        std::set<std::string> texts = textsOf(*DialogWidgets::window(*dialog));
+        openHistory();
+        EXPECT_TRUE(waitFor([&] { return rows() == 21; }));
+        texts.merge(textsOf(*historyWindow()));
+        const std::string file = std::filesystem::path(historyPath()).parent_path() / "scale.csv";
+        test::writeBytes(file, "\"dateTime\",\"weight\",\"fat\"\n"
+                               "\"2026-03-01\",\"64.5\",\"28.1\"\n"
+                               "\"01.03.2026 08:00\",\"x\",\"28.0\"\n");
+        chooseFileFor(button("Import…"), file);
+        if (QDialog* look = lookAtTheFile()) {
+            texts.merge(textsOf(*look));
+            look->reject();
+        }
+        for (QAction* item : DialogWidgets::window(*dialog)->findChildren<QAction*>()) {
+            if (item->text().remove('&') == QString::fromStdString(translated("Goal…"))) {
+                item->trigger();
+            }
+        }
+        if (auto* goal = DialogWidgets::window(*dialog)->findChild<QDialog*>("goal-window")) {
+            texts.merge(textsOf(*goal));
+            goal->reject();
+        }
+        dialog.reset();
+        return texts;
+    }
+};
+
+TEST_F(HistoryInALanguage, SaysEveryTextInGermanAndFrench) {
+    std::vector<HistoryEntry> days;
+    for (int day = 0; day < 21; ++day) {
+        HistoryEntry entry = entryOnDay(day);
+        entry.measurements.weight = 70.0 - 0.1 * day;
+        days.push_back(entry);
+    }
+    keep(days);
+    const std::set<std::string> english = textsOfEveryWindow();
+    ASSERT_GT(english.size(), 60u);
+    for (const char* language : {"de", "fr"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(Translation::install(language));
+        const std::set<std::string> translatedTexts = textsOfEveryWindow();
+        Translation::install("");
+        std::vector<std::string> inEnglish;
+        for (const std::string& text : translatedTexts) {
+            if (english.contains(text) && !sameInEveryLanguage(text)) {
+                inEnglish.push_back(text);
+            }
+        }
+        EXPECT_EQ(inEnglish, std::vector<std::string>{});
+        EXPECT_GT(translatedTexts.size(), english.size() * 9 / 10);
+    }
+}
+
 TEST_F(HistoryWindowTest, TheSummarySaysTheRateAndWhenTheGoalMayBeReached) {
     writeSettingsFile(womanMetric + "GoalWeight=68.00\n");
     std::vector<HistoryEntry> days;
