@@ -1,28 +1,12 @@
 #include "history/text_decoding.h"
 
+#include "framework/text/utf8.h"
+
 #include <cstdint>
 
 namespace fenwake {
 
 namespace {
-
-void appendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 TextDecoding::Decoded fromUtf16(std::string_view bytes, bool bigEndian) {
     TextDecoding::Decoded decoded;
@@ -48,7 +32,7 @@ TextDecoding::Decoded fromUtf16(std::string_view bytes, bool bigEndian) {
             decoded.problem = sentence(TRANSLATABLE("it is UTF-16 text with a broken character"));
             return decoded;
         }
-        appendUtf8(out, code);
+        appendUtf8(out, static_cast<char32_t>(code));
     }
     return decoded;
 }
