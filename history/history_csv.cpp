@@ -283,6 +283,7 @@ bool* lackedMeasurement(const EntryField& field, HistoryCsv::Lacking& lacking) {
 // What reading a row found besides its entry.
 struct Row {
     bool dateAlone = false;
+    bool numericDate = false; // "01.03.2026", whose order the file's other dates decide
     HistoryCsv::Lacking lacking;
 };
 
@@ -292,6 +293,7 @@ TranslatableText readField(const EntryField& field, std::string_view text, const
     const std::string word = ImportColumns::normalized(text);
     switch (field.form) {
     case Form::Moment:
+        row.numericDate = ImportDates::isNumeric(text);
         if (const std::optional<ImportDates::Read> taken = ImportDates::parse(text, layout.order)) {
             entry.taken = taken->taken;
             row.dateAlone = taken->dateAlone;
@@ -429,6 +431,38 @@ ImportDates::Decision dateOrderOf(std::string_view text, char separator, int dat
     return finder.decision();
 }
 
+// The rows after the header into the reading; whether any of them has a numeric date.
+bool readRows(std::string_view text, const Layout& layout, HistoryCsv::Reading& reading) {
+    Records records(text, reading.separator);
+    std::vector<std::string> fields;
+    std::size_t line = 0;
+    bool tooWide = false;
+    records.next(fields, line, tooWide);
+    bool numericDates = false;
+    while (records.next(fields, line, tooWide)) {
+        if (fields.size() == 1 && trimmed(fields[0]).empty()) {
+            continue; // a blank line
+        }
+        TranslatableText why;
+        Row row;
+        if (tooWide) {
+            refuse(reading.refused, line,
+                   sentence(TRANSLATABLE("it has more than %1 fields"),
+                            {std::to_string(HistoryCsv::mostFields)}));
+        } else if (std::optional<HistoryEntry> entry = entryOf(fields, layout, why, row)) {
+            reading.entries.push_back(*entry);
+            reading.dateAlone += row.dateAlone ? 1 : 0;
+            reading.lacking.waist = reading.lacking.waist || row.lacking.waist;
+            reading.lacking.weight = reading.lacking.weight || row.lacking.weight;
+            reading.lacking.height = reading.lacking.height || row.lacking.height;
+        } else {
+            refuse(reading.refused, line, std::move(why));
+        }
+        numericDates = numericDates || row.numericDate;
+    }
+    return numericDates;
+}
+
 } // namespace
 
 bool HistoryCsv::Lacking::any() const {
@@ -475,13 +509,7 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view bytes) {
     for (std::size_t field = 0; field < all.size(); ++field) {
         layout.places.push_back(columns.place(field));
     }
-    const ImportDates::Decision order =
-        dateOrderOf(text, reading.separator, columns.place(fieldIndex("taken_ms")));
-    if (!order.why.empty()) {
-        reading.notEntries = order.why;
-        return reading;
-    }
-    layout.order = order.order;
+    const Reading bare = reading;
     const auto lacks = [&](std::string_view column) {
         return columns.place(fieldIndex(column)) < 0;
     };
@@ -492,25 +520,21 @@ HistoryCsv::Reading HistoryCsv::read(std::string_view bytes) {
     if (lacks("metric")) {
         reading.othersFigures = columns.othersFigures();
     }
-    while (records.next(fields, line, tooWide)) {
-        if (fields.size() == 1 && trimmed(fields[0]).empty()) {
-            continue; // a blank line
-        }
-        TranslatableText why;
-        Row row;
-        if (tooWide) {
-            refuse(
-                reading.refused, line,
-                sentence(TRANSLATABLE("it has more than %1 fields"), {std::to_string(mostFields)}));
-        } else if (std::optional<HistoryEntry> entry = entryOf(fields, layout, why, row)) {
-            reading.entries.push_back(*entry);
-            reading.dateAlone += row.dateAlone ? 1 : 0;
-            reading.lacking.waist = reading.lacking.waist || row.lacking.waist;
-            reading.lacking.weight = reading.lacking.weight || row.lacking.weight;
-            reading.lacking.height = reading.lacking.height || row.lacking.height;
-        } else {
-            refuse(reading.refused, line, std::move(why));
-        }
+    // Day-first until a numeric date is met: then the file's dates decide, and its rows are
+    // read again if they are month-first. A file of ISO dates is read once.
+    const Reading header = reading;
+    if (!readRows(text, layout, reading)) {
+        return reading;
+    }
+    const ImportDates::Decision order =
+        dateOrderOf(text, reading.separator, columns.place(fieldIndex("taken_ms")));
+    if (!order.why.empty()) {
+        reading = bare;
+        reading.notEntries = order.why;
+    } else if (order.order != layout.order) {
+        reading = header;
+        layout.order = order.order;
+        readRows(text, layout, reading);
     }
     return reading;
 }

@@ -83,6 +83,10 @@ std::optional<std::string> timeOfDay(std::string_view rest) {
 
 } // namespace
 
+bool ImportDates::isNumeric(std::string_view text) {
+    return numeric(text).has_value();
+}
+
 void ImportDates::OrderFinder::see(std::string_view text) {
     const std::optional<Numeric> date = numeric(text);
     if (!date) {

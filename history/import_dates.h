@@ -38,6 +38,9 @@ public:
         bool slashes = false;
     };
 
+    // Whether the text is a numeric date ("01.03.2026", "3/1/2026 8:05"), whose order counts.
+    static bool isNumeric(std::string_view text);
+
     struct Read {
         Moment taken;
         bool dateAlone = false; // no time of day was given: noon was taken
