@@ -6,6 +6,7 @@
 #include "framework/language/translation.h"
 #include "framework/text/number_text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace fenwake {
@@ -59,11 +61,20 @@ protected:
         }
         QListWidget::keyPressEvent(event);
     }
+    // The focus lands on a line, and a screen reader says it, not only how many there are.
     void focusInEvent(QFocusEvent* event) override {
         if (currentRow() < 0 && count() > 0) {
             setCurrentRow(0, QItemSelectionModel::NoUpdate);
         }
         QListWidget::focusInEvent(event);
+        // After the list's own focus event, which the window sends once this returns.
+        QTimer::singleShot(0, this, [this] {
+            if (QAccessible::isActive() && hasFocus() && currentRow() >= 0) {
+                QAccessibleEvent line(this, QAccessible::Focus);
+                line.setChild(currentRow());
+                QAccessible::updateAccessibility(&line);
+            }
+        });
     }
     void contextMenuEvent(QContextMenuEvent* event) override { showMenu(event->globalPos()); }
 
@@ -93,7 +104,7 @@ ImportWindow::ImportWindow(QWidget& owner, const Facts& facts,
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summary->setFocusPolicy(Qt::StrongFocus);
-    summary->setAccessibleName(qtText(translated("What the file holds")));
+    // Heard by its text: a name of its own would be said instead of what the file holds.
     summary->setToolTip(toolTipText(qtText(translated("What the file holds; nothing of it is "
                                                       "written until you choose Import."))));
     layout->addWidget(summary);
