@@ -1495,10 +1495,6 @@
         <source></source>
         <translation>Importieren</translation>
     </message>
-    <message id="What the file holds">
-        <source></source>
-        <translation>Was die Datei enthält</translation>
-    </message>
     <message id="What the file holds; nothing of it is written until you choose Import.">
         <source></source>
         <translation>Was die Datei enthält; nichts davon wird geschrieben, bevor Sie „Importieren“ wählen.</translation>
@@ -1522,6 +1518,10 @@
     <message id="The file does not say its units: tick it for centimetres and kilograms, clear it for inches and pounds.">
         <source></source>
         <translation>Die Datei nennt ihre Einheiten nicht: ankreuzen für Zentimeter und Kilogramm, leeren für Zoll und Pfund.</translation>
+    </message>
+    <message id="1 line was not read; it is listed below with the reason.">
+        <source></source>
+        <translation>1 Zeile wurde nicht gelesen; sie steht unten mit dem Grund.</translation>
     </message>
 </context>
 </TS>

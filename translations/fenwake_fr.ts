@@ -1495,10 +1495,6 @@
         <source></source>
         <translation>Importer</translation>
     </message>
-    <message id="What the file holds">
-        <source></source>
-        <translation>Ce que contient le fichier</translation>
-    </message>
     <message id="What the file holds; nothing of it is written until you choose Import.">
         <source></source>
         <translation>Ce que contient le fichier&#xa0;; rien n’en est écrit avant que vous choisissiez Importer.</translation>
@@ -1522,6 +1518,10 @@
     <message id="The file does not say its units: tick it for centimetres and kilograms, clear it for inches and pounds.">
         <source></source>
         <translation>Le fichier ne dit pas ses unités&#xa0;: cochez pour les centimètres et les kilogrammes, décochez pour les pouces et les livres.</translation>
+    </message>
+    <message id="1 line was not read; it is listed below with the reason.">
+        <source></source>
+        <translation>1 ligne n’a pas été lue&#xa0;; elle figure ci-dessous avec la raison.</translation>
     </message>
 </context>
 </TS>

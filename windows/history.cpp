@@ -879,11 +879,15 @@ std::string History::Parts::previewSummary(const HistoryStore::Preview& preview)
                                                     "measurements."),
                                          {names}));
     }
-    said.push_back(reading.refused.count == 0
-                       ? translated("Every line was read.")
-                       : Translation::fill(translated("%1 lines were not read; they are listed "
-                                                      "below with the reason."),
-                                           {std::to_string(reading.refused.count)}));
+    if (reading.refused.count == 0) {
+        said.push_back(translated("Every line was read."));
+    } else if (reading.refused.count == 1) {
+        said.push_back(translated("1 line was not read; it is listed below with the reason."));
+    } else {
+        said.push_back(Translation::fill(translated("%1 lines were not read; they are listed "
+                                                    "below with the reason."),
+                                         {std::to_string(reading.refused.count)}));
+    }
     std::string text;
     for (const std::string& sentence : said) {
         text.append(text.empty() ? "" : " ").append(sentence);
