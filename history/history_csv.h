@@ -73,7 +73,7 @@ public:
     // comma. Columns are found by their names in English, German or French, in any case, without
     // blanks or a unit in parentheses, in any order; the figures and ratings of the file are not
     // read, since they are computed again.
-    static Reading read(std::string_view text);
+    static Reading read(std::string_view bytes);
     // The entries with what the file lacked as the person gave it.
     static std::vector<HistoryEntry> completed(const Reading& reading, const Given& given);
     // A regular file of at most largestFile bytes, read without waiting on a pipe or a device.

@@ -218,7 +218,7 @@ Problem HistoryDatabase::open() {
     openedPath = examined.realPath;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     if (sqlite().open_v2(openedPath.c_str(), &database, flags, nullptr) != SQLITE_OK) {
-        const Problem failed = failure(TRANSLATABLE("cannot open %1: %2"));
+        Problem failed = failure(TRANSLATABLE("cannot open %1: %2"));
         sqlite().close_v2(database);
         database = nullptr;
         return failed;

@@ -103,6 +103,7 @@ std::string ImportColumns::normalized(std::string_view heading) {
 ImportColumns::ImportColumns(const std::vector<std::string>& header)
     : places(EntryFields::all().size(), -1) {
     std::vector<std::string> names;
+    names.reserve(header.size());
     for (const std::string& heading : header) {
         names.push_back(normalized(heading));
     }

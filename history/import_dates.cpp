@@ -87,18 +87,18 @@ bool ImportDates::isNumeric(std::string_view text) {
     return numeric(text).has_value();
 }
 
-void ImportDates::OrderFinder::see(std::string_view text) {
-    const std::optional<Numeric> date = numeric(text);
-    if (!date) {
+void ImportDates::OrderFinder::see(std::string_view date) {
+    const std::optional<Numeric> numericDate = numeric(date);
+    if (!numericDate) {
         return;
     }
-    slashes = slashes || date->separator == '/';
-    if (date->first > 12 && dayFirst.empty()) {
-        dayFirst = text;
-    } else if (date->second > 12 && monthFirst.empty()) {
-        monthFirst = text;
+    slashes = slashes || numericDate->separator == '/';
+    if (numericDate->first > 12 && dayFirst.empty()) {
+        dayFirst = date;
+    } else if (numericDate->second > 12 && monthFirst.empty()) {
+        monthFirst = date;
     } else if (undecided.empty()) {
-        undecided = text;
+        undecided = date;
     }
 }
 
