@@ -206,11 +206,19 @@ TEST(HistoryStore, AtTheEndSaysHowManyEntriesWereNotKeptAndWhy) {
     store.add(1, entryOnDay(1));
     store.add(2, entryOnDay(2));
     store.add(3, entryOnDay(3));
-    ASSERT_TRUE(heard.until([&] { return heard.gaveUp.size() == 2; }));
+    // The writer may take the three one by one or join those that wait: all are given up.
+    const auto entriesGivenUp = [&] {
+        std::size_t entries = 0;
+        for (const auto& [count, why] : heard.gaveUp) {
+            entries += count;
+        }
+        return entries;
+    };
+    ASSERT_TRUE(heard.until([&] { return entriesGivenUp() == 3; }));
     EXPECT_EQ(heard.gaveUp[0].second.id, "%1 is not a file");
     EXPECT_TRUE(heard.troubles.empty());
     const HistoryStore::Unmade unmade = store.finish(300ms);
-    EXPECT_EQ(unmade.changes, 2u);
+    EXPECT_EQ(unmade.changes, heard.gaveUp.size());
     EXPECT_EQ(unmade.entries.size(), 3u);
     EXPECT_EQ(unmade.why.id, "%1 is not a file");
     EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
