@@ -487,6 +487,9 @@ TEST_F(HistoryWindowTest, ATrackersFileTakesWhatThePersonGivesForWhatItLacks) {
     EXPECT_EQ(look->findChild<QLineEdit*>("import-waist"), nullptr) << "the file has the waist";
     EXPECT_EQ(height->text(), "165");
     EXPECT_TRUE(female->isChecked());
+    const QRect button(importButton(look)->mapTo(look, QPoint()), importButton(look)->size());
+    EXPECT_FALSE(button.intersects(look->findChild<QLabel*>("import-summary")->geometry()))
+        << "the buttons lie over what the file holds";
     EXPECT_NE(summaryShown().find("“fat” hold figures the program that wrote it computed"),
               std::string::npos)
         << summaryShown();

@@ -269,6 +269,7 @@ TEST_F(KeyboardTest, EscapeAfterAToolTipLeavesTheWindowOpen) {
     press(Qt::Key_Escape);
     EXPECT_FALSE(QToolTip::isVisible());
     EXPECT_EQ(dialog->endCode(), -1) << "Escape reached the window";
+    EXPECT_TRUE(DialogWidgets::window(*dialog)->isVisible()) << "Escape hid the window";
     press(Qt::Key_Escape);
     EXPECT_NE(dialog->endCode(), -1) << "with no tool tip, Escape closes the window";
 }
