@@ -389,10 +389,10 @@ TEST_F(HistoryWindowTest, ExportWithRowsSelectedWritesThoseAlone) {
     openWindow();
     openHistory();
     ASSERT_TRUE(waitFor([&] { return rows() == 4; }));
-    // Chosen newer last: the file still lists them oldest first.
-    table()->selectRow(2);
+    // Chosen newer first: the file still lists them oldest first.
+    table()->selectRow(0);
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      table()->visualRect(table()->model()->index(0, 0)).center());
+                      table()->visualRect(table()->model()->index(2, 0)).center());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "two.csv";
     chooseFileFor(button("Export…"), file);
     ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
