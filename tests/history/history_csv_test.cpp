@@ -280,7 +280,18 @@ TEST_P(HostileFile, IsReadInLittleMoreMemoryThanItTakesAndDescribedInBrief) {
     close(report[0]);
     waitpid(reader, nullptr, 0);
     const long peak = numbers[0];
-    EXPECT_LT(peak, 3 * size + (64L << 20)) << "a file of " << size << " bytes took " << peak;
+    // AddressSanitizer pads every allocation and holds freed memory back: a peak says nothing
+    // of the reader there, only the counts do.
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr bool peakMeansSomething = false;
+#elif defined(__has_feature)
+    constexpr bool peakMeansSomething = !__has_feature(address_sanitizer);
+#else
+    constexpr bool peakMeansSomething = true;
+#endif
+    if (peakMeansSomething) {
+        EXPECT_LT(peak, 3 * size + (64L << 20)) << "a file of " << size << " bytes took " << peak;
+    }
     EXPECT_EQ(numbers[1], static_cast<long>(GetParam().refused));
     EXPECT_EQ(numbers[2], std::min<long>(numbers[1], HistoryCsv::Refusals::mostDescribed));
     EXPECT_EQ(numbers[3], 0);
