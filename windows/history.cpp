@@ -42,12 +42,6 @@ std::string massUnit(bool metric) {
     return metric ? translated("Kg") : translated("Lbs");
 }
 
-// "1 entry", "3 entries".
-std::string entriesText(std::size_t number) {
-    return number == 1 ? translated("1 entry")
-                       : Translation::fill(translated("%1 entries"), {std::to_string(number)});
-}
-
 // Each line not read, and why: "Line 3: Waist “92,1” is not a number."; then how many more.
 std::vector<std::string> refusedLines(const HistoryCsv::Refusals& refused) {
     std::vector<std::string> lines;
@@ -538,8 +532,8 @@ void History::Parts::restore(std::vector<HistoryEntry> entries) {
         ids.push_back(entry.id);
     }
     restoring.push_back(std::move(ids));
-    const std::string text =
-        Translation::fill(translated("%1 back in the history."), {entriesText(entries.size())});
+    const std::string text = Translation::fill(translated("%1 back in the history."),
+                                               {HistoryWindow::entriesText(entries.size())});
     store->restore(std::move(entries));
     refigure();
     if (window) {
@@ -664,7 +658,7 @@ void History::Parts::showStatus() {
         window->setStatus(translated("No entries yet: Add to History (Ctrl+D) in the main window "
                                      "keeps the entries and figures as they stand."));
     } else {
-        window->setStatus(entriesText(model.entries().size()));
+        window->setStatus(HistoryWindow::entriesText(model.entries().size()));
     }
 }
 
@@ -778,7 +772,7 @@ void History::Parts::onRemovedElsewhere(std::size_t missing) {
     const std::string text = Translation::fill(
         translated("%1 of them had been removed by another Fenwake already; the table shows the "
                    "history as it is now."),
-        {entriesText(missing)});
+        {HistoryWindow::entriesText(missing)});
     noticeInWindow("elsewhere", text, NoticeKind::Information);
     store->load();
 }
@@ -816,7 +810,7 @@ std::string History::Parts::previewSummary(const HistoryStore::Preview& preview)
             reading.entries, {}, [](const HistoryEntry& e) { return e.taken.utcMilliseconds; });
         said.push_back(Translation::fill(
             translated("%1 holds %2, from %3 to %4."),
-            {file, entriesText(reading.entries.size()),
+            {file, HistoryWindow::entriesText(reading.entries.size()),
              Translation::longDate(first->taken.utcMilliseconds, first->taken.utcOffsetMinutes),
              Translation::longDate(last->taken.utcMilliseconds, last->taken.utcOffsetMinutes)}));
     }
@@ -863,7 +857,7 @@ std::string History::Parts::previewSummary(const HistoryStore::Preview& preview)
     if (reading.dateAlone > 0) {
         said.push_back(Translation::fill(translated("%1 give a date without a time: each is taken "
                                                     "at noon."),
-                                         {entriesText(reading.dateAlone)}));
+                                         {HistoryWindow::entriesText(reading.dateAlone)}));
     }
     if (!reading.othersFigures.empty()) {
         std::string names;
@@ -905,7 +899,7 @@ void History::Parts::onImported(HistoryStore::Imported imported) {
         detail = text;
     } else {
         text = Translation::fill(translated("%1 imported; %2 in the history already; %3 not read."),
-                                 {entriesText(imported.added.size()),
+                                 {HistoryWindow::entriesText(imported.added.size()),
                                   std::to_string(imported.keptAlready),
                                   std::to_string(imported.refused.count)});
         detail = text;
@@ -928,11 +922,11 @@ void History::Parts::onImported(HistoryStore::Imported imported) {
 
 void History::Parts::onExported(const std::string& file, std::size_t exported,
                                 const TranslatableText& problem) {
-    const std::string text =
-        problem.empty()
-            ? Translation::fill(translated("%1 exported to %2."), {entriesText(exported), file})
-            : Translation::fill(translated("Nothing was exported: %1."),
-                                {Translation::inWords(problem)});
+    const std::string text = problem.empty()
+                                 ? Translation::fill(translated("%1 exported to %2."),
+                                                     {HistoryWindow::entriesText(exported), file})
+                                 : Translation::fill(translated("Nothing was exported: %1."),
+                                                     {Translation::inWords(problem)});
     noticeInWindow("file", text, problem.empty() ? NoticeKind::Information : NoticeKind::Warning);
 }
 
@@ -989,11 +983,11 @@ void History::Parts::onGaveUp(HistoryStore::Change::Kind kind,
         return;
     }
     const std::string text =
-        kind == Kind::Add
-            ? Translation::fill(translated("Not kept in the history: %1 (%2)."),
-                                {entriesText(given.size()), Translation::inWords(why)})
-            : Translation::fill(translated("The history was not changed: %1."),
-                                {Translation::inWords(why)});
+        kind == Kind::Add ? Translation::fill(translated("Not kept in the history: %1 (%2)."),
+                                              {HistoryWindow::entriesText(given.size()),
+                                               Translation::inWords(why)})
+                          : Translation::fill(translated("The history was not changed: %1."),
+                                              {Translation::inWords(why)});
     noticeInWindow("history", text);
     if (listener.notKept && kind == Kind::Add) {
         listener.notKept(text);

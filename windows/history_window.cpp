@@ -447,6 +447,11 @@ std::vector<HistoryEntry> HistoryWindow::selectedEntries() const {
     return chosen;
 }
 
+std::string HistoryWindow::entriesText(std::size_t number) {
+    return number == 1 ? translated("1 entry")
+                       : Translation::fill(translated("%1 entries"), {std::to_string(number)});
+}
+
 // Removed from the table at once and from the history by its writer; Ctrl+Z brings them back.
 void HistoryWindow::removeSelected() {
     std::vector<HistoryEntry> chosen = selectedEntries();
@@ -456,9 +461,7 @@ void HistoryWindow::removeSelected() {
     const std::size_t count = chosen.size();
     undoStack->push(new RemoveEntries(model, keeper, std::move(chosen)));
     const std::string text = Translation::fill(
-        translated("%1 removed from the history. Ctrl+Z brings it back."),
-        {count == 1 ? translated("1 entry")
-                    : Translation::fill(translated("%1 entries"), {std::to_string(count)})});
+        translated("%1 removed from the history. Ctrl+Z brings it back."), {entriesText(count)});
     showNotice("removed", text, text, NoticeKind::Information);
     announce(text);
 }

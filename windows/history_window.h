@@ -48,6 +48,9 @@ public:
 
     HistoryWindow(QWidget& owner, EntryTableModel& model, Keeper& keeper);
 
+    // "1 entry", "3 entries", in the desktop's language.
+    static std::string entriesText(std::size_t number);
+
     void setChart(ChartData data);
     void setStatus(std::string_view text);
     // The change in words: the rate, and when a goal may be reached.
