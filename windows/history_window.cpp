@@ -91,12 +91,7 @@ protected:
             onDelete();
             return;
         }
-        if (event->matches(QKeySequence::Copy) && onCopy) {
-            onCopy(false);
-            return;
-        }
-        if (TableCopy::opensMenu(*event) && onCopy) {
-            TableCopy::showMenu(*this, TableCopy::menuPlace(*this), onCopy);
+        if (onCopy && TableCopy::answersKey(*this, *event, onCopy)) {
             return;
         }
         QTableView::keyPressEvent(event);

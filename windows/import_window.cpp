@@ -51,12 +51,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->matches(QKeySequence::Copy)) {
-            copyLines(false);
-            return;
-        }
-        if (TableCopy::opensMenu(*event)) {
-            showMenu(TableCopy::menuPlace(*this));
+        if (TableCopy::answersKey(*this, *event, [this](bool every) { copyLines(every); })) {
             return;
         }
         QListWidget::keyPressEvent(event);

@@ -305,13 +305,7 @@ void ReportView::copyRows(bool everyRow) const {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        copyRows(false);
-        return;
-    }
-    // Shift+F10 opens the context menu as the Menu key does, at the current row.
-    if (TableCopy::opensMenu(*event)) {
-        showContextMenu(TableCopy::menuPlace(*this));
+    if (TableCopy::answersKey(*this, *event, [this](bool everyRow) { copyRows(everyRow); })) {
         return;
     }
     QTableWidget::keyPressEvent(event);

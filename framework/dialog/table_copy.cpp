@@ -81,4 +81,17 @@ bool TableCopy::opensMenu(const QKeyEvent& event) {
     return event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier;
 }
 
+bool TableCopy::answersKey(QAbstractItemView& view, const QKeyEvent& event,
+                           const std::function<void(bool everyRow)>& copy) {
+    if (event.matches(QKeySequence::Copy)) {
+        copy(false);
+        return true;
+    }
+    if (opensMenu(event)) {
+        showMenu(view, menuPlace(view), copy);
+        return true;
+    }
+    return false;
+}
+
 } // namespace fenwake

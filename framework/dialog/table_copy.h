@@ -33,6 +33,10 @@ public:
     static QPoint menuPlace(const QAbstractItemView& view);
     // Shift+F10, which opens the menu as the Menu key does.
     static bool opensMenu(const QKeyEvent& event);
+    // Ctrl+C (the chosen rows) and Shift+F10 (the menu, at the current row) over a view: whether
+    // the key was one of them.
+    static bool answersKey(QAbstractItemView& view, const QKeyEvent& event,
+                           const std::function<void(bool everyRow)>& copy);
 };
 
 } // namespace fenwake
