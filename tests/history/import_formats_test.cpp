@@ -65,7 +65,10 @@ std::string lacking(const HistoryCsv::Lacking& lacks) {
           std::pair{lacks.waist, "waist"}, std::pair{lacks.weight, "weight"},
           std::pair{lacks.height, "height"}}) {
         if (lacked) {
-            words += (words.empty() ? "" : " ") + std::string(word);
+            if (!words.empty()) {
+                words += ' ';
+            }
+            words += word;
         }
     }
     return words;

@@ -918,13 +918,15 @@ TEST_F(HistoryWindowTest, RowsAndTheChartAreCopiedOut) {
     const auto rowText = [this](int row) {
         std::string line;
         for (int column = 0; column < table()->model()->columnCount(); ++column) {
-            line += (column > 0 ? "\t" : "") + tableCell(row, column);
+            line += column > 0 ? "\t" : "";
+            line += tableCell(row, column);
         }
         return line + "\n";
     };
     std::string headings;
     for (int column = 0; column < table()->model()->columnCount(); ++column) {
-        headings += (column > 0 ? "\t" : "") + heading(column);
+        headings += column > 0 ? "\t" : "";
+        headings += heading(column);
     }
     const std::string text = QApplication::clipboard()->text().toStdString();
     ASSERT_TRUE(text.starts_with("Fenwake History\t")) << text;
