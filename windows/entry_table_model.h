@@ -63,7 +63,7 @@ public:
     // What a screen reader hears of a row, cell by cell, its columns named; or of some of its
     // cells.
     std::string spokenRow(int row) const;
-    std::string spokenCells(int row, const std::vector<int>& columns) const;
+    std::string spokenCells(int row, const std::vector<int>& chosen) const;
     // The rows' figures changed (the trends, after a change of the history).
     void refigure();
 

@@ -185,7 +185,7 @@ std::string goalWords(const std::string& goal, const std::vector<Trend::Point>& 
 
 // The history's parts on the windows' thread: its writer (made at the first use), the entries
 // as a table, and the window while it is open.
-struct History::Parts : HistoryWindow::Keeper {
+struct History::Parts final : HistoryWindow::Keeper {
     explicit Parts(MethodWords words, std::string databasePath)
         : methods(std::move(words)), path(std::move(databasePath)),
           model(nullptr, tableColumns(),
@@ -216,7 +216,7 @@ struct History::Parts : HistoryWindow::Keeper {
     void onRemovedElsewhere(std::size_t missing);
     void onRestored(const std::vector<HistoryEntry>& back);
     void onPreviewed(const HistoryStore::Preview& preview);
-    void onImported(HistoryStore::Imported imported);
+    void onImported(const HistoryStore::Imported& imported);
     std::string previewSummary(const HistoryStore::Preview& preview) const;
     void onExported(const std::string& file, std::size_t exported, const TranslatableText& problem);
     void onSavedImage(const std::string& file, const TranslatableText& problem);
@@ -471,7 +471,7 @@ HistoryStore::Listener History::Parts::storeListener() {
     };
     // The table shows a removal or a restoration as it is asked for; should the disk not take
     // it, the trouble says so. What another Fenwake did meanwhile the window then learns.
-    heard.removed = [later](std::vector<std::int64_t>, std::size_t missing) {
+    heard.removed = [later](const std::vector<std::int64_t>&, std::size_t missing) {
         if (missing > 0) {
             later([missing](Parts& p) { p.onRemovedElsewhere(missing); });
         }
@@ -483,9 +483,7 @@ HistoryStore::Listener History::Parts::storeListener() {
         later([preview = std::move(preview)](Parts& p) { p.onPreviewed(preview); });
     };
     heard.imported = [later](HistoryStore::Imported imported) {
-        later([imported = std::move(imported)](Parts& p) mutable {
-            p.onImported(std::move(imported));
-        });
+        later([imported = std::move(imported)](Parts& p) { p.onImported(imported); });
     };
     heard.exported = [later](std::string file, std::size_t count, TranslatableText problem) {
         later([file = std::move(file), count, problem = std::move(problem)](Parts& p) {
@@ -528,6 +526,7 @@ void History::Parts::remove(std::vector<HistoryEntry> entries) {
 
 void History::Parts::restore(std::vector<HistoryEntry> entries) {
     std::vector<std::int64_t> ids;
+    ids.reserve(entries.size());
     for (const HistoryEntry& entry : entries) {
         ids.push_back(entry.id);
     }
@@ -562,7 +561,7 @@ void History::Parts::onPreviewed(const HistoryStore::Preview& preview) {
     if (!reading.notEntries.empty()) {
         HistoryStore::Imported nothing;
         nothing.notImported = reading.notEntries;
-        onImported(std::move(nothing));
+        onImported(nothing);
         return;
     }
     if (!window) {
@@ -889,7 +888,7 @@ std::string History::Parts::previewSummary(const HistoryStore::Preview& preview)
     return text;
 }
 
-void History::Parts::onImported(HistoryStore::Imported imported) {
+void History::Parts::onImported(const HistoryStore::Imported& imported) {
     std::string text;
     std::string detail;
     if (!imported.notImported.empty()) {

@@ -46,7 +46,7 @@ public:
         ~Keeper() = default;
     };
 
-    HistoryWindow(QWidget& owner, EntryTableModel& model, Keeper& keeper);
+    HistoryWindow(QWidget& owner, EntryTableModel& entries, Keeper& changes);
 
     // "1 entry", "3 entries", in the desktop's language.
     static std::string entriesText(std::size_t number);

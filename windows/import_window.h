@@ -35,7 +35,7 @@ private:
     void addLackingFields(const HistoryCsv::Lacking& lacking, const HistoryCsv::Given& defaults);
     void addRefused(const std::vector<std::string>& refused);
     void check();
-    bool readGiven(HistoryCsv::Given& given) const;
+    bool readGiven(HistoryCsv::Given& into) const;
 
     std::function<void(const HistoryCsv::Given&)> confirmed;
     HistoryCsv::Given given;

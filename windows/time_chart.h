@@ -101,15 +101,15 @@ private:
     static double yOf(const QRectF& plot, const Scale& scale, double value);
     bool pointsWouldTouch(const Frame& frame) const;
     void drawPlot(QPainter& painter, const Frame& frame) const;
-    void drawPanel(QPainter& painter, const Frame& frame, std::size_t panel) const;
+    void drawPanel(QPainter& painter, const Frame& frame, std::size_t index) const;
     void drawBands(QPainter& painter, const QRectF& plot, const Scale& scale,
                    const ChartData::Panel& panel) const;
     void drawScale(QPainter& painter, const QRectF& plot, const Scale& scale) const;
     void drawTimeAxis(QPainter& painter, const Frame& frame) const;
-    void drawPoints(QPainter& painter, const Frame& frame, std::size_t panel) const;
-    void drawLine(QPainter& painter, const Frame& frame, std::size_t panel,
+    void drawPoints(QPainter& painter, const Frame& frame, std::size_t index) const;
+    void drawLine(QPainter& painter, const Frame& frame, std::size_t index,
                   const ChartData::Line& line) const;
-    void drawLevels(QPainter& painter, const Frame& frame, std::size_t panel) const;
+    void drawLevels(QPainter& painter, const Frame& frame, std::size_t index) const;
     void drawTitle(QPainter& painter, const QRectF& plot, const ChartData::Panel& panel) const;
     void drawSelection(QPainter& painter, const Frame& frame) const;
     std::vector<Tick> ticksFor(const Frame& frame) const;
