@@ -443,6 +443,29 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
     EXPECT_EQ(rows(), 2);
 }
 
+// A file that holds no history (no column of the weight or the waist): no look at it, the
+// window says why nothing was imported, and the history stays empty.
+TEST_F(HistoryWindowTest, AFileWithoutEntriesIsRefusedWithItsReason) {
+    writeSettingsFile(womanMetric);
+    openWindow();
+    openHistory();
+    ASSERT_TRUE(waitFor([&] {
+        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
+    }));
+    const std::string file = std::filesystem::path(historyPath()).parent_path() / "scores.csv";
+    test::writeBytes(file, "Date,Score\n2026-03-01,3\n");
+    chooseFileFor(button("Import…"), file);
+    ASSERT_TRUE(waitFor([&] { return !historyNotice("file").empty(); }));
+    const std::string notice = historyNotice("file");
+    EXPECT_TRUE(notice.starts_with("Nothing was imported: its first line names no column of the "
+                                   "weight or of the waist"))
+        << notice;
+    EXPECT_TRUE(notice.ends_with(" The history is as it was.")) << notice;
+    EXPECT_EQ(look(), nullptr);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(readAll(historyPath()).empty());
+}
+
 // Cancelled, the look writes nothing; Escape closes it and leaves the History window open.
 TEST_F(HistoryWindowTest, ALookCancelledAddsNothing) {
     writeSettingsFile(womanMetric);
