@@ -122,6 +122,17 @@ protected:
         ASSERT_NE(historyWindow(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(historyWindow()));
     }
+    // A metric woman's window with its History window open on a history read and empty: the
+    // history's folder is made by then.
+    bool openEmptyHistory() {
+        writeSettingsFile(womanMetric);
+        openWindow();
+        openHistory();
+        return waitFor([&] {
+            return historyWindow()->findChild<QLabel*>("status")->text().startsWith(
+                "No entries yet");
+        });
+    }
     // The look at a file to import, once it opens over the window.
     QDialog* lookAtTheFile() const {
         QDialog* look = nullptr;
@@ -402,13 +413,7 @@ TEST_F(HistoryWindowTest, ExportWithRowsSelectedWritesThoseAlone) {
 }
 
 TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
-    writeSettingsFile(womanMetric);
-    openWindow();
-    openHistory();
-    // Read, and empty: the history's folder is made by then.
-    ASSERT_TRUE(waitFor([&] {
-        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
-    }));
+    ASSERT_TRUE(openEmptyHistory());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "theirs.csv";
     test::writeBytes(file, HistoryCsv::write({entryOnDay(4), entryOnDay(5)}) +
                                "2026-03-09T08:00Z,metric,no,YMCA,lots,80,178\r\n");
@@ -446,12 +451,7 @@ TEST_F(HistoryWindowTest, ImportAddsTheFilesEntriesAndNamesTheRowsItRefused) {
 // A file that holds no history (no column of the weight or the waist): no look at it, the
 // window says why nothing was imported, and the history stays empty.
 TEST_F(HistoryWindowTest, AFileWithoutEntriesIsRefusedWithItsReason) {
-    writeSettingsFile(womanMetric);
-    openWindow();
-    openHistory();
-    ASSERT_TRUE(waitFor([&] {
-        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
-    }));
+    ASSERT_TRUE(openEmptyHistory());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "scores.csv";
     test::writeBytes(file, "Date,Score\n2026-03-01,3\n");
     chooseFileFor(button("Import…"), file);
@@ -468,12 +468,7 @@ TEST_F(HistoryWindowTest, AFileWithoutEntriesIsRefusedWithItsReason) {
 
 // Cancelled, the look writes nothing; Escape closes it and leaves the History window open.
 TEST_F(HistoryWindowTest, ALookCancelledAddsNothing) {
-    writeSettingsFile(womanMetric);
-    openWindow();
-    openHistory();
-    ASSERT_TRUE(waitFor([&] {
-        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
-    }));
+    ASSERT_TRUE(openEmptyHistory());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "theirs.csv";
     test::writeBytes(file, HistoryCsv::write({entryOnDay(4)}));
     chooseFileFor(button("Import…"), file);
@@ -490,12 +485,7 @@ TEST_F(HistoryWindowTest, ALookCancelledAddsNothing) {
 // person changes the height, and every entry takes what was given; its own fat percentages
 // are said not to be taken.
 TEST_F(HistoryWindowTest, ATrackersFileTakesWhatThePersonGivesForWhatItLacks) {
-    writeSettingsFile(womanMetric);
-    openWindow();
-    openHistory();
-    ASSERT_TRUE(waitFor([&] {
-        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
-    }));
+    ASSERT_TRUE(openEmptyHistory());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "scale.csv";
     test::writeBytes(file, "\"dateTime\",\"weight\",\"fat\",\"waist\"\n"
                            "\"01.03.2026 08:00\",\"64.5\",\"28.1\",\"71.5\"\n"
@@ -619,12 +609,7 @@ TEST_F(HistoryWindowTest, DeletingEveryOneOfAHundredThousandRowsEmptiesTheHistor
 // A file of two million lines nobody can read: the notice counts them all and describes the
 // first few hundred, in a text of bounded length.
 TEST_F(HistoryWindowTest, AFileOfMillionsOfBadLinesIsDescribedInBrief) {
-    writeSettingsFile(womanMetric);
-    openWindow();
-    openHistory();
-    ASSERT_TRUE(waitFor([&] {
-        return historyWindow()->findChild<QLabel*>("status")->text().startsWith("No entries yet");
-    }));
+    ASSERT_TRUE(openEmptyHistory());
     const std::string file = std::filesystem::path(historyPath()).parent_path() / "bad.csv";
     std::string text = "Date and time,Units,Female,Waist,Weight,Height\n";
     for (int line = 0; line < 2'000'000; ++line) {
