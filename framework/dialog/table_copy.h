@@ -29,14 +29,16 @@ public:
 
     // Copy and Copy All at the point; `copy` is told which was chosen.
     static void showMenu(QWidget& over, QPoint at, const std::function<void(bool everyRow)>& copy);
-    // Where the keyboard's menu opens over a view: at its current row, else in its middle.
-    static QPoint menuPlace(const QAbstractItemView& view);
     // Shift+F10, which opens the menu as the Menu key does.
     static bool opensMenu(const QKeyEvent& event);
     // Ctrl+C (the chosen rows) and Shift+F10 (the menu, at the current row) over a view: whether
     // the key was one of them.
     static bool answersKey(QAbstractItemView& view, const QKeyEvent& event,
                            const std::function<void(bool everyRow)>& copy);
+
+private:
+    // Where the keyboard's menu opens over a view: at its current row, else in its middle.
+    static QPoint menuPlace(const QAbstractItemView& view);
 };
 
 } // namespace fenwake
